@@ -1,0 +1,46 @@
+#pragma once
+// The wave manager owns every live sound wave and the wave data array the shaders read: the
+// waves' nine-float records in list order, optionally closed by an end marker of nine -1.0
+// floats. Waves come from the level's emitters (persistent), from one-off sounds (free pulses)
+// and from the beats of analysed emitters; update() ages them once per frame and drops the free
+// pulses that finished. The array has no cap: the shader sees as many records as it can hold.
+
+#include "waves/SoundWave.h"
+
+#include <irrlicht.h>
+
+#include <list>
+#include <memory>
+
+class WaveManager {
+public:
+    static WaveManager& instance();
+
+    // The game uses instance(); tests make fresh managers of their own.
+    WaveManager();
+    WaveManager(const WaveManager&) = delete;
+    WaveManager& operator=(const WaveManager&) = delete;
+
+    // A free pulse that finishes when its front first passes maxRadius (world units > 0) and
+    // grows at waveSpeed (units per second > 0). Note the order: radius, trail, speed,
+    // intensity, start radius.
+    void addPulse(const irr::core::vector3df& position, float maxRadius, float trail,
+                  float waveSpeed, float maxIntensity, float startRadius,
+                  const irr::core::vector3df& color);
+    // Once per frame: ages every wave by the last frame time and removes finished ones.
+    void update();
+    // Closes the array with the end marker unless it already is.
+    void ensureEndMarker();
+
+    const WaveData& waveData() const { return data; }
+    irr::s32 recordCount() const { return records; }
+    const std::list<std::unique_ptr<SoundWave>>& waves() const { return live; }
+
+private:
+    void add(SoundWave* wave);
+
+    std::list<std::unique_ptr<SoundWave>> live;   // in order of addition
+    WaveData data;
+    irr::s32 records;                             // records in data, the end marker not counted
+    bool endMarkerPresent;
+};
