@@ -1,0 +1,37 @@
+#include "app/Game.h"
+
+#include "graphics/GraphicsSystem.h"
+#include "input/InputBackend.h"
+#include "input/InputHolder.h"
+#include "world/GameWorld.h"
+
+namespace {
+
+const char* const LEVEL_FILE = "Content/TestRoom3.irr";
+
+}  // namespace
+
+void startUp() {
+    GameWorld::instance();
+    GraphicsSystem& graphics = GraphicsSystem::instance();
+
+    InputHolder& input = inputHolder();
+    createInputBackend(input.activeBackend);
+
+    graphics.sceneManager->loadScene(LEVEL_FILE, nullptr);
+
+    graphics.createShaderMaterials("shader.vsh", "shader2.fsh", true);
+    graphics.createShaderMaterials("rimShader.vsh", "rimShader.fsh", false);
+
+    if (input.activeBackend) input.activeBackend->endFrame();
+}
+
+bool runFrame() {
+    if (!GameWorld::instance().update()) return false;
+    InputBackend* input = inputHolder().activeBackend;
+
+    if (input) input->beginFrame();
+    GraphicsSystem::instance().renderFrame();
+    if (input) input->endFrame();
+    return true;
+}

@@ -1,0 +1,148 @@
+#include "graphics/GraphicsSystem.h"
+
+#include "graphics/DesktopSize.h"
+#include "graphics/ShaderCallback.h"
+#include "world/GameObject.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace irr;
+
+namespace {
+
+video::E_DRIVER_TYPE chosenDriver = video::EDT_OPENGL;
+core::dimension2du chosenSize(0, 0);  // 0x0: the desktop resolution
+bool chosenFullscreen = true;
+
+}  // namespace
+
+void GraphicsSystem::useDriver(video::E_DRIVER_TYPE driverType) { chosenDriver = driverType; }
+
+void GraphicsSystem::useWindowSize(core::dimension2du size, bool fullscreen) {
+    chosenSize = size;
+    chosenFullscreen = fullscreen;
+}
+
+GraphicsSystem& GraphicsSystem::instance() {
+    static GraphicsSystem graphics;
+    return graphics;
+}
+
+GraphicsSystem::GraphicsSystem()
+    : device(nullptr), driver(nullptr), sceneManager(nullptr), timer(nullptr), lastTime(0),
+      frameTime(0), waveMaterials(), wavesApplied(false), shadersCreated(false), running(true),
+      variants(1), brokenSet(false) {
+    SIrrlichtCreationParameters params;
+    params.DriverType = chosenDriver;
+    params.WindowSize = chosenSize;
+    if (params.WindowSize.Width == 0)
+        params.WindowSize =
+            chosenDriver == video::EDT_NULL ? core::dimension2du(640, 480) : desktopSize();
+    params.Bits = 32;
+    params.Fullscreen = chosenFullscreen && chosenDriver != video::EDT_NULL;
+    params.Stencilbuffer = true;
+    params.Vsync = false;
+    params.AntiAlias = 1;
+    params.HighPrecisionFPU = false;
+    params.EventReceiver = nullptr;
+
+    if (params.WindowSize.Width == 0 || !(device = createDeviceEx(params))) {
+        std::printf("Graphics: cannot open the game's window (no X display or no OpenGL); "
+                    "the game cannot run without one\n");
+        std::fflush(stdout);
+        std::exit(1);
+    }
+    driver = device->getVideoDriver();
+    sceneManager = device->getSceneManager();
+    device->setWindowCaption(L"Velmora");
+    timer = device->getTimer();
+    lastTime = timer->getRealTime();
+}
+
+GraphicsSystem::~GraphicsSystem() {
+    if (device) device->drop();
+}
+
+void GraphicsSystem::renderFrame() {
+    running = device->run();
+    if (running && driver) {
+        driver->beginScene(true, true, video::SColor(255, 255, 255, 255));
+        sceneManager->drawAll();
+        driver->setTransform(video::ETS_WORLD, core::IdentityMatrix);
+        if (afterDraw) afterDraw();
+        driver->endScene();
+    }
+    u32 now = timer->getRealTime();
+    frameTime = fixedFrameTime >= 0 ? fixedFrameTime : static_cast<s32>(now - lastTime);
+    lastTime = now;
+}
+
+bool GraphicsSystem::createShaderMaterials(const char* vertexFile, const char* pixelFile,
+                                           bool apply) {
+    // A set that fails takes fewer than 24 ids, so every set after it would be misnumbered:
+    // the game then keeps to the sets it has.
+    if (brokenSet) {
+        std::printf("Graphics: skipping shaders %s / %s because an earlier shader set failed\n",
+                    vertexFile, pixelFile);
+        return true;
+    }
+    video::IGPUProgrammingServices* gpu = driver->getGPUProgrammingServices();
+    Graphics::ShaderCallback* callback = new Graphics::ShaderCallback();
+    s32 ids[BUILTIN_MATERIALS];
+    for (int i = 0; i < BUILTIN_MATERIALS; ++i) {
+        ids[i] = gpu ? gpu->addHighLevelShaderMaterialFromFiles(
+                           vertexFile, "main", video::EVST_VS_1_1, pixelFile, "main",
+                           video::EPST_PS_1_1, callback, static_cast<video::E_MATERIAL_TYPE>(i), 0)
+                     : -1;
+        if (ids[i] < 0) {
+            std::printf("Graphics: shaders %s / %s failed to build; the level keeps its plain "
+                        "materials\n", vertexFile, pixelFile);
+            brokenSet = true;
+            callback->drop();
+            return true;
+        }
+    }
+    if (!shadersCreated) {
+        for (int i = 0; i < BUILTIN_MATERIALS; ++i) waveMaterials[i] = ids[i];
+    }
+    callback->drop();
+    shadersCreated = true;
+    ++variants;
+    if (apply) wavesApplied = applyMaterials(ids, sceneManager->getRootSceneNode(), false);
+    return true;
+}
+
+bool GraphicsSystem::applyMaterials(const s32 table[BUILTIN_MATERIALS], scene::ISceneNode* node,
+                                    bool restore) {
+    scene::ESCENE_NODE_TYPE type = node->getType();
+    if ((type == scene::ESNT_MESH || type == scene::ESNT_ANIMATED_MESH) &&
+        node->getMaterialCount() > 0) {
+        s32 first = node->getMaterial(0).MaterialType;
+        s32 base = first % BUILTIN_MATERIALS;
+        s32 newType = restore ? base : table[base];
+        for (u32 m = 0; m < node->getMaterialCount(); ++m)
+            node->getMaterial(m).MaterialType = static_cast<video::E_MATERIAL_TYPE>(newType);
+    }
+    core::list<scene::ISceneNode*> children = node->getChildren();
+    for (scene::ISceneNode* child : children) applyMaterials(table, child, restore);
+    return true;
+}
+
+void GraphicsSystem::setMaterialVariant(GameObject* object, int variant) {
+    scene::ISceneNode* node = object ? object->node : nullptr;
+    if (!node || node->getMaterialCount() == 0) return;
+    // Never a set that does not exist: a missing rim-lit set leaves the object wave-lit.
+    if (variant >= variants) variant = variants - 1;
+    if (variant < 0) variant = 0;
+    s32 base = node->getMaterial(0).MaterialType % BUILTIN_MATERIALS;
+    s32 newType = base + BUILTIN_MATERIALS * variant;
+    for (u32 m = 0; m < node->getMaterialCount(); ++m)
+        node->getMaterial(m).MaterialType = static_cast<video::E_MATERIAL_TYPE>(newType);
+}
+
+void GraphicsSystem::toggleWaveShading() {
+    if (!shadersCreated) return;
+    applyMaterials(waveMaterials, sceneManager->getRootSceneNode(), wavesApplied);
+    wavesApplied = !wavesApplied;
+}

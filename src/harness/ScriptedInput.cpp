@@ -1,0 +1,64 @@
+#include "harness/ScriptedInput.h"
+
+#include "input/InputHolder.h"
+
+#include <algorithm>
+
+using namespace irr;
+
+ScriptedInput::ScriptedInput(std::vector<InputFrame> timeline) : timeline(std::move(timeline)) {}
+
+void ScriptedInput::beginFrame() {
+    InputBackendKBandM::beginFrame();
+    deliver(next < timeline.size() ? timeline[next] : InputFrame());
+    ++next;
+}
+
+float ScriptedInput::getAxis(int axis) {
+    if (axis == AXIS_MOUSE_X) return current.cursorX;
+    if (axis == AXIS_MOUSE_Y) return current.cursorY;
+    return 0.0f;
+}
+
+void ScriptedInput::deliver(const InputFrame& frame) {
+    auto holds = [](const InputFrame& f, EKEY_CODE k) {
+        return std::find(f.keys.begin(), f.keys.end(), k) != f.keys.end();
+    };
+    SEvent event;
+    event.EventType = EET_KEY_INPUT_EVENT;
+    event.KeyInput.Char = 0;
+    event.KeyInput.Shift = false;
+    event.KeyInput.Control = false;
+    for (EKEY_CODE k : current.keys) {
+        if (holds(frame, k)) continue;
+        event.KeyInput.Key = k;
+        event.KeyInput.PressedDown = false;
+        OnEvent(event);
+    }
+    for (EKEY_CODE k : frame.keys) {
+        if (holds(current, k)) continue;
+        event.KeyInput.Key = k;
+        event.KeyInput.PressedDown = true;
+        OnEvent(event);
+    }
+    if (frame.leftButton != current.leftButton) {
+        SEvent mouse;
+        mouse.EventType = EET_MOUSE_INPUT_EVENT;
+        mouse.MouseInput.X = 0;
+        mouse.MouseInput.Y = 0;
+        mouse.MouseInput.Wheel = 0;
+        mouse.MouseInput.ButtonStates = frame.leftButton ? EMBSM_LEFT : 0;
+        mouse.MouseInput.Event = frame.leftButton ? EMIE_LMOUSE_PRESSED_DOWN : EMIE_LMOUSE_LEFT_UP;
+        OnEvent(mouse);
+    }
+    current = frame;
+}
+
+ScriptedInput* installScriptedInput(std::vector<InputFrame> timeline) {
+    ScriptedInput* scripted = new ScriptedInput(std::move(timeline));
+    scripted->init();
+    InputBackend*& slot = inputHolder().activeBackend;
+    delete slot;
+    slot = scripted;
+    return scripted;
+}

@@ -1,0 +1,62 @@
+#include "input/InputBackendKBandM.h"
+
+#include "graphics/GraphicsSystem.h"
+#include "input/InputHolder.h"
+
+using namespace irr;
+
+InputBackendKBandM::InputBackendKBandM() : cursor(nullptr) {}
+
+InputBackendKBandM::~InputBackendKBandM() { shutdown(); }
+
+bool InputBackendKBandM::init() {
+    IrrlichtDevice* device = GraphicsSystem::instance().device;
+    device->setEventReceiver(this);
+    cursor = device->getCursorControl();
+    if (cursor) {
+        cursor->grab();
+        cursor->setVisible(false);
+    }
+    resetStates();
+    return true;
+}
+
+void InputBackendKBandM::shutdown() {
+    if (cursor) cursor->drop();
+    cursor = nullptr;
+}
+
+void InputBackendKBandM::beginFrame() {
+    settleStates();
+    if (cursor && inputHolder().centreMouse) cursor->setPosition(0.5f, 0.5f);
+}
+
+void InputBackendKBandM::endFrame() { ignoreEvents = true; }
+
+float InputBackendKBandM::getAxis(int axis) {
+    if (!cursor) return axis == AXIS_MOUSE_X || axis == AXIS_MOUSE_Y ? 0.5f : 0.0f;
+    core::position2df p = cursor->getRelativePosition();
+    if (axis == AXIS_MOUSE_X) return p.X;
+    if (axis == AXIS_MOUSE_Y) return p.Y;
+    return 0.0f;
+}
+
+bool InputBackendKBandM::isAction(int action) {
+    switch (action) {
+    case ACTION_QUIT: return held(keyState[KEY_ESCAPE]);
+    case ACTION_FORWARD: return held(keyState[KEY_KEY_W]);
+    case ACTION_BACK: return held(keyState[KEY_KEY_S]);
+    case ACTION_STRAFE_RIGHT: return held(keyState[KEY_KEY_D]);
+    case ACTION_STRAFE_LEFT: return held(keyState[KEY_KEY_A]);
+    case ACTION_ARROW_UP: return held(keyState[KEY_UP]);
+    case ACTION_ARROW_DOWN: return held(keyState[KEY_DOWN]);
+    case ACTION_ARROW_RIGHT: return held(keyState[KEY_RIGHT]);
+    case ACTION_ARROW_LEFT: return held(keyState[KEY_LEFT]);
+    case ACTION_JUMP: return held(keyState[KEY_SPACE]);
+    case ACTION_USE: return keyState[KEY_KEY_E] == PRESSED;
+    case ACTION_RELEASE: return held(buttonState[MOUSE_LEFT]);
+    case ACTION_TOGGLE_SHADING: return keyState[KEY_F2] == PRESSED;
+    case ACTION_TOGGLE_MOUSE: return keyState[KEY_F3] == PRESSED;
+    default: return false;
+    }
+}

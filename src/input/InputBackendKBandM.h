@@ -1,0 +1,23 @@
+#pragma once
+// Keyboard and mouse: the one input backend, and at the same time the device's event receiver.
+
+#include "input/InputBackend.h"
+#include "input/MastEventReceiver.h"
+
+class InputBackendKBandM : public InputBackend, public MastEventReceiver {
+public:
+    InputBackendKBandM();
+    ~InputBackendKBandM() override;
+
+    bool init() override;
+    void shutdown() override;
+    void beginFrame() override;
+    void endFrame() override;
+    float getAxis(int axis) override;
+    bool isAction(int action) override;
+
+private:
+    bool held(KeyState s) const { return s == DOWN || s == PRESSED; }
+
+    irr::gui::ICursorControl* cursor;
+};

@@ -1,0 +1,19 @@
+#include "input/InputHolder.h"
+
+#include "input/InputBackendKBandM.h"
+
+InputHolder& inputHolder() {
+    static InputHolder holder;
+    return holder;
+}
+
+bool createInputBackend(InputBackend*& slot) {
+    InputBackend* backend = new InputBackendKBandM();
+    if (!backend->init()) {
+        delete backend;
+        return false;
+    }
+    delete slot;
+    slot = backend;
+    return true;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The active input backend and the mouse-centring flag, set up together on first touch. The
+// holder never deletes the backend: it lives until the process ends.
+
+class InputBackend;
+
+struct InputHolder {
+    InputBackend* activeBackend = nullptr;
+    bool centreMouse = true;
+};
+
+InputHolder& inputHolder();
+
+// Creates the keyboard-and-mouse backend into slot; false (slot unchanged) if it cannot start.
+bool createInputBackend(InputBackend*& slot);

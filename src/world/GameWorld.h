@@ -1,0 +1,38 @@
+#pragma once
+// The world: the player, the one camera, and the registry of level objects. Ids are handed out
+// 1, 2, 3, ... in registration order and are how physics actors and scripts name objects;
+// 0 always means "no object".
+
+#include "world/GameObject.h"
+
+#include <irrlicht.h>
+
+#include <list>
+#include <map>
+#include <string>
+
+class Player;
+
+class GameWorld {
+public:
+    static GameWorld& instance();
+
+    irr::s32 registerObject(GameObject* object);
+    GameObject* findObject(irr::s32 id) const;
+    irr::s32 findObjectId(const char* name) const;
+
+    // One frame of play; false when the player quits.
+    bool update();
+
+    Player* player;
+    irr::scene::ICameraSceneNode* camera;
+    std::list<GameObject*> objects;               // registration order
+    std::map<irr::s32, GameObject*> objectsById;
+    std::map<std::string, irr::s32> idsByName;    // the latest registration of a name wins
+    irr::s32 lastId;
+
+private:
+    GameWorld();
+    GameWorld(const GameWorld&) = delete;
+    GameWorld& operator=(const GameWorld&) = delete;
+};

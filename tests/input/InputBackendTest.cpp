@@ -1,0 +1,128 @@
+// The action table over the real backend, installed on a null device.
+#include "graphics/GraphicsSystem.h"
+#include "input/InputBackendKBandM.h"
+#include "input/InputHolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace irr;
+
+namespace {
+
+void press(InputBackendKBandM& b, EKEY_CODE code, bool down) {
+    SEvent e;
+    e.EventType = EET_KEY_INPUT_EVENT;
+    e.KeyInput.Key = code;
+    e.KeyInput.PressedDown = down;
+    e.KeyInput.Char = 0;
+    e.KeyInput.Shift = e.KeyInput.Control = false;
+    b.OnEvent(e);
+}
+
+void button(InputBackendKBandM& b, bool down) {
+    SEvent e;
+    e.EventType = EET_MOUSE_INPUT_EVENT;
+    e.MouseInput.Event = down ? EMIE_LMOUSE_PRESSED_DOWN : EMIE_LMOUSE_LEFT_UP;
+    e.MouseInput.X = e.MouseInput.Y = 0;
+    e.MouseInput.Wheel = 0;
+    e.MouseInput.ButtonStates = 0;
+    b.OnEvent(e);
+}
+
+struct Backend : ::testing::Test {
+    static void SetUpTestSuite() { GraphicsSystem::useDriver(video::EDT_NULL); }
+    InputBackendKBandM backend;
+    void SetUp() override {
+        ASSERT_TRUE(backend.init());
+        backend.beginFrame();
+    }
+    // One frame boundary: the pump ends, the world reads, the next frame begins.
+    void nextFrame() {
+        backend.endFrame();
+        backend.beginFrame();
+    }
+};
+
+}  // namespace
+
+TEST_F(Backend, HeldActionsAreOnFromTheFirstFrameUntilRelease) {
+    press(backend, KEY_KEY_W, true);
+    press(backend, KEY_SPACE, true);
+    button(backend, true);
+    backend.endFrame();
+    EXPECT_TRUE(backend.isAction(ACTION_FORWARD));
+    EXPECT_TRUE(backend.isAction(ACTION_JUMP));
+    EXPECT_TRUE(backend.isAction(ACTION_RELEASE));
+    backend.beginFrame();
+    backend.endFrame();
+    EXPECT_TRUE(backend.isAction(ACTION_FORWARD));
+    backend.beginFrame();
+    press(backend, KEY_KEY_W, false);
+    backend.endFrame();
+    EXPECT_FALSE(backend.isAction(ACTION_FORWARD));
+    EXPECT_TRUE(backend.isAction(ACTION_JUMP));
+}
+
+TEST_F(Backend, JustPressedActionsFireOncePerPress) {
+    press(backend, KEY_KEY_E, true);
+    press(backend, KEY_F2, true);
+    press(backend, KEY_F3, true);
+    backend.endFrame();
+    EXPECT_TRUE(backend.isAction(ACTION_USE));
+    EXPECT_TRUE(backend.isAction(ACTION_TOGGLE_SHADING));
+    EXPECT_TRUE(backend.isAction(ACTION_TOGGLE_MOUSE));
+    backend.beginFrame();
+    press(backend, KEY_KEY_E, true);  // auto-repeat while held
+    backend.endFrame();
+    EXPECT_FALSE(backend.isAction(ACTION_USE));
+    EXPECT_FALSE(backend.isAction(ACTION_TOGGLE_SHADING));
+    EXPECT_FALSE(backend.isAction(ACTION_TOGGLE_MOUSE));
+}
+
+TEST_F(Backend, KeyPressedAndReleasedInOnePumpIsSeenByNoAction) {
+    press(backend, KEY_KEY_E, true);
+    press(backend, KEY_KEY_E, false);
+    press(backend, KEY_ESCAPE, true);
+    press(backend, KEY_ESCAPE, false);
+    backend.endFrame();
+    EXPECT_FALSE(backend.isAction(ACTION_USE));
+    EXPECT_FALSE(backend.isAction(ACTION_QUIT));
+}
+
+TEST_F(Backend, EveryKeyMapsToItsActionAndUnknownActionsAreOff) {
+    const EKEY_CODE keys[] = {KEY_ESCAPE, KEY_KEY_W, KEY_KEY_S,   KEY_KEY_D, KEY_KEY_A,
+                              KEY_UP,     KEY_DOWN,  KEY_RIGHT,   KEY_LEFT,  KEY_SPACE};
+    for (int action = 0; action < 10; ++action) {
+        press(backend, keys[action], true);
+        nextFrame();
+        for (int other = -1; other < 16; ++other)
+            EXPECT_EQ(backend.isAction(other), other == action) << action << " vs " << other;
+        press(backend, keys[action], false);
+        nextFrame();
+    }
+    press(backend, KEY_KEY_Q, true);
+    backend.endFrame();
+    for (int other = -5; other < 20; ++other) EXPECT_FALSE(backend.isAction(other));
+}
+
+TEST_F(Backend, EventsOutsideTheFrameAreDropped) {
+    backend.endFrame();
+    press(backend, KEY_KEY_W, true);
+    button(backend, true);
+    EXPECT_FALSE(backend.isAction(ACTION_FORWARD));
+    EXPECT_FALSE(backend.isAction(ACTION_RELEASE));
+}
+
+TEST(InputHolderTest, CreatesAnInstalledBackendAndReplacesTheOldOne) {
+    GraphicsSystem::useDriver(video::EDT_NULL);
+    InputHolder& holder = inputHolder();
+    EXPECT_TRUE(holder.centreMouse);
+    ASSERT_TRUE(createInputBackend(holder.activeBackend));
+    InputBackend* first = holder.activeBackend;
+    ASSERT_NE(first, nullptr);
+    ASSERT_TRUE(createInputBackend(holder.activeBackend));
+    EXPECT_NE(holder.activeBackend, nullptr);
+    EXPECT_EQ(GraphicsSystem::instance().device->getEventReceiver(),
+              dynamic_cast<IEventReceiver*>(holder.activeBackend));
+    EXPECT_EQ(holder.activeBackend->getAxis(7), 0.0f);
+}

@@ -1,0 +1,98 @@
+// The key and button state machine of the event receiver, fed real Irrlicht events.
+#include "input/MastEventReceiver.h"
+
+#include <gtest/gtest.h>
+
+using namespace irr;
+
+namespace {
+
+SEvent key(EKEY_CODE code, bool down) {
+    SEvent e;
+    e.EventType = EET_KEY_INPUT_EVENT;
+    e.KeyInput.Key = code;
+    e.KeyInput.PressedDown = down;
+    e.KeyInput.Char = 0;
+    e.KeyInput.Shift = e.KeyInput.Control = false;
+    return e;
+}
+
+SEvent mouse(EMOUSE_INPUT_EVENT kind, s32 x = 0, s32 y = 0, f32 wheel = 0) {
+    SEvent e;
+    e.EventType = EET_MOUSE_INPUT_EVENT;
+    e.MouseInput.Event = kind;
+    e.MouseInput.X = x;
+    e.MouseInput.Y = y;
+    e.MouseInput.Wheel = wheel;
+    e.MouseInput.ButtonStates = 0;
+    return e;
+}
+
+struct Receiver : ::testing::Test {
+    MastEventReceiver r;
+    void SetUp() override { r.settleStates(); }
+};
+
+}  // namespace
+
+TEST_F(Receiver, KeyGoesPressedThenDownThenReleasedThenUp) {
+    EXPECT_TRUE(r.OnEvent(key(KEY_KEY_W, true)));
+    EXPECT_EQ(r.keyState[KEY_KEY_W], PRESSED);
+    r.settleStates();
+    EXPECT_EQ(r.keyState[KEY_KEY_W], DOWN);
+    r.OnEvent(key(KEY_KEY_W, true));  // auto-repeat keeps a held key DOWN
+    EXPECT_EQ(r.keyState[KEY_KEY_W], DOWN);
+    r.OnEvent(key(KEY_KEY_W, false));
+    EXPECT_EQ(r.keyState[KEY_KEY_W], RELEASED);
+    r.settleStates();
+    EXPECT_EQ(r.keyState[KEY_KEY_W], UP);
+    r.OnEvent(key(KEY_KEY_W, false));  // a release of a key that is up stays up
+    EXPECT_EQ(r.keyState[KEY_KEY_W], UP);
+}
+
+TEST_F(Receiver, PressAndReleaseWithinOnePumpEndsReleasedAndRepressEndsPressed) {
+    r.OnEvent(key(KEY_KEY_E, true));
+    r.OnEvent(key(KEY_KEY_E, false));
+    EXPECT_EQ(r.keyState[KEY_KEY_E], RELEASED);
+    r.OnEvent(key(KEY_KEY_E, true));
+    EXPECT_EQ(r.keyState[KEY_KEY_E], PRESSED);
+}
+
+TEST_F(Receiver, MouseButtonPressedTwiceInOnePumpBecomesDown) {
+    r.OnEvent(mouse(EMIE_LMOUSE_PRESSED_DOWN));
+    EXPECT_EQ(r.buttonState[MOUSE_LEFT], PRESSED);
+    r.OnEvent(mouse(EMIE_LMOUSE_PRESSED_DOWN));
+    EXPECT_EQ(r.buttonState[MOUSE_LEFT], DOWN);
+    r.OnEvent(mouse(EMIE_RMOUSE_PRESSED_DOWN));
+    r.OnEvent(mouse(EMIE_RMOUSE_LEFT_UP));
+    EXPECT_EQ(r.buttonState[MOUSE_RIGHT], RELEASED);
+    EXPECT_EQ(r.buttonState[MOUSE_MIDDLE], UP);
+}
+
+TEST_F(Receiver, MoveAndWheelAreRecordedAndWheelResetsEachFrame) {
+    r.OnEvent(mouse(EMIE_MOUSE_MOVED, 120, 45));
+    r.OnEvent(mouse(EMIE_MOUSE_WHEEL, 0, 0, 1.0f));
+    r.OnEvent(mouse(EMIE_MOUSE_WHEEL, 0, 0, 2.0f));
+    EXPECT_EQ(r.mouseX, 120);
+    EXPECT_EQ(r.mouseY, 45);
+    EXPECT_FLOAT_EQ(r.wheel, 3.0f);
+    r.settleStates();
+    EXPECT_FLOAT_EQ(r.wheel, 0.0f);
+}
+
+TEST_F(Receiver, EventsWhileIgnoredAreDroppedButConsumed) {
+    r.ignoreEvents = true;
+    EXPECT_TRUE(r.OnEvent(key(KEY_SPACE, true)));
+    EXPECT_TRUE(r.OnEvent(mouse(EMIE_LMOUSE_PRESSED_DOWN)));
+    EXPECT_TRUE(r.OnEvent(mouse(EMIE_MOUSE_MOVED, 7, 9)));
+    EXPECT_EQ(r.keyState[KEY_SPACE], UP);
+    EXPECT_EQ(r.buttonState[MOUSE_LEFT], UP);
+    EXPECT_EQ(r.mouseX, 0);
+
+    SEvent other;
+    other.EventType = EET_LOG_TEXT_EVENT;
+    other.LogEvent.Text = "x";
+    other.LogEvent.Level = ELL_INFORMATION;
+    r.ignoreEvents = false;
+    EXPECT_FALSE(r.OnEvent(other));
+}

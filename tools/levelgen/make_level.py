@@ -1,0 +1,230 @@
+#!/usr/bin/env python3
+"""Writes the test level: game/Content/TestRoom3.irr and the .irrmesh meshes it places.
+
+Run from anywhere; the output is the same every time. The level is a closed room with things to
+try by walking: ledges of 1.0 and 1.3, ramps of 30 and 50 degrees, a low ceiling, pillars, light
+and heavy crates, a kinematic fan and the weapon.
+"""
+import math
+import os
+
+ROOT = os.path.normpath(os.path.join(os.path.dirname(__file__), "..", ".."))
+CONTENT = os.path.join(ROOT, "game", "Content")
+MESHES = os.path.join(CONTENT, "meshes")
+
+
+class Mesh:
+    def __init__(self):
+        self.vertices = []  # (x, y, z, nx, ny, nz, argb, u, v)
+        self.indices = []
+
+    def quad(self, a, b, c, d, colour):
+        """Adds a quad a-b-c-d, wound clockwise when seen from its front (Irrlicht's default)."""
+        ax, ay, az = a
+        n = cross(sub(b, a), sub(c, a))
+        n = normalise(n)
+        base = len(self.vertices)
+        for (p, uv) in zip((a, b, c, d), ((0, 0), (1, 0), (1, 1), (0, 1))):
+            self.vertices.append(p + n + (colour,) + uv)
+        self.indices += [base, base + 1, base + 2, base, base + 2, base + 3]
+
+    def box(self, lo, hi, colour, inward=False):
+        x0, y0, z0 = lo
+        x1, y1, z1 = hi
+        faces = [
+            ((x0, y1, z0), (x0, y1, z1), (x1, y1, z1), (x1, y1, z0)),  # top
+            ((x0, y0, z1), (x0, y0, z0), (x1, y0, z0), (x1, y0, z1)),  # bottom
+            ((x0, y0, z0), (x0, y1, z0), (x1, y1, z0), (x1, y0, z0)),  # -z
+            ((x1, y0, z1), (x1, y1, z1), (x0, y1, z1), (x0, y0, z1)),  # +z
+            ((x0, y0, z1), (x0, y1, z1), (x0, y1, z0), (x0, y0, z0)),  # -x
+            ((x1, y0, z0), (x1, y1, z0), (x1, y1, z1), (x1, y0, z1)),  # +x
+        ]
+        for f in faces:
+            if inward:
+                f = tuple(reversed(f))
+            self.quad(*f, colour=colour)
+
+    def ramp(self, x0, x1, z0, length, angle_deg, colour):
+        """A wedge rising along +z from z0 to z0 + length at the given angle."""
+        h = length * math.tan(math.radians(angle_deg))
+        z1 = z0 + length
+        self.quad((x0, 0, z0), (x0, h, z1), (x1, h, z1), (x1, 0, z0), colour)  # slope
+        self.quad((x1, 0, z1), (x1, h, z1), (x0, h, z1), (x0, 0, z1), colour)  # back
+        self.quad((x0, 0, z0), (x1, 0, z0), (x1, 0, z1), (x0, 0, z1), colour)  # bottom
+        # sides as degenerate quads (triangles)
+        self.quad((x0, 0, z1), (x0, h, z1), (x0, 0, z0), (x0, 0, z0), colour)
+        self.quad((x1, 0, z0), (x1, h, z1), (x1, 0, z1), (x1, 0, z1), colour)
+
+    def write(self, name):
+        lo = [min(v[i] for v in self.vertices) for i in range(3)]
+        hi = [max(v[i] for v in self.vertices) for i in range(3)]
+        box = 'minEdge="%s" maxEdge="%s"' % (fmt(lo), fmt(hi))
+        lines = [
+            '<?xml version="1.0"?>',
+            '<mesh xmlns="http://irrlicht.sourceforge.net/IRRMESH_09_2007" version="1.0">',
+            "<boundingBox %s />" % box,
+            "<buffer>",
+            "<boundingBox %s />" % box,
+            "<material>",
+            '<enum name="Type" value="solid" />',
+            '<color name="Ambient" value="ffffffff" />',
+            '<color name="Diffuse" value="ffffffff" />',
+            '<color name="Emissive" value="00000000" />',
+            '<color name="Specular" value="ffffffff" />',
+            '<float name="Shininess" value="0" />',
+            '<bool name="Wireframe" value="false" />',
+            '<bool name="GouraudShading" value="true" />',
+            '<bool name="Lighting" value="false" />',
+            '<bool name="ZWriteEnable" value="true" />',
+            '<int name="ZBuffer" value="1" />',
+            '<bool name="BackfaceCulling" value="true" />',
+            '<bool name="FogEnable" value="false" />',
+            '<bool name="NormalizeNormals" value="false" />',
+            "</material>",
+            '<vertices type="standard" vertexCount="%d">' % len(self.vertices),
+        ]
+        for v in self.vertices:
+            lines.append("%s %s %s %s %s %s %s %s %s" % (
+                g(v[0]), g(v[1]), g(v[2]), g(v[3]), g(v[4]), g(v[5]), v[6], g(v[7]), g(v[8])))
+        lines.append("</vertices>")
+        lines.append('<indices indexCount="%d">' % len(self.indices))
+        lines.append(" ".join(str(i) for i in self.indices))
+        lines.append("</indices>")
+        lines.append("</buffer>")
+        lines.append("</mesh>")
+        with open(os.path.join(MESHES, name + ".irrmesh"), "w") as f:
+            f.write("\n".join(lines) + "\n")
+
+
+def sub(a, b):
+    return (a[0] - b[0], a[1] - b[1], a[2] - b[2])
+
+
+def cross(a, b):
+    return (a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0])
+
+
+def normalise(v):
+    n = math.sqrt(sum(c * c for c in v)) or 1.0
+    return tuple(c / n for c in v)
+
+
+def g(x):
+    return ("%.6f" % x).rstrip("0").rstrip(".") if x != 0 else "0"
+
+
+def fmt(v):
+    return ", ".join(g(c) for c in v)
+
+
+STONE = "ffb0a898"
+FLOOR = "ff8a8f96"
+WOOD = "ffc08a50"
+METAL = "ff90a8c0"
+RED = "ffd05040"
+
+
+def make_meshes():
+    room = Mesh()
+    room.box((-30, 0, -30), (30, 8, 30), STONE, inward=True)
+    room.write("room")
+
+    floor_tiles = Mesh()  # a raised border so floor edges read in the dark
+    for x in range(-28, 29, 8):
+        floor_tiles.box((x - 0.1, 0, -30), (x + 0.1, 0.05, 30), FLOOR)
+    floor_tiles.write("floorlines")
+
+    pillars = Mesh()
+    for (x, z) in ((-15, -15), (15, -15), (-15, 15), (15, 15)):
+        pillars.box((x - 1, 0, z - 1), (x + 1, 8, z + 1), STONE)
+    pillars.write("pillars")
+
+    ledge10 = Mesh()
+    ledge10.box((-4, 0, -2), (4, 1.0, 2), FLOOR)
+    ledge10.write("ledge10")
+
+    ledge13 = Mesh()
+    ledge13.box((-4, 0, -2), (4, 1.3, 2), FLOOR)
+    ledge13.write("ledge13")
+
+    ramp30 = Mesh()
+    ramp30.ramp(-3, 3, 0, 8, 30, FLOOR)
+    ramp30.write("ramp30")
+
+    ramp50 = Mesh()
+    ramp50.ramp(-3, 3, 0, 4, 50, FLOOR)
+    ramp50.write("ramp50")
+
+    ceiling = Mesh()  # a slab 3.5 above the floor: standing fits, a jump hits it
+    ceiling.box((-4, 3.5, -4), (4, 4.0, 4), STONE)
+    for (x, z) in ((-4, -4), (3.5, -4), (-4, 3.5), (3.5, 3.5)):
+        ceiling.box((x, 0, z), (x + 0.5, 3.5, z + 0.5), STONE)
+    ceiling.write("lowceiling")
+
+    crate = Mesh()
+    crate.box((-0.5, -0.5, -0.5), (0.5, 0.5, 0.5), WOOD)
+    crate.write("crate")
+
+    heavy = Mesh()
+    heavy.box((-1, -1, -1), (1, 1, 1), METAL)
+    heavy.write("heavycrate")
+
+    fan = Mesh()
+    fan.box((-2, -0.1, -0.3), (2, 0.1, 0.3), METAL)
+    fan.box((-0.3, -0.1, -2), (0.3, 0.1, 2), METAL)
+    fan.write("fan")
+
+    weapon = Mesh()
+    weapon.box((-0.08, -0.08, -0.6), (0.08, 0.08, 0.6), RED)
+    weapon.box((-0.1, -0.3, -0.5), (0.1, 0, -0.3), RED)
+    weapon.write("weapon")
+
+
+def attrs(name, pos, scale=(1, 1, 1), mesh=None):
+    out = ['<string name="Name" value="%s" />' % name,
+           '<int name="Id" value="-1" />',
+           '<vector3d name="Position" value="%s" />' % fmt(pos),
+           '<vector3d name="Rotation" value="0, 0, 0" />',
+           '<vector3d name="Scale" value="%s" />' % fmt(scale),
+           '<bool name="Visible" value="true" />',
+           '<enum name="AutomaticCulling" value="box" />',
+           '<int name="DebugDataVisible" value="0" />',
+           '<bool name="IsDebugObject" value="false" />']
+    if mesh:
+        out.append('<bool name="ReadOnlyMaterials" value="false" />')
+        out.append('<string name="Mesh" value="Content/meshes/%s.irrmesh" />' % mesh)
+    return out
+
+
+def node(kind, attributes, indent="\t"):
+    body = "\n".join(indent + "\t\t" + a for a in attributes)
+    return "%s<node type=\"%s\">\n%s\t<attributes>\n%s\n%s\t</attributes>\n%s</node>" % (
+        indent, kind, indent, body, indent, indent)
+
+
+def make_scene():
+    nodes = [
+        node("empty", attrs("player_start", (0, 2, -22))),
+        node("mesh", attrs("1Room", (0, 0, 0), mesh="room")),
+        node("mesh", attrs("1FloorLines", (0, 0, 0), mesh="floorlines")),
+        node("mesh", attrs("1Pillars", (0, 0, 0), mesh="pillars")),
+        node("mesh", attrs("1Ledge10", (-20, 0, -5), mesh="ledge10")),
+        node("mesh", attrs("1Ledge13", (-20, 0, 5), mesh="ledge13")),
+        node("mesh", attrs("1Ramp30", (20, 0, -12), mesh="ramp30")),
+        node("mesh", attrs("1Ramp50", (20, 0, 8), mesh="ramp50")),
+        node("mesh", attrs("1LowCeiling", (0, 0, 20), mesh="lowceiling")),
+        node("mesh", attrs("Crate1", (-3, 0.5, -12), mesh="crate")),
+        node("mesh", attrs("Crate2", (3, 0.5, -12), mesh="crate")),
+        node("mesh", attrs("HeavyCrate", (0, 1, -6), mesh="heavycrate")),
+        node("mesh", attrs("3Fan", (0, 6, 0), mesh="fan")),
+        node("mesh", attrs("weapon", (6, 0.5, -18), mesh="weapon")),
+    ]
+    text = "<?xml version=\"1.0\"?>\n<irr_scene>\n%s\n</irr_scene>\n" % "\n".join(nodes)
+    with open(os.path.join(CONTENT, "TestRoom3.irr"), "w") as f:
+        f.write(text)
+
+
+if __name__ == "__main__":
+    os.makedirs(MESHES, exist_ok=True)
+    make_meshes()
+    make_scene()
