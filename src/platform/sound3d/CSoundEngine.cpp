@@ -1,0 +1,147 @@
+#include "CSoundEngine.h"
+
+#include <AL/al.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "CSound.h"
+
+namespace vsound {
+
+CSoundEngine::CSoundEngine(std::unique_ptr<AudioDevice> audioDevice)
+    : device(std::move(audioDevice)) {
+    device->makeCurrent();
+    voices = std::make_unique<VoicePool>();
+}
+
+CSoundEngine::~CSoundEngine() {
+    device->makeCurrent();
+    // Sounds still held elsewhere outlive the engine as finished sounds.
+    for (CSound* sound : playing) {
+        voices->giveBack(sound->voice());
+        sound->detach();
+        sound->drop();
+    }
+    playing.clear();
+    voices.reset();
+    sources.clear();
+}
+
+CSoundSource* CSoundEngine::sourceFor(const char* fileName) {
+    auto known = sourcesByName.find(fileName);
+    if (known != sourcesByName.end())
+        return known->second;
+    DecodedSound decoded = decodeMono(fileName);
+    CSoundSource* source = nullptr;
+    if (decoded.error.empty()) {
+        sources.push_back(std::make_unique<CSoundSource>(fileName, decoded));
+        source = sources.back().get();
+    } else {
+        std::printf("Sound: cannot play \"%s\" (%s); it stays silent.\n", fileName,
+                    decoded.error.c_str());
+    }
+    sourcesByName.emplace(fileName, source);
+    return source;
+}
+
+int CSoundEngine::takeVoice() {
+    int voice = voices->lend();
+    if (voice >= 0)
+        return voice;
+    update();
+    voice = voices->lend();
+    if (voice >= 0)
+        return voice;
+    auto unheld = std::find_if(playing.begin(), playing.end(),
+                               [](CSound* sound) { return sound->getReferenceCount() == 1; });
+    if (unheld == playing.end())
+        return -1;
+    release(*unheld);
+    return voices->lend();
+}
+
+ISound* CSoundEngine::play3D(const char* soundFileName, vec3df position, bool playLooped,
+                             bool startPaused, bool track, E_STREAM_MODE, bool) {
+    if (!soundFileName)
+        return nullptr;
+    device->makeCurrent();
+    CSoundSource* source = sourceFor(soundFileName);
+    if (!source)
+        return nullptr;
+    int voice = takeVoice();
+    if (voice < 0) {
+        if (!reportedVoicesFull)
+            std::printf("Sound: all %d voices are held; \"%s\" and later sounds are dropped "
+                        "until one is free.\n", voices->size(), soundFileName);
+        reportedVoicesFull = true;
+        return nullptr;
+    }
+    reportedVoicesFull = false;
+
+    ALuint id = voices->source(voice);
+    alSourcei(id, AL_BUFFER, ALint(source->buffer()));
+    alSourcei(id, AL_LOOPING, playLooped ? AL_TRUE : AL_FALSE);
+    alSource3f(id, AL_POSITION, position.X, position.Y, -position.Z);
+    CSound* sound = new CSound(this, voice, id, source->sampleRate());
+    playing.push_back(sound);
+    if (startPaused)
+        sound->setIsPaused(true);
+    else
+        sound->start();
+    if (!track && !startPaused)
+        return nullptr;
+    sound->grab();
+    return sound;
+}
+
+void CSoundEngine::setListenerPosition(const vec3df& position, const vec3df& look,
+                                       const vec3df& velocity, const vec3df& up) {
+    device->makeCurrent();
+    alListener3f(AL_POSITION, position.X, position.Y, -position.Z);
+    alListener3f(AL_VELOCITY, velocity.X, velocity.Y, -velocity.Z);
+    // OpenAL cannot orient a listener whose look is zero or parallel to its up vector.
+    float sideX = look.Y * up.Z - look.Z * up.Y;
+    float sideY = look.Z * up.X - look.X * up.Z;
+    float sideZ = look.X * up.Y - look.Y * up.X;
+    float side = sideX * sideX + sideY * sideY + sideZ * sideZ;
+    if (!(side > 1e-12f) || !std::isfinite(side))
+        return;
+    const float orientation[6] = {look.X, look.Y, -look.Z, up.X, up.Y, -up.Z};
+    std::copy(orientation, orientation + 6, listenerOrientation);
+    alListenerfv(AL_ORIENTATION, listenerOrientation);
+}
+
+void CSoundEngine::update() {
+    device->makeCurrent();
+    std::vector<CSound*> ended;
+    for (CSound* sound : playing)
+        if (sound->hasEnded())
+            ended.push_back(sound);
+    for (CSound* sound : ended)
+        release(sound);
+}
+
+void CSoundEngine::release(CSound* sound) {
+    auto found = std::find(playing.begin(), playing.end(), sound);
+    if (found == playing.end())
+        return;
+    playing.erase(found);
+    voices->giveBack(sound->voice());
+    sound->detach();
+    sound->drop();
+}
+
+ISoundSource* CSoundEngine::getSoundSource(int index) {
+    if (index < 0 || index >= int(sources.size()))
+        return nullptr;
+    return sources[size_t(index)].get();
+}
+
+void CSoundEngine::render(float* out, int frames) {
+    device->makeCurrent();
+    device->render(out, frames);
+}
+
+}  // namespace vsound

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "AudioDevice.h"
+#include "CSoundSource.h"
+#include "VoicePool.h"
+#include "sound3d/ISoundEngine.h"
+
+namespace vsound {
+
+class CSound;
+
+class CSoundEngine : public ISoundEngine {
+public:
+    explicit CSoundEngine(std::unique_ptr<AudioDevice> device);
+    ~CSoundEngine() override;
+
+    ISound* play3D(const char* soundFileName, vec3df position, bool playLooped,
+                   bool startPaused, bool track, E_STREAM_MODE streamMode,
+                   bool enableSoundEffects) override;
+    void setListenerPosition(const vec3df& position, const vec3df& lookDirection,
+                             const vec3df& velPerSecond, const vec3df& upVector) override;
+    void update() override;
+    int getSoundSourceCount() override { return int(sources.size()); }
+    ISoundSource* getSoundSource(int index) override;
+
+    void render(float* out, int frames);
+
+    // Sound side.
+    void makeCurrent() { device->makeCurrent(); }
+    // Frees the sound's voice, detaches it and drops the engine's reference to it.
+    void release(CSound* sound);
+
+private:
+    // Null when the file cannot be decoded; each file is read from disk at most once.
+    CSoundSource* sourceFor(const char* fileName);
+    // A free voice; failing that, one reclaimed from an ended sound or taken over from the
+    // oldest sound nobody holds. -1 when every voice belongs to a held sound.
+    int takeVoice();
+
+    std::unique_ptr<AudioDevice> device;  // first in, last out: everything below needs it
+    std::unique_ptr<VoicePool> voices;
+    std::vector<std::unique_ptr<CSoundSource>> sources;
+    std::unordered_map<std::string, CSoundSource*> sourcesByName;  // null marks a failed file
+    std::vector<CSound*> playing;  // in start order, oldest first
+    float listenerOrientation[6] = {0, 0, -1, 0, 1, 0};
+    bool reportedVoicesFull = false;
+};
+
+}  // namespace vsound

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ISoundEngine.h"
+
+namespace vsound {
+
+// An engine that mixes only when asked, for exact and repeatable checks of what is heard.
+// Output is interleaved stereo float (left, right) at sampleRate frames per second.
+ISoundEngine* createLoopbackDevice(int sampleRate);
+
+// Mixes the next `frames` frames of a loopback engine into `out` (2 * frames floats).
+// Does nothing for an engine on a real device.
+void renderLoopback(ISoundEngine* engine, float* out, int frames);
+
+}  // namespace vsound

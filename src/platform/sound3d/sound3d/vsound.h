@@ -1,0 +1,9 @@
+#pragma once
+
+// The 3-D sound engine: createIrrKlangDevice, ISoundEngine, ISound, ISoundSource.
+#include "ESoundEnums.h"
+#include "IRefCounted.h"
+#include "ISound.h"
+#include "ISoundEngine.h"
+#include "ISoundSource.h"
+#include "vec3df.h"
