@@ -126,17 +126,17 @@ RED = "ffd05040"
 
 def make_meshes():
     room = Mesh()
-    room.box((-30, 0, -30), (30, 8, 30), STONE, inward=True)
+    room.box((-45, 0, -45), (45, 12, 45), STONE, inward=True)
     room.write("room")
 
     floor_tiles = Mesh()  # a raised border so floor edges read in the dark
-    for x in range(-28, 29, 8):
-        floor_tiles.box((x - 0.1, 0, -30), (x + 0.1, 0.05, 30), FLOOR)
+    for x in range(-40, 41, 8):
+        floor_tiles.box((x - 0.1, 0, -45), (x + 0.1, 0.05, 45), FLOOR)
     floor_tiles.write("floorlines")
 
     pillars = Mesh()
     for (x, z) in ((-15, -15), (15, -15), (-15, 15), (15, 15)):
-        pillars.box((x - 1, 0, z - 1), (x + 1, 8, z + 1), STONE)
+        pillars.box((x - 1, 0, z - 1), (x + 1, 12, z + 1), STONE)
     pillars.write("pillars")
 
     ledge10 = Mesh()

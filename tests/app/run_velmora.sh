@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Starts the real game binary in game/ under the test display, checks its window, ends it with
+# Escape (exit 0); then checks that without a display it fails fast with one line.
+set -u
+velmora=$1
+
+"$velmora" >/tmp/velmora_test_$$.log 2>&1 &
+pid=$!
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --name '^Velmora$' 2>/dev/null | head -n 1)
+  [ -n "$window" ] && break
+  sleep 0.2
+done
+if [ -z "$window" ]; then
+  echo "no window captioned Velmora appeared"; cat /tmp/velmora_test_$$.log; kill $pid; exit 1
+fi
+sleep 1
+# Keys reach only the window under the pointer.
+xdotool mousemove --window "$window" 10 10
+xdotool windowfocus --sync "$window" 2>/dev/null
+for _ in $(seq 20); do
+  xdotool keydown --window "$window" Escape 2>/dev/null; sleep 0.1
+  xdotool keyup --window "$window" Escape 2>/dev/null
+  kill -0 $pid 2>/dev/null || break
+  sleep 0.3
+done
+wait $pid
+rc=$?
+rm -f /tmp/velmora_test_$$.log
+[ $rc -eq 0 ] || { echo "velmora exited with $rc after Escape"; exit 1; }
+
+out=$(DISPLAY=:9999 timeout 20 "$velmora" 2>/dev/null)
+rc=$?
+[ $rc -ne 0 ] && [ $rc -ne 124 ] || { echo "without a display velmora returned $rc"; exit 1; }
+echo "$out" | grep -q '^Graphics: cannot open' || { echo "missing display message: $out"; exit 1; }
+echo "velmora: window, Escape and no-display checks passed"
