@@ -3,6 +3,7 @@
 #include "graphics/GraphicsSystem.h"
 #include "input/InputBackend.h"
 #include "input/InputHolder.h"
+#include "waves/WaveManager.h"
 #include "world/GameWorld.h"
 
 namespace {
@@ -17,6 +18,7 @@ void startUp() {
 
     InputHolder& input = inputHolder();
     createInputBackend(input.activeBackend);
+    WaveManager::instance();
 
     graphics.sceneManager->loadScene(LEVEL_FILE, nullptr);
 
@@ -31,6 +33,7 @@ bool runFrame() {
     InputBackend* input = inputHolder().activeBackend;
 
     if (input) input->beginFrame();
+    WaveManager::instance().update();
     GraphicsSystem::instance().renderFrame();
     if (input) input->endFrame();
     return true;
