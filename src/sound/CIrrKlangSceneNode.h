@@ -16,7 +16,7 @@
 
 class CIrrKlangSceneNode : public irr::scene::ISceneNode {
 public:
-    static const irr::scene::ESCENE_NODE_TYPE TYPE =
+    static constexpr irr::scene::ESCENE_NODE_TYPE TYPE =
         irr::scene::ESCENE_NODE_TYPE(MAKE_IRR_ID('i', 'k', 'n', 'g'));
     static const char* const TYPE_NAME;  // "irrKlangSceneNode"
 

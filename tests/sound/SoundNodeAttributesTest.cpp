@@ -1,0 +1,116 @@
+#include <limits>
+
+#include "EmitterScene.h"
+
+using namespace irr;
+using Node = CIrrKlangSceneNode;
+
+namespace {
+
+using SoundNodeAttributesTest = EmitterScene;
+
+TEST_F(SoundNodeAttributesTest, RereadingIdenticalSettingsKeepsTheSoundButAppliesDistances) {
+    Node* node = addEmitter("long.wav", Node::EPM_LOOPING);
+    node->MinDistance = 2.0f;
+    node->setPosition(core::vector3df(0, 0, 8));
+    advance(0);
+    vsound::ISound* sound = node->sound;
+    auto loudness = [&] {
+        listen(50);  // the mixer glides to a new gain rather than clicking
+        soundtest::Levels l = listen(100);
+        return l.left + l.right;
+    };
+    double quarter = loudness();
+
+    io::IAttributes* attributes = attributesOf(node);
+    attributes->setAttribute("MinDistance", 4.0f);
+    node->deserializeAttributes(attributes);
+    EXPECT_EQ(node->sound, sound);
+    EXPECT_NEAR(loudness() / quarter, 2.0, 0.05);
+
+    // Zero and the default -1 are never handed to the engine.
+    attributes->setAttribute("MinDistance", 0.0f);
+    attributes->setAttribute("MaxDistance", -1.0f);
+    node->deserializeAttributes(attributes);
+    EXPECT_NEAR(loudness() / quarter, 2.0, 0.05);
+
+    attributes->setAttribute("SoundFileName", soundtest::scratchPath("short.wav").c_str());
+    node->deserializeAttributes(attributes);
+    EXPECT_EQ(node->sound, nullptr);
+    EXPECT_EQ(node->PlayMode, Node::EPM_LOOPING);
+    attributes->drop();
+}
+
+TEST_F(SoundNodeAttributesTest, ReadsGuardedSettingsOnlyWhenPresent) {
+    Node* node = addEmitter("short.wav", Node::EPM_RANDOM);
+    io::IAttributes* in = device->getFileSystem()->createEmptyAttributes();
+    in->addEnum("PlayMode", "looping", Node::PlayModeNames);
+    in->addFloat("MaxRadius", 30.0f);  // no "EffectType": effect settings stay
+    node->MinTimeMsInterval = 123;
+    node->deserializeAttributes(in);
+    EXPECT_EQ(node->PlayMode, Node::EPM_LOOPING);
+    EXPECT_EQ(node->MinTimeMsInterval, 123);
+    EXPECT_EQ(node->MaxRadius, 50.0f);
+    EXPECT_EQ(node->MinDistance, 0.0f);  // unguarded: a missing value reads as zero
+
+    in->addEnum("EffectType", "Glow", Node::EffectTypeNames);
+    in->addFloat("Trail", 3.0f);  // not read for a glow
+    in->addFloat("Threshold", 0.25f);
+    node->deserializeAttributes(in);
+    EXPECT_EQ(node->EffectType, Node::EET_GLOW);
+    EXPECT_EQ(node->MaxRadius, 30.0f);
+    EXPECT_EQ(node->Trail, 25.0f);
+    EXPECT_EQ(node->Threshold, 0.25f);
+
+    // Written back, only the glow's and the mode's settings appear, and never Threshold.
+    io::IAttributes* out = attributesOf(node);
+    EXPECT_TRUE(out->existsAttribute("MinRadius"));
+    EXPECT_FALSE(out->existsAttribute("Trail"));
+    EXPECT_FALSE(out->existsAttribute("MinTimeMsInterval"));
+    EXPECT_FALSE(out->existsAttribute("Threshold"));
+    out->drop();
+    in->drop();
+}
+
+TEST_F(SoundNodeAttributesTest, RepairsWaveSettingsTheWavesCannotUse) {
+    Node* node = addEmitter("", Node::EPM_NOTHING);
+    node->EffectColor = core::vector3df(1.5f, -0.1f, 2.0f);
+    node->MaxRadius = 0.0f;
+    node->Trail = 0.0f;
+    node->MinRadius = 0.0f;
+    node->validateEffectAttributes();
+    EXPECT_EQ(node->EffectColor, core::vector3df(0.8f, 0.8f, 1.0f));
+    EXPECT_EQ(node->MaxRadius, 50.0f);
+    EXPECT_FLOAT_EQ(node->Trail, 7.5f);
+    EXPECT_EQ(node->MinRadius, 25.0f);
+
+    // Values that would hang or flood the waves: NaN radius, a front that never grows, and a
+    // negative ring count.
+    io::IAttributes* in = attributesOf(node);
+    in->setAttribute("EffectType", "Multi-Pulse");
+    in->setAttribute("MaxRadius", std::numeric_limits<float>::quiet_NaN());
+    in->setAttribute("WaveSpeed", 0.0f);
+    in->addInt("WaveCount", -1);
+    in->addFloat("WaveSpacing", -2.0f);
+    node->deserializeAttributes(in);
+    EXPECT_EQ(node->MaxRadius, 50.0f);
+    EXPECT_EQ(node->WaveSpeed, 15.0f);
+    EXPECT_EQ(node->WaveCount, 1u);
+    EXPECT_EQ(node->WaveSpacing, 5.0f);
+    in->drop();
+}
+
+TEST_F(SoundNodeAttributesTest, TheEditorIsOfferedEverySoundTheEngineKnows) {
+    Node* node = addEmitter("short.wav", Node::EPM_LOOPING);
+    advance(0);
+    io::IAttributes* out = attributesOf(node, io::EARWF_FOR_EDITOR);
+    core::array<core::stringc> literals;
+    out->getAttributeEnumerationLiteralsOfEnumeration("SoundFileName", literals);
+    ASSERT_EQ(literals.size(), 3u);
+    EXPECT_EQ(literals[0], node->SoundFileName);
+    EXPECT_EQ(literals[1], "");
+    EXPECT_EQ(literals[2], "<select>");
+    out->drop();
+}
+
+}  // namespace
