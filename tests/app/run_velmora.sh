@@ -13,15 +13,20 @@ for _ in $(seq 100); do
   sleep 0.2
 done
 if [ -z "$window" ]; then
-  echo "no window captioned Velmora appeared"; cat /tmp/velmora_test_$$.log; kill $pid; exit 1
+  kill $pid 2>/dev/null
+  wait $pid
+  echo "no window captioned Velmora appeared (exit status $?)"; cat /tmp/velmora_test_$$.log; exit 1
 fi
 sleep 1
 # Keys reach only the window under the pointer.
 xdotool mousemove --window "$window" 10 10
 xdotool windowfocus --sync "$window" 2>/dev/null
+# Escape must be held across a frame start to count, so press, wait, release; the release goes
+# to the server, not the window, so the key never stays down after the game has closed.
 for _ in $(seq 20); do
-  xdotool keydown --window "$window" Escape 2>/dev/null; sleep 0.1
-  xdotool keyup --window "$window" Escape 2>/dev/null
+  xdotool keydown --window "$window" Escape 2>/dev/null
+  sleep 0.2
+  xdotool keyup Escape 2>/dev/null
   kill -0 $pid 2>/dev/null || break
   sleep 0.3
 done
