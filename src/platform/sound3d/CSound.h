@@ -19,7 +19,6 @@ public:
     void setMinDistance(float minDistance) override;
     void setMaxDistance(float maxDistance) override;
     void setIsPaused(bool paused) override;
-    bool getIsPaused() override { return paused; }
     void stop() override;
     bool isFinished() override;
     std::uint32_t getPlayPosition() override;

@@ -21,7 +21,6 @@ public:
     // Distance beyond which the volume falls no further. Values <= 0 are ignored.
     virtual void setMaxDistance(float maxDistance) = 0;
     virtual void setIsPaused(bool paused) = 0;
-    virtual bool getIsPaused() = 0;
     // Ends the sound for good; it then reports finished.
     virtual void stop() = 0;
     // True once the sound has played to its end, was stopped, or lost its voice.
