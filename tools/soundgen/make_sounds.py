@@ -1,0 +1,193 @@
+#!/usr/bin/env python3
+"""Writes the game's effect and ambient sounds under game/Content/sounds/.
+
+Run from anywhere; the output is the same every time (fixed seed, standard library only):
+  fx/global/footsteps/Concrete_Male_01.wav ... _07.wav  soft steps on concrete, each a little
+                                                         different (heel, body, toe, scuff)
+  fx/global/bench/bump_02.wav                            a heavy object knocking on the floor
+  ambient/hum.wav                                        a machine hum, a seamless 2 s loop
+All are 16-bit mono at 44.1 kHz.
+"""
+import math
+import os
+import random
+import struct
+import wave
+
+RATE = 44100
+ROOT = os.path.normpath(os.path.join(os.path.dirname(__file__), "..", ".."))
+SOUNDS = os.path.join(ROOT, "game", "Content", "sounds")
+
+
+class Biquad:
+    """A second-order filter (RBJ cookbook), run sample by sample; keeps its state."""
+
+    def __init__(self, kind, freq, q=0.707):
+        w = 2.0 * math.pi * freq / RATE
+        alpha = math.sin(w) / (2.0 * q)
+        cw = math.cos(w)
+        if kind == "low":
+            b = ((1 - cw) / 2, 1 - cw, (1 - cw) / 2)
+        elif kind == "high":
+            b = ((1 + cw) / 2, -(1 + cw), (1 + cw) / 2)
+        else:  # band pass, 0 dB at the centre
+            b = (alpha, 0.0, -alpha)
+        a0 = 1 + alpha
+        self.b = tuple(x / a0 for x in b)
+        self.a = (-2 * cw / a0, (1 - alpha) / a0)
+        self.x1 = self.x2 = self.y1 = self.y2 = 0.0
+
+    def run(self, samples):
+        b0, b1, b2 = self.b
+        a1, a2 = self.a
+        out = []
+        for x in samples:
+            y = b0 * x + b1 * self.x1 + b2 * self.x2 - a1 * self.y1 - a2 * self.y2
+            self.x2, self.x1 = self.x1, x
+            self.y2, self.y1 = self.y1, y
+            out.append(y)
+        return out
+
+
+def noise(rng, count):
+    return [rng.uniform(-1.0, 1.0) for _ in range(count)]
+
+
+def band(samples, low, high):
+    """Noise shaped to the band low..high Hz (two poles each side)."""
+    return Biquad("low", high).run(Biquad("high", low).run(samples))
+
+
+def decay(count, start, tau):
+    """An envelope of `count` samples: silent before `start` s, then a fast attack and an
+    exponential fall with time constant `tau` s."""
+    attack = 0.002
+    env = []
+    for i in range(count):
+        t = i / RATE - start
+        if t < 0:
+            env.append(0.0)
+        elif t < attack:
+            env.append(t / attack)
+        else:
+            env.append(math.exp(-(t - attack) / tau))
+    return env
+
+
+def body(count, start, freq_from, freq_to, tau):
+    """A low thump: a sine gliding down from freq_from to freq_to, decaying with tau."""
+    out = []
+    phase = 0.0
+    for i in range(count):
+        t = i / RATE - start
+        if t < 0:
+            out.append(0.0)
+            continue
+        freq = freq_to + (freq_from - freq_to) * math.exp(-t / 0.03)
+        phase += 2.0 * math.pi * freq / RATE
+        out.append(math.sin(phase) * min(1.0, t / 0.003) * math.exp(-t / tau))
+    return out
+
+
+def mix(*layers):
+    """Sums (gain, samples) layers of equal length."""
+    count = len(layers[0][1])
+    return [sum(gain * samples[i] for gain, samples in layers) for i in range(count)]
+
+
+def times(a, b):
+    return [x * y for x, y in zip(a, b)]
+
+
+def finish(samples, peak, fade=0.02):
+    """Scales to `peak` and fades the last `fade` s out, so the sound ends without a click."""
+    top = max(abs(x) for x in samples) or 1.0
+    fade_count = int(fade * RATE)
+    out = []
+    for i, x in enumerate(samples):
+        left = len(samples) - 1 - i
+        gain = min(1.0, left / fade_count) if fade_count else 1.0
+        out.append(x * peak / top * gain)
+    return out
+
+
+def footstep(rng):
+    """A soft shoe on concrete: a low heel thump with a gritty click, then a lighter toe
+    touch and a short scuff. Timing, pitch and brightness vary from step to step."""
+    length = rng.uniform(0.22, 0.33)
+    count = int(length * RATE)
+    toe_at = rng.uniform(0.045, 0.075)
+    bright = rng.uniform(2500.0, 4200.0)
+
+    heel_body = body(count, 0.0, rng.uniform(120.0, 150.0), rng.uniform(70.0, 95.0),
+                     rng.uniform(0.025, 0.04))
+    heel_grit = times(band(noise(rng, count), 300.0, bright),
+                      decay(count, 0.0, rng.uniform(0.008, 0.014)))
+    toe_body = body(count, toe_at, rng.uniform(150.0, 190.0), rng.uniform(100.0, 130.0),
+                    rng.uniform(0.015, 0.025))
+    toe_grit = times(band(noise(rng, count), 500.0, bright * 1.2),
+                     decay(count, toe_at, rng.uniform(0.006, 0.010)))
+    scuff = times(band(noise(rng, count), 800.0, 3000.0),
+                  decay(count, toe_at + 0.01, rng.uniform(0.03, 0.05)))
+    samples = mix((1.0, heel_body), (0.55, heel_grit), (0.5, toe_body), (0.35, toe_grit),
+                  (rng.uniform(0.05, 0.12), scuff))
+    return finish(samples, rng.uniform(0.5, 0.6))
+
+
+def bump(rng):
+    """A heavy crate knocking down: a deep, longer thump, hollow wooden modes and a hard
+    noise transient; heavier and duller than a step."""
+    count = int(0.6 * RATE)
+    thump = body(count, 0.0, 110.0, 52.0, 0.09)
+    modes = mix((1.0, body(count, 0.0, 230.0, 210.0, 0.06)),
+                (0.5, body(count, 0.0, 640.0, 610.0, 0.03)))
+    hit = times(band(noise(rng, count), 150.0, 2000.0), decay(count, 0.0, 0.02))
+    rattle = times(band(noise(rng, count), 200.0, 900.0), decay(count, 0.035, 0.05))
+    samples = mix((1.0, thump), (0.35, modes), (0.6, hit), (0.15, rattle))
+    return finish(samples, 0.8, fade=0.05)
+
+
+def hum(rng):
+    """A humming machine: 50 Hz mains and its harmonics, a slow swell and a little airy
+    noise. Every component repeats a whole number of times in the 2 s, so the loop is
+    seamless; the noise is filtered circularly for the same reason."""
+    seconds = 2
+    count = seconds * RATE
+    partials = ((50, 1.0), (100, 0.6), (150, 0.35), (200, 0.2), (300, 0.08))
+    tone = []
+    for i in range(count):
+        t = i / RATE
+        swell = 0.85 + 0.15 * math.sin(2.0 * math.pi * 0.5 * t)
+        tone.append(swell * sum(a * math.sin(2.0 * math.pi * f * t) for f, a in partials))
+    raw = noise(rng, count)
+    low, high = Biquad("low", 1200.0), Biquad("high", 200.0)
+    high.run(low.run(raw))  # settle the filters on one pass so the second wraps smoothly
+    air = high.run(low.run(raw))
+    samples = mix((1.0, tone), (0.12, air))
+    top = max(abs(x) for x in samples)
+    return [x * 0.5 / top for x in samples]
+
+
+def write(path, samples):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    frames = b"".join(struct.pack("<h", max(-32767, min(32767, int(round(x * 32767)))))
+                      for x in samples)
+    with wave.open(path, "wb") as out:
+        out.setnchannels(1)
+        out.setsampwidth(2)
+        out.setframerate(RATE)
+        out.writeframes(frames)
+    print("wrote", os.path.relpath(path, ROOT))
+
+
+def main():
+    rng = random.Random(1907)
+    for n in range(1, 8):
+        write(os.path.join(SOUNDS, "fx", "global", "footsteps", "Concrete_Male_%02d.wav" % n),
+              footstep(rng))
+    write(os.path.join(SOUNDS, "fx", "global", "bench", "bump_02.wav"), bump(rng))
+    write(os.path.join(SOUNDS, "ambient", "hum.wav"), hum(rng))
+
+
+if __name__ == "__main__":
+    main()
