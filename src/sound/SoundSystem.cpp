@@ -1,0 +1,169 @@
+#include "sound/SoundSystem.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "graphics/GraphicsSystem.h"
+#include "sound/CIrrKlangSceneNodeFactory.h"
+#include "waves/WaveManager.h"
+
+using irr::core::vector3df;
+
+namespace {
+
+// A one-shot effect: its file and the pulse that makes it visible.
+struct EffectPreset {
+    vector3df colour;
+    float maxRadius, trail, waveSpeed, maxIntensity, startingRadius;
+};
+
+const char* const FOOTSTEP_FILE_NAMES[SoundSystem::FOOTSTEP_FILES] = {
+    "Content/sounds/fx/global/footsteps/Concrete_Male_01.wav",
+    "Content/sounds/fx/global/footsteps/Concrete_Male_02.wav",
+    "Content/sounds/fx/global/footsteps/Concrete_Male_03.wav",
+    "Content/sounds/fx/global/footsteps/Concrete_Male_04.wav",
+    "Content/sounds/fx/global/footsteps/Concrete_Male_05.wav",
+    "Content/sounds/fx/global/footsteps/Concrete_Male_06.wav",
+    "Content/sounds/fx/global/footsteps/Concrete_Male_07.wav"};
+const char* const IMPACT_FILE = "Content/sounds/fx/global/bench/bump_02.wav";
+const EffectPreset IMPACT = {vector3df(0.7f, 1.0f, 0.6f), 20.0f, 10.0f, 15.0f, 1.0f, 0.0f};
+const EffectPreset FOOTSTEP = {vector3df(0.6f, 0.8f, 1.0f), 8.0f, 5.0f, 4.0f, 0.75f, 0.0f};
+
+const float STEP_SPACING = 3.5f;    // listener travel between steps, world units
+const float STEP_SIDE = 0.75f;      // each foot's offset from the listener along the side
+const float STEP_DROP = 4.0f;       // from the listener's ear down to the floor
+
+bool engineChosen = false;
+vsound::ISoundEngine* chosenEngine = nullptr;
+
+vsound::ISoundEngine* openEngine() {
+    if (engineChosen) {
+        if (chosenEngine)
+            chosenEngine->grab();
+        return chosenEngine;
+    }
+    return vsound::createIrrKlangDevice(vsound::ESOD_AUTO_DETECT, vsound::ESEO_DEFAULT_OPTIONS,
+                                        nullptr, "1.1.0");
+}
+
+// Decodes a file now rather than on its first play, which would stall that frame.
+void preload(vsound::ISoundEngine* engine, const char* file) {
+    vsound::ISound* sound = engine->play3D(file, vsound::vec3df(), false, true, false);
+    if (sound) {
+        sound->stop();
+        sound->drop();
+    }
+}
+
+}  // namespace
+
+SoundSystem& SoundSystem::instance() {
+    static SoundSystem system;
+    static const bool started = system.init();
+    (void)started;
+    return system;
+}
+
+void SoundSystem::useEngine(vsound::ISoundEngine* engine) {
+    engineChosen = true;
+    chosenEngine = engine;
+}
+
+SoundSystem::SoundSystem()
+    : engine(nullptr), listener(nullptr), footstepFiles(), nextStepNegative(true),
+      lastStepPosition(0, 0, 0) {}
+
+SoundSystem::~SoundSystem() {
+    if (engine)
+        engine->drop();
+}
+
+bool SoundSystem::init() {
+    if (engine)
+        engine->drop();
+    engine = openEngine();
+    if (!engine)
+        std::printf("Sound: no audio device; the game runs silent\n");
+
+    GraphicsSystem& graphics = GraphicsSystem::instance();
+    irr::scene::ISceneManager* scene = graphics.sceneManager;
+    listener = scene->getActiveCamera();
+
+    CIrrKlangSceneNodeFactory* factory = new CIrrKlangSceneNodeFactory(engine, scene);
+    scene->registerSceneNodeFactory(factory);
+    factory->drop();
+
+    nextStepNegative = true;
+    if (listener)
+        lastStepPosition = listener->getAbsolutePosition();
+    else
+        std::printf("Sound: no active camera to listen from; the listener stays put and "
+                    "footsteps are not played\n");
+
+    std::copy(FOOTSTEP_FILE_NAMES, FOOTSTEP_FILE_NAMES + FOOTSTEP_FILES, footstepFiles);
+    if (engine) {
+        for (const char* file : footstepFiles)
+            preload(engine, file);
+        preload(engine, IMPACT_FILE);
+    }
+
+    std::srand(graphics.timer->getRealTime());
+    return true;
+}
+
+bool SoundSystem::updateListener() {
+    if (!listener)
+        return false;
+    vector3df position = listener->getAbsolutePosition();
+    vector3df look = listener->getTarget() - position;
+    if (engine)
+        engine->setListenerPosition(position, look, vsound::vec3df(0, 0, 0),
+                                    listener->getUpVector());
+    return true;
+}
+
+bool SoundSystem::playSoundWithWave(const vector3df& colour, const vector3df& position,
+                                    const char* file, float maxRadius, float trail,
+                                    float waveSpeed, float maxIntensity, float startingRadius) {
+    WaveManager::instance().addPulse(position, maxRadius, trail, waveSpeed, maxIntensity,
+                                     startingRadius, colour);
+    if (engine)
+        engine->play3D(file, position, false, false, false, vsound::ESM_AUTO_DETECT, false);
+    return true;
+}
+
+bool SoundSystem::playImpactSound(const vector3df& position) {
+    return playSoundWithWave(IMPACT.colour, position, IMPACT_FILE, IMPACT.maxRadius,
+                             IMPACT.trail, IMPACT.waveSpeed, IMPACT.maxIntensity,
+                             IMPACT.startingRadius);
+}
+
+bool SoundSystem::playFootstep(const vector3df& direction, bool force, bool bothFeet) {
+    if (!listener)
+        return false;
+    vector3df ear = listener->getAbsolutePosition();
+    if (!force && lastStepPosition.getDistanceFrom(ear) <= STEP_SPACING)
+        return true;
+    // Spacing is measured between listener positions, never between the offset steps.
+    lastStepPosition = ear;
+    float side = nextStepNegative ? -STEP_SIDE : STEP_SIDE;
+    nextStepNegative = !nextStepNegative;
+
+    vector3df step = ear + direction * side;
+    step.Y -= STEP_DROP;
+    playSoundWithWave(FOOTSTEP.colour, step, randomFootstepFile(), FOOTSTEP.maxRadius,
+                      FOOTSTEP.trail, FOOTSTEP.waveSpeed, FOOTSTEP.maxIntensity,
+                      FOOTSTEP.startingRadius);
+    if (bothFeet) {
+        vector3df otherStep = step - direction * (2.0f * side);
+        playSoundWithWave(FOOTSTEP.colour, otherStep, randomFootstepFile(), FOOTSTEP.maxRadius,
+                          FOOTSTEP.trail, FOOTSTEP.waveSpeed, FOOTSTEP.maxIntensity,
+                          FOOTSTEP.startingRadius);
+    }
+    return true;
+}
+
+const char* SoundSystem::randomFootstepFile() const {
+    return footstepFiles[std::rand() % FOOTSTEP_FILES];
+}

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "../platform_sound3d/SoundFiles.h"
+#include "graphics/GraphicsSystem.h"
+#include "sound/CIrrKlangSceneNode.h"
+#include "sound/SoundSystem.h"
+#include "waves/WaveManager.h"
+#include "world/GameWorld.h"
+
+using irr::core::vector3df;
+using Record = std::vector<float>;
+
+namespace {
+
+// The game's sound system on the null video device, with a loopback engine so that what is
+// heard can be measured; waves land in the game's wave manager.
+class SoundSystemTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        GraphicsSystem::useDriver(irr::video::EDT_NULL);
+        scene = GraphicsSystem::instance().sceneManager;
+        engine = vsound::createLoopbackDevice(soundtest::kRate);
+    }
+    // The registered factories keep the engine until the scene goes at exit.
+    static void TearDownTestSuite() { engine->drop(); }
+
+    void SetUp() override {
+        ASSERT_NE(engine, nullptr);
+        soundtest::renderLevels(engine, 1000);  // the last test's sounds end unheard
+        camera = scene->addCameraSceneNode(nullptr, vector3df(10, 6, 20), vector3df(10, 6, 30));
+        camera->updateAbsolutePosition();
+        SoundSystem::useEngine(engine);
+        sound = std::make_unique<SoundSystem>();
+        sound->init();
+    }
+
+    void TearDown() override { camera->remove(); }
+
+    void moveTo(float x, float y, float z) {
+        camera->setPosition(vector3df(x, y, z));
+        camera->updateAbsolutePosition();
+    }
+
+    static irr::s32 records() { return WaveManager::instance().recordCount(); }
+    // The record of the wave added `back` waves before the last.
+    static Record record(int back = 0) {
+        const WaveData& data = WaveManager::instance().waveData();
+        auto first = data.begin() + (records() - 1 - back) * SoundWave::RECORD_FLOATS;
+        return Record(first, first + SoundWave::RECORD_FLOATS);
+    }
+    static void expectFootstep(const Record& actual, vector3df p) {
+        expectRecord(actual, {p.X, p.Y, p.Z, 0.6f, 0.8f, 1.0f, 0, 0.75f, 5});
+    }
+    static void expectRecord(const Record& actual, const Record& expected) {
+        for (int i = 0; i < SoundWave::RECORD_FLOATS; ++i)
+            EXPECT_NEAR(actual[i], expected[i], 1e-5f) << "float " << i;
+    }
+
+    static irr::scene::ISceneManager* scene;
+    static vsound::ISoundEngine* engine;
+    irr::scene::ICameraSceneNode* camera = nullptr;
+    std::unique_ptr<SoundSystem> sound;
+};
+
+irr::scene::ISceneManager* SoundSystemTest::scene = nullptr;
+vsound::ISoundEngine* SoundSystemTest::engine = nullptr;
+
+TEST_F(SoundSystemTest, InitListensFromTheActiveCameraAndSharesItsEngineWithTheEmitters) {
+    EXPECT_EQ(sound->listener, camera);
+    EXPECT_EQ(sound->lastStepPosition, vector3df(10, 6, 20));
+    EXPECT_TRUE(sound->nextStepNegative);
+    auto* factory = scene->getSceneNodeFactory(scene->getRegisteredSceneNodeFactoryCount() - 1);
+    auto* node = static_cast<CIrrKlangSceneNode*>(factory->addSceneNode("irrKlangSceneNode"));
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(node->engine, sound->getEngine());
+    node->remove();
+
+    std::set<std::string> decoded;  // the effects are decoded before their first play
+    for (int i = 0; i < engine->getSoundSourceCount(); ++i)
+        decoded.insert(engine->getSoundSource(i)->getName());
+    for (const char* file : sound->footstepFiles)
+        EXPECT_EQ(decoded.count(file), 1u) << file;
+    EXPECT_EQ(decoded.count("Content/sounds/fx/global/bench/bump_02.wav"), 1u);
+
+    std::set<std::string> drawn;
+    for (int i = 0; i < 500; ++i)
+        drawn.insert(sound->randomFootstepFile());
+    EXPECT_EQ(drawn.size(), 7u);
+}
+
+TEST_F(SoundSystemTest, StepsNeedMoreThanThreeAndAHalfUnitsOfListenerTravel) {
+    const vector3df left(-0.6f, 0, 0.8f);
+    irr::s32 before = records();
+    moveTo(13.5f, 6, 20);  // exactly 3.5: nothing played, nothing changed
+    EXPECT_TRUE(sound->playFootstep(left, false, false));
+    EXPECT_EQ(records(), before);
+    EXPECT_EQ(sound->lastStepPosition, vector3df(10, 6, 20));
+    EXPECT_TRUE(sound->nextStepNegative);
+
+    moveTo(14, 6, 20);
+    sound->playFootstep(left, false, false);
+    EXPECT_EQ(records(), before + 1);
+    expectFootstep(record(), vector3df(14.45f, 2, 19.4f));
+    EXPECT_EQ(sound->lastStepPosition, vector3df(14, 6, 20));  // the ear, not the step
+
+    moveTo(17.5f, 6, 20);
+    sound->playFootstep(left, false, false);
+    EXPECT_EQ(records(), before + 1);
+    moveTo(17.75f, 6, 20);
+    sound->playFootstep(left, false, false);
+    moveTo(17.75f, 6, 24);
+    sound->playFootstep(left, false, false);
+    EXPECT_EQ(records(), before + 3);
+    expectFootstep(record(1), vector3df(17.3f, 2, 20.6f));
+    expectFootstep(record(), vector3df(18.2f, 2, 23.4f));
+}
+
+TEST_F(SoundSystemTest, ALandingPlaysBothFeetAndTogglesTheSideOnce) {
+    const vector3df left(0, 0, 1);
+    irr::s32 before = records();
+    sound->playFootstep(left, true, true);
+    ASSERT_EQ(records(), before + 2);
+    expectFootstep(record(1), vector3df(10, 2, 19.25f));
+    expectFootstep(record(), vector3df(10, 2, 20.75f));
+    EXPECT_FALSE(sound->nextStepNegative);
+    sound->playFootstep(left, true, true);
+    expectFootstep(record(1), vector3df(10, 2, 20.75f));
+    EXPECT_TRUE(sound->nextStepNegative);
+}
+
+TEST_F(SoundSystemTest, TheWaveComesEvenWhenTheFileCannotBePlayed) {
+    irr::s32 before = records();
+    sound->playSoundWithWave(vector3df(0.1f, 0.2f, 0.3f), vector3df(1, 2, 3), "Content/none.wav",
+                             9, 3, 6, 0.5f, 2);
+    ASSERT_EQ(records(), before + 1);
+    expectRecord(record(), {1, 2, 3, 0.1f, 0.2f, 0.3f, 2, 0.5f * (7 / 9.f) * (7 / 9.f), 3});
+    EXPECT_EQ(WaveManager::instance().waves().back()->waveSpeed, 6);
+}
+
+TEST_F(SoundSystemTest, TheListenerHearsFromTheCameraAndStepsAlternateFeet) {
+    moveTo(0, 0, 0);
+    camera->setTarget(vector3df(0, 0, -30));  // turned round: right is -x
+    sound->updateListener();
+    sound->playImpactSound(vector3df(-5, 0, 0));
+    expectRecord(record(), {-5, 0, 0, 0.7f, 1, 0.6f, 0, 1, 10});
+    soundtest::Levels impact = soundtest::renderLevels(engine, 700);
+    EXPECT_GT(impact.right, 2 * impact.left);
+
+    camera->setTarget(vector3df(0, 0, 7));  // facing +z: the player's left is -x
+    sound->updateListener();
+    for (bool rightFoot : {true, false, true}) {
+        sound->playFootstep(vector3df(-1, 0, 0), true, false);
+        soundtest::Levels step = soundtest::renderLevels(engine, 400);
+        EXPECT_GT(step.left + step.right, 0.005);
+        EXPECT_EQ(step.right > 1.2 * step.left, rightFoot);
+        EXPECT_EQ(step.left > 1.2 * step.right, !rightFoot);
+    }
+}
+
+TEST_F(SoundSystemTest, WithoutAnEngineOrACameraTheGameGoesOnSilently) {
+    SoundSystem::useEngine(nullptr);
+    scene->setActiveCamera(nullptr);
+    SoundSystem silent;
+    testing::internal::CaptureStdout();
+    silent.init();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Sound: no audio device; the game runs silent\n"
+              "Sound: no active camera to listen from; the listener stays put and footsteps "
+              "are not played\n");
+    EXPECT_FALSE(silent.updateListener());
+    EXPECT_FALSE(silent.playFootstep(vector3df(1, 0, 0), true, true));
+
+    silent.listener = camera;
+    irr::s32 before = records();
+    EXPECT_TRUE(silent.updateListener());
+    silent.playFootstep(vector3df(1, 0, 0), true, true);
+    silent.playImpactSound(vector3df(0, 0, 0));
+    EXPECT_EQ(records(), before + 3);
+}
+
+TEST(SoundSystemStartUp, TheSingletonListensFromTheWorldsCamera) {
+    GraphicsSystem::useDriver(irr::video::EDT_NULL);
+    SoundSystem::useEngine(nullptr);
+    GameWorld& world = GameWorld::instance();
+    EXPECT_EQ(SoundSystem::instance().listener, world.camera);
+    EXPECT_EQ(&SoundSystem::instance(), &SoundSystem::instance());
+}
+
+}  // namespace
