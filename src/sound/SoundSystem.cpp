@@ -12,7 +12,7 @@ using irr::core::vector3df;
 
 namespace {
 
-// A one-shot effect: its file and the pulse that makes it visible.
+// The pulse that makes a one-shot effect visible.
 struct EffectPreset {
     vector3df colour;
     float maxRadius, trail, waveSpeed, maxIntensity, startingRadius;
