@@ -3,6 +3,7 @@
 #include "graphics/GraphicsSystem.h"
 #include "input/InputBackend.h"
 #include "input/InputHolder.h"
+#include "sound/SoundSystem.h"
 #include "waves/WaveManager.h"
 #include "world/GameWorld.h"
 
@@ -14,6 +15,8 @@ const char* const LEVEL_FILE = "Content/TestRoom3.irr";
 
 void startUp() {
     GameWorld::instance();
+    // Before the level is read: the sound system registers the emitter node factory it needs.
+    SoundSystem::instance();
     GraphicsSystem& graphics = GraphicsSystem::instance();
 
     InputHolder& input = inputHolder();
@@ -33,6 +36,11 @@ bool runFrame() {
     InputBackend* input = inputHolder().activeBackend;
 
     if (input) input->beginFrame();
+
+    SoundSystem& sound = SoundSystem::instance();
+    sound.updateListener();
+    if (sound.getEngine()) sound.getEngine()->update();
+
     WaveManager::instance().update();
     GraphicsSystem::instance().renderFrame();
     if (input) input->endFrame();
