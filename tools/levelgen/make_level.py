@@ -179,6 +179,25 @@ def make_meshes():
     weapon.box((-0.1, -0.3, -0.5), (0.1, 0, -0.3), RED)
     weapon.write("weapon")
 
+    figure = Mesh()  # a standing figure, origin at the top of its head
+    figure.box((-0.8, -4, -0.5), (0.8, -1.2, 0.5), METAL)
+    figure.box((-0.5, -1.2, -0.5), (0.5, 0, 0.5), METAL)
+    figure.write("figure")
+
+    door = Mesh()  # hinged at its origin, swinging about the vertical axis
+    door.box((0, 0, -0.15), (3, 5, 0.15), WOOD)
+    door.write("door")
+
+    switch = Mesh()
+    switch.box((-0.4, -0.6, -0.1), (0.4, 0.6, 0.1), RED)
+    switch.write("switch")
+
+    shelf = Mesh()
+    shelf.box((-3, 2.0, -1), (3, 2.2, 1), WOOD)
+    for x in (-3, 2.8):
+        shelf.box((x, 0, -1), (x + 0.2, 2.0, 1), WOOD)
+    shelf.write("shelf")
+
 
 def attrs(name, pos, scale=(1, 1, 1), mesh=None):
     out = ['<string name="Name" value="%s" />' % name,
@@ -196,10 +215,28 @@ def attrs(name, pos, scale=(1, 1, 1), mesh=None):
     return out
 
 
-def node(kind, attributes, indent="\t"):
+def node(kind, attributes, indent="\t", children=()):
     body = "\n".join(indent + "\t\t" + a for a in attributes)
-    return "%s<node type=\"%s\">\n%s\t<attributes>\n%s\n%s\t</attributes>\n%s</node>" % (
-        indent, kind, indent, body, indent, indent)
+    inner = "".join("\n" + c for c in children)
+    return "%s<node type=\"%s\">\n%s\t<attributes>\n%s\n%s\t</attributes>%s\n%s</node>" % (
+        indent, kind, indent, body, indent, inner, indent)
+
+
+def emitter(name, pos, sound, mode, effect, colour, extra=()):
+    """A sound emitter node: its sound, play mode and the shape of its visible waves."""
+    out = attrs(name, pos)
+    out += ['<string name="SoundFileName" value="Content/sounds/%s" />' % sound,
+            '<enum name="PlayMode" value="%s" />' % mode,
+            '<float name="MinDistance" value="4" />',
+            '<float name="MaxDistance" value="60" />',
+            '<vector3d name="EffectColor" value="%s" />' % fmt(colour),
+            '<enum name="EffectType" value="%s" />' % effect]
+    out += list(extra)
+    return node("irrKlangSceneNode", out)
+
+
+def floats(**values):
+    return ['<float name="%s" value="%s" />' % (k, g(v)) for k, v in values.items()]
 
 
 def make_scene():
@@ -218,6 +255,33 @@ def make_scene():
         node("mesh", attrs("HeavyCrate", (0, 1, -6), mesh="heavycrate")),
         node("mesh", attrs("3Fan", (0, 6, 0), mesh="fan")),
         node("mesh", attrs("weapon", (6, 0.5, -18), mesh="weapon")),
+        node("mesh", attrs("3Door", (-6, 0, 30), mesh="door")),
+        node("mesh", attrs("1Switch", (-8, 1.5, 29.8), mesh="switch")),
+        node("empty", attrs("Storeroom", (-36, 0, -36)), children=[
+            node("mesh", attrs("1Shelf", (0, 0, 0), mesh="shelf"), indent="\t\t"),
+            node("mesh", attrs("Crate3", (0, 2.7, 0), mesh="crate"), indent="\t\t"),
+        ]),
+        node("animatedMesh", attrs("Watchman", (28, 4, -30), mesh="figure")),
+        emitter("HumMachine", (-20, 1.5, 22), "ambient/hum.wav", "looping", "Glow",
+                (1.0, 0.6, 0.2), floats(MaxRadius=7, MinRadius=3, MaxIntensity=0.8, WaveSpeed=2)),
+        emitter("DrippingPipe", (25, 7, 25), "ambient/drip.wav", "looping", "Pulse",
+                (0.3, 0.6, 1.0), floats(MaxRadius=14, MaxIntensity=1, Trail=4, WaveSpeed=10,
+                                        StartingRadius=0, Threshold=0.5)),
+        emitter("Clock", (0, 5, 44), "ambient/tick.wav", "looping", "Multi-Pulse",
+                (0.9, 0.9, 0.5), floats(MaxRadius=10, MaxIntensity=0.9, Trail=2, WaveSpeed=8,
+                                        StartingRadius=0, WaveSpacing=2, Threshold=0.6)
+                + ['<int name="WaveCount" value="3" />']),
+        emitter("Knocker", (-40, 2, 0), "fx/global/bench/bump_02.wav", "random", "Pulse",
+                (0.7, 1.0, 0.6), floats(MaxRadius=18, MaxIntensity=1, Trail=6, WaveSpeed=12,
+                                        StartingRadius=0)
+                + ['<int name="MinTimeMsInterval" value="3000" />',
+                   '<int name="MaxTimeMsInterval" value="7000" />']),
+        emitter("Greeting", (0, 3, -22), "fx/global/bench/bump_02.wav", "play_once", "Pulse",
+                (1.0, 1.0, 1.0), floats(MaxRadius=25, MaxIntensity=1, Trail=8, WaveSpeed=15,
+                                        StartingRadius=0)
+                + ['<bool name="DeleteWhenFinished" value="false" />']),
+        emitter("Beacon", (40, 1, 40), "ambient/hum.wav", "nothing", "Glow",
+                (0.4, 1.0, 0.4), floats(MaxRadius=4, MinRadius=2, MaxIntensity=0.6, WaveSpeed=1)),
     ]
     text = "<?xml version=\"1.0\"?>\n<irr_scene>\n%s\n</irr_scene>\n" % "\n".join(nodes)
     with open(os.path.join(CONTENT, "TestRoom3.irr"), "w") as f:
