@@ -6,7 +6,10 @@ Run from anywhere; the output is the same every time (fixed seed, standard libra
                                                          different (heel, body, toe, scuff)
   fx/global/bench/bump_02.wav                            a heavy object knocking on the floor
   ambient/hum.wav                                        a machine hum, a seamless 2 s loop
-All are 16-bit mono at 44.1 kHz.
+  ambient/drip.wav                                       a dripping pipe: four drips in 3 s
+  ambient/tick.wav                                       a ticking clock: tick-tock, a 1 s loop
+All are 16-bit mono at 44.1 kHz. The drips and ticks start just after a 100 ms boundary and
+die away within it, so every beat fills one analysis slot (tools/soundanalyse).
 """
 import math
 import os
@@ -168,6 +171,52 @@ def hum(rng):
     return [x * 0.5 / top for x in samples]
 
 
+def drip(rng):
+    """A dripping pipe: four drops falling into a puddle inside a metal pipe, with silence
+    between. Each drop is a short plink whose pitch rises as the bubble closes, a tiny
+    splash and a few hollow echoes off the pipe wall. Quiet at both ends, so it loops."""
+    count = 3 * RATE
+    layers = []
+    for start in (0.21, 0.91, 1.61, 2.31):
+        gain = rng.uniform(0.8, 1.0)
+        f0 = rng.uniform(900.0, 1300.0)
+        rise = rng.uniform(1.6, 2.1)
+        tau = rng.uniform(0.016, 0.022)
+        plink = []
+        phase = 0.0
+        for i in range(count):
+            t = i / RATE - start
+            if t < 0:
+                plink.append(0.0)
+                continue
+            freq = f0 * (1.0 + (rise - 1.0) * (1.0 - math.exp(-t / 0.012)))
+            phase += 2.0 * math.pi * freq / RATE
+            plink.append(math.sin(phase) * min(1.0, t / 0.001) * math.exp(-t / tau))
+        splash = times(band(noise(rng, count), 2000.0, 7000.0), decay(count, start, 0.003))
+        pipe = body(count, start, 340.0, 320.0, 0.05)
+        drop = mix((1.0, plink), (0.25, splash), (0.2, pipe))
+        for delay, echo in ((0.0, 1.0), (0.023, 0.3), (0.041, 0.18), (0.067, 0.1)):
+            shift = int(delay * RATE)
+            layers.append((gain * echo, [0.0] * shift + drop[:count - shift]))
+    return finish(mix(*layers), 0.7)
+
+
+def tick(rng):
+    """A ticking clock, a 1 s loop: a bright metallic tick at the start and a lower, softer
+    tock half a second later, each a click exciting a few ringing modes of the movement and
+    a faint knock of the wooden case."""
+    count = RATE
+    layers = []
+    for start, gain, modes, case in ((0.005, 1.0, (3100.0, 4700.0, 6900.0), 520.0),
+                                     (0.505, 0.8, (2300.0, 3500.0, 5200.0), 440.0)):
+        click = times(band(noise(rng, count), 1500.0, 9000.0), decay(count, start, 0.0015))
+        ring = mix(*((0.6 / (k + 1), body(count, start, f, f, 0.008 / (k + 1)))
+                     for k, f in enumerate(modes)))
+        knock = body(count, start, case * 1.1, case, 0.02)
+        layers += [(gain, click), (gain, ring), (gain * 0.3, knock)]
+    return finish(mix(*layers), 0.6, fade=0.0)
+
+
 def write(path, samples):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     frames = b"".join(struct.pack("<h", max(-32767, min(32767, int(round(x * 32767)))))
@@ -187,6 +236,8 @@ def main():
               footstep(rng))
     write(os.path.join(SOUNDS, "fx", "global", "bench", "bump_02.wav"), bump(rng))
     write(os.path.join(SOUNDS, "ambient", "hum.wav"), hum(rng))
+    write(os.path.join(SOUNDS, "ambient", "drip.wav"), drip(rng))
+    write(os.path.join(SOUNDS, "ambient", "tick.wav"), tick(rng))
 
 
 if __name__ == "__main__":
