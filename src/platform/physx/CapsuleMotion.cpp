@@ -1,0 +1,153 @@
+#include "CapsuleMotion.h"
+
+#include <algorithm>
+
+#include "NxController.h"
+
+namespace vphysx {
+
+namespace {
+
+const btVector3 UP(0, 1, 0);
+const int MAX_SWEEPS = 4;
+// Rises smaller than this are sweep rounding, not climbing.
+const btScalar CLIMB_TOLERANCE = btScalar(1e-4);
+// Where surfaceAt looks for the ground beyond a touched edge.
+const btScalar PROBE_OFFSET = btScalar(0.01);
+const btScalar PROBE_HEIGHT = btScalar(0.05);
+
+}  // namespace
+
+MotionResult CapsuleMotion::move(const btVector3& start, const btVector3& displacement) const
+{
+    MotionResult first = attempt(start, displacement, settings.stepOffset);
+    bool sideways = displacement.x() != 0 || displacement.z() != 0;
+    if (sideways && settings.stepOffset > 0 && first.position.y() > start.y() + CLIMB_TOLERANCE &&
+        !mayClimbTo(start, first))
+        return attempt(start, displacement, 0);
+    return first;
+}
+
+MotionResult CapsuleMotion::attempt(const btVector3& start, const btVector3& displacement, btScalar lift) const
+{
+    MotionResult result;
+    result.position = start;
+    btVector3 side(displacement.x(), 0, displacement.z());
+    btScalar rise = std::max(displacement.y(), btScalar(0));
+    btScalar wantedLift = side.length2() > 0 ? lift : 0;
+
+    btScalar lifted = 0;
+    if (rise + wantedLift > 0) {
+        bool blocked = false;
+        btScalar moved = ascend(result, rise + wantedLift, blocked);
+        if (blocked && rise > 0) result.flags |= NXCC_COLLISION_UP;
+        lifted = std::max(btScalar(0), moved - rise);  // the rise goes first, the step lift after
+    }
+    if (side.length2() > 0) slide(result, side);
+    btScalar drop = lifted + std::max(-displacement.y(), btScalar(0));
+    if (drop > 0) fall(result, drop);
+    return result;
+}
+
+btScalar CapsuleMotion::ascend(MotionResult& result, btScalar distance, bool& blocked) const
+{
+    SweepHit hit;
+    btScalar travel;
+    blocked = reach(result.position, UP, distance, hit, travel);
+    result.position += UP * travel;
+    if (blocked) touch(result, PASS_UP, hit, UP, travel);
+    return travel;
+}
+
+// Sweeps a skin width further than asked, so that what lies within the skin counts as
+// touched. travel: how far the capsule may go and keep the skin.
+bool CapsuleMotion::reach(const btVector3& from, const btVector3& direction, btScalar distance, SweepHit& hit,
+                          btScalar& travel) const
+{
+    btScalar swept = distance + settings.skinWidth;
+    hit = sweeper.sweep(from, from + direction * swept);
+    travel = hit.blocked ? std::max(btScalar(0), hit.fraction * swept - settings.skinWidth) : distance;
+    return hit.blocked;
+}
+
+// Walls stop only the horizontal part of the motion that runs into them, so the character
+// slides along them and never rides up a surface in the side pass.
+void CapsuleMotion::slide(MotionResult& result, btVector3 motion) const
+{
+    for (int i = 0; i < MAX_SWEEPS; ++i) {
+        btScalar length = motion.length();
+        if (length == 0 || (i > 0 && length < settings.minDistance)) return;
+        btVector3 direction = motion / length;
+        SweepHit hit;
+        btScalar travel;
+        bool blocked = reach(result.position, direction, length, hit, travel);
+        result.position += direction * travel;
+        if (!blocked) return;
+        result.flags |= NXCC_COLLISION_SIDES;
+        touch(result, PASS_SIDE, hit, direction, travel);
+        btVector3 wall(hit.normal.x(), 0, hit.normal.z());
+        if (wall.length2() == 0) return;
+        wall.normalize();
+        motion = direction * (length - travel);
+        motion -= wall * motion.dot(wall);
+        motion.setY(0);
+    }
+}
+
+// Walkable ground stops the fall; steeper ground lets the character slide down along it.
+void CapsuleMotion::fall(MotionResult& result, btScalar distance) const
+{
+    btVector3 motion = -UP * distance;
+    for (int i = 0; i < MAX_SWEEPS; ++i) {
+        btScalar length = motion.length();
+        if (length == 0 || (i > 0 && length < settings.minDistance)) return;
+        btVector3 direction = motion / length;
+        SweepHit hit;
+        btScalar travel;
+        bool blocked = reach(result.position, direction, length, hit, travel);
+        result.position += direction * travel;
+        if (!blocked) return;
+        result.flags |= NXCC_COLLISION_DOWN;
+        touch(result, PASS_DOWN, hit, direction, travel);
+        result.landed = true;
+        result.groundPoint = hit.point;
+        result.groundNormal = surfaceAt(hit.point, result.position);
+        if (result.groundNormal.y() >= settings.slopeLimit) return;
+        motion = direction * (length - travel);
+        motion -= hit.normal * motion.dot(hit.normal);
+        if (motion.y() >= 0) return;
+    }
+}
+
+// Each object is reported once per pass, with its first touch.
+void CapsuleMotion::touch(MotionResult& result, MotionPass pass, const SweepHit& hit, const btVector3& direction,
+                          btScalar length) const
+{
+    for (const Touch& t : result.touches)
+        if (t.object == hit.object && t.pass == pass) return;
+    result.touches.push_back(Touch{pass, hit.object, hit.point, hit.normal, direction, length});
+}
+
+// A capsule resting on an edge touches it with a leaning normal; the ground is the surface
+// just beyond the edge, away from the capsule's axis. A short ray straight down there finds it.
+btVector3 CapsuleMotion::surfaceAt(const btVector3& point, const btVector3& centre) const
+{
+    btVector3 outward(point.x() - centre.x(), 0, point.z() - centre.z());
+    if (outward.length2() > 0) outward.normalize();
+    btVector3 probe = point + outward * PROBE_OFFSET + UP * PROBE_HEIGHT;
+    btVector3 normal;
+    if (sweeper.surfaceBelow(probe, 2 * PROBE_HEIGHT, normal) && normal.y() > 0) return normal;
+    return (centre - point).normalized();
+}
+
+// Constrained climbing: ground reached through the step offset must be walkable and no
+// higher than the step offset above the capsule's bottom where the move began.
+bool CapsuleMotion::mayClimbTo(const btVector3& start, const MotionResult& result) const
+{
+    if (!result.landed) return true;
+    btScalar bottom = start.y() - settings.height / 2 - settings.radius;
+    return result.groundNormal.y() >= settings.slopeLimit &&
+           result.groundPoint.y() - bottom <= settings.stepOffset + CLIMB_TOLERANCE;
+}
+
+}  // namespace vphysx
