@@ -1,0 +1,38 @@
+#pragma once
+// Internal to the Lua layer, never included by the game: what one state carries beside Lua's
+// own lua_State. It is the allocator's user data, so hooks and native functions find it from
+// the lua_State alone.
+
+#include <lua.hpp>
+
+#include <cstddef>
+
+namespace vlua {
+
+class LuaState;
+
+struct LuaRuntime {
+    lua_State* L = nullptr;
+    LuaState* owner = nullptr;
+    int taskRef = LUA_NOREF;  // the C function that runs the layer's own work protected
+
+    // Memory, kept by the allocator.
+    std::size_t bytesInUse = 0;
+    bool capActive = false;   // only while script code runs
+    bool capHit = false;      // an allocation was refused in the current run
+
+    // Budget of the run in progress.
+    long instructionsLeft = 0;
+    double cpuDeadline = 0;   // thread CPU time in seconds
+    bool budgetSpent = false;
+};
+
+LuaRuntime& runtimeOf(lua_State* L);
+
+// Lua numbers to int without undefined behaviour: NaN is 0, the rest truncated and clamped.
+int clampToInt(double value);
+
+// Turns a relative stack index into an absolute one, so that later pushes do not move it.
+int absoluteIndex(lua_State* L, int index);
+
+}  // namespace vlua

@@ -1,0 +1,66 @@
+#include "RunBudget.h"
+
+#include "luaplus/LuaState.h"
+
+#include <time.h>
+
+namespace vlua {
+
+namespace {
+
+const int kHookPeriod = 1000;  // instructions between budget checks
+
+double threadCpuSeconds() {
+    timespec now;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+void budgetHook(lua_State* L, lua_Debug* event);
+
+// Does not return: the error unwinds the script's call.
+void raiseStop(lua_State* L) {
+    runtimeOf(L).budgetSpent = true;
+    lua_sethook(L, budgetHook, LUA_MASKCOUNT, 1);
+    luaL_error(L, "script stopped: over its budget of %d instructions or %f s of CPU time",
+               static_cast<int>(LuaState::kInstructionBudget), LuaState::kCpuBudget);
+}
+
+void budgetHook(lua_State* L, lua_Debug*) {
+    LuaRuntime& runtime = runtimeOf(L);
+    if (!runtime.budgetSpent) {
+        runtime.instructionsLeft -= lua_gethookcount(L);
+        if (runtime.instructionsLeft > 0 && threadCpuSeconds() < runtime.cpuDeadline) return;
+    }
+    raiseStop(L);
+}
+
+}  // namespace
+
+ScriptRun::ScriptRun(LuaRuntime& runtime) : runtime(runtime) {
+    runtime.instructionsLeft = LuaState::kInstructionBudget;
+    runtime.cpuDeadline = threadCpuSeconds() + LuaState::kCpuBudget;
+    runtime.budgetSpent = false;
+    runtime.capActive = true;
+    runtime.capHit = false;
+    lua_sethook(runtime.L, budgetHook, LUA_MASKCOUNT, kHookPeriod);
+}
+
+ScriptRun::~ScriptRun() { runtime.capActive = false; }
+
+void chargeWork(lua_State* L, double instructions) {
+    LuaRuntime& runtime = runtimeOf(L);
+    if (!runtime.budgetSpent && instructions < static_cast<double>(runtime.instructionsLeft)) {
+        runtime.instructionsLeft -= static_cast<long>(instructions);
+        return;
+    }
+    raiseStop(L);
+}
+
+void checkDeadline(LuaRuntime& runtime) {
+    if (runtime.budgetSpent || threadCpuSeconds() < runtime.cpuDeadline) return;
+    runtime.instructionsLeft = 0;
+    lua_sethook(runtime.L, budgetHook, LUA_MASKCOUNT, 1);
+}
+
+}  // namespace vlua

@@ -1,0 +1,31 @@
+#pragma once
+// The run budget. Every DoFile and PCall is one run with LuaState::kInstructionBudget VM
+// instructions and kCpuBudget seconds of thread CPU time. A count hook takes instructions off
+// every kHookPeriod instructions and reads the clock. Once the budget is spent the hook fires on
+// every instruction, so a pcall inside the script that catches the stop is stopped again at its
+// next instruction outside it.
+
+#include "LuaRuntime.h"
+
+namespace vlua {
+
+// One run of script code: a full budget and the memory cap while it lives. Runs do not nest.
+class ScriptRun {
+public:
+    explicit ScriptRun(LuaRuntime& runtime);
+    ~ScriptRun();
+    ScriptRun(const ScriptRun&) = delete;
+    ScriptRun& operator=(const ScriptRun&) = delete;
+
+private:
+    LuaRuntime& runtime;
+};
+
+// Takes work done inside one library call off the budget, in instructions; raises the stop
+// in the calling script when that spends it.
+void chargeWork(lua_State* L, double instructions);
+
+// When the CPU deadline has passed, makes the script stop at its next instruction.
+void checkDeadline(LuaRuntime& runtime);
+
+}  // namespace vlua
