@@ -1,6 +1,7 @@
 #include "waves/SoundWave.h"
 
 #include "graphics/GraphicsSystem.h"
+#include "sound/CIrrKlangSceneNode.h"
 
 using irr::core::vector3df;
 
@@ -8,6 +9,11 @@ SoundWave::SoundWave(const vector3df& position, float maxRadius, float maxIntens
                      const vector3df& color, float waveSpeed, float trail)
     : index(0), maxIntensity(maxIntensity), maxRadius(maxRadius), waveSpeed(waveSpeed),
       trail(trail), color(color), position(position), lifeMode(1), source(nullptr) {}
+
+SoundWave::SoundWave(CIrrKlangSceneNode* node)
+    : index(0), maxIntensity(node->MaxIntensity), maxRadius(node->MaxRadius),
+      waveSpeed(node->WaveSpeed), trail(node->Trail), color(node->currentColour()),
+      position(node->getAbsolutePosition()), lifeMode(-1), source(node) {}
 
 float SoundWave::frameSeconds() {
     return static_cast<float>(GraphicsSystem::instance().frameTime) / 1000.0f;
@@ -55,6 +61,8 @@ float SoundWave::getIntensity() const { return maxIntensity; }
 
 float SoundWave::getTrail() const { return trail; }
 
-void SoundWave::followSource() {}
+void SoundWave::followSource() {
+    if (source) position = source->getAbsolutePosition();
+}
 
 bool SoundWave::isOneShot() const { return lifeMode > 0; }

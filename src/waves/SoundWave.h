@@ -54,6 +54,8 @@ protected:
     // A free wave.
     SoundWave(const irr::core::vector3df& position, float maxRadius, float maxIntensity,
               const irr::core::vector3df& color, float waveSpeed, float trail);
+    // A wave that takes its shape from an emitter node and follows it for ever.
+    explicit SoundWave(CIrrKlangSceneNode* node);
 
     // The last frame's duration in seconds: every wave ages by it.
     static float frameSeconds();

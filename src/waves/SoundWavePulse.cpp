@@ -1,5 +1,7 @@
 #include "waves/SoundWavePulse.h"
 
+#include "sound/CIrrKlangSceneNode.h"
+
 #include <cmath>
 
 using irr::core::vector3df;
@@ -8,6 +10,9 @@ SoundWavePulse::SoundWavePulse(const vector3df& position, float maxRadius, float
                                const vector3df& color, float waveSpeed, float trail,
                                float startRadius)
     : SoundWave(position, maxRadius, maxIntensity, color, waveSpeed, trail), radius(startRadius) {}
+
+SoundWavePulse::SoundWavePulse(CIrrKlangSceneNode* node)
+    : SoundWave(node), radius(node->StartingRadius) {}
 
 bool SoundWavePulse::advance() {
     followSource();

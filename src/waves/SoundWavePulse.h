@@ -12,6 +12,8 @@ public:
     SoundWavePulse(const irr::core::vector3df& position, float maxRadius, float maxIntensity,
                    const irr::core::vector3df& color, float waveSpeed, float trail,
                    float startRadius);
+    // An endless pulse of an emitter node, starting at its "StartingRadius".
+    explicit SoundWavePulse(CIrrKlangSceneNode* node);
 
     bool advance() override;
     float getRadius() const override;

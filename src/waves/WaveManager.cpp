@@ -1,6 +1,9 @@
 #include "waves/WaveManager.h"
 
+#include "sound/CIrrKlangSceneNode.h"
+#include "waves/SoundWaveGlow.h"
 #include "waves/SoundWavePulse.h"
+#include "waves/SoundWavePulseMulti.h"
 
 #include <cmath>
 #include <cstdio>
@@ -24,6 +27,25 @@ void WaveManager::add(SoundWave* wave) {
     records += wave->append(data);
 }
 
+void WaveManager::addNodeWave(CIrrKlangSceneNode* node) {
+    switch (node->EffectType) {
+    case CIrrKlangSceneNode::EET_PULSE:
+        add(new SoundWavePulse(node));
+        break;
+    case CIrrKlangSceneNode::EET_GLOW:
+        add(new SoundWaveGlow(node));
+        break;
+    case CIrrKlangSceneNode::EET_MULTI_PULSE:
+        add(new SoundWavePulseMulti(node));
+        break;
+    default:
+        std::printf("Waves: emitter \"%s\" has effect type %d, which is none of Pulse, Glow "
+                    "or Multi-Pulse; it shows no wave\n", node->getName(), node->EffectType);
+    }
+}
+
+void WaveManager::addEmitter(CIrrKlangSceneNode* node) { beatEmitters.push_back(node); }
+
 void WaveManager::addPulse(const vector3df& position, float maxRadius, float trail,
                            float waveSpeed, float maxIntensity, float startRadius,
                            const vector3df& color) {
@@ -38,7 +60,20 @@ void WaveManager::addPulse(const vector3df& position, float maxRadius, float tra
                            startRadius));
 }
 
+// A beat's pulse is scaled by the colour's red over its blue: warm beats reach further, faster,
+// with a shorter trail.
+void WaveManager::pulseOnBeats() {
+    for (CIrrKlangSceneNode* node : beatEmitters) {
+        if (!node->crossedThreshold()) continue;
+        vector3df colour = node->currentColour();
+        float scale = colour.X / colour.Z;
+        addPulse(node->getAbsolutePosition(), node->MaxRadius * scale, node->Trail / scale,
+                 node->WaveSpeed * scale, 1.0f, 0.0f, colour);
+    }
+}
+
 void WaveManager::update() {
+    pulseOnBeats();
     if (live.empty()) return;
     irr::s32 shift = 0;
     for (auto it = live.begin(); it != live.end();) {

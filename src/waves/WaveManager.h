@@ -11,6 +11,9 @@
 
 #include <list>
 #include <memory>
+#include <vector>
+
+class CIrrKlangSceneNode;
 
 class WaveManager {
 public:
@@ -21,13 +24,18 @@ public:
     WaveManager(const WaveManager&) = delete;
     WaveManager& operator=(const WaveManager&) = delete;
 
+    // The emitter's own persistent wave, of the class its "EffectType" names.
+    void addNodeWave(CIrrKlangSceneNode* node);
+    // An emitter with sound analysis: each time its sound turns loud it sends a pulse.
+    void addEmitter(CIrrKlangSceneNode* node);
     // A free pulse that finishes when its front first passes maxRadius (world units > 0) and
     // grows at waveSpeed (units per second > 0). Note the order: radius, trail, speed,
     // intensity, start radius.
     void addPulse(const irr::core::vector3df& position, float maxRadius, float trail,
                   float waveSpeed, float maxIntensity, float startRadius,
                   const irr::core::vector3df& color);
-    // Once per frame: ages every wave by the last frame time and removes finished ones.
+    // Once per frame: pulses for the emitters' beats, then every wave aged by the last frame
+    // time and the finished ones removed.
     void update();
     // Closes the array with the end marker unless it already is.
     void ensureEndMarker();
@@ -35,12 +43,15 @@ public:
     const WaveData& waveData() const { return data; }
     irr::s32 recordCount() const { return records; }
     const std::list<std::unique_ptr<SoundWave>>& waves() const { return live; }
+    const std::vector<CIrrKlangSceneNode*>& emitters() const { return beatEmitters; }
 
 private:
     void add(SoundWave* wave);
+    void pulseOnBeats();
 
     std::list<std::unique_ptr<SoundWave>> live;   // in order of addition
     WaveData data;
     irr::s32 records;                             // records in data, the end marker not counted
     bool endMarkerPresent;
+    std::vector<CIrrKlangSceneNode*> beatEmitters;   // not owned
 };
