@@ -62,9 +62,10 @@ bool ControllerSweep::mayHit(const btCollisionObject& object) const
 {
     if (&object == &self) return false;
     const ActorImpl& actor = *static_cast<const ActorImpl*>(object.getUserPointer());
-    if (!(groups & (1u << actor.shape().getGroup()))) return false;
-    const auto* controller = static_cast<const CapsuleControllerImpl*>(actor.controller());
-    return !controller || !controller->letsOthersPass();
+    // Other controllers block by their interaction flag, whatever the active groups.
+    if (const auto* controller = static_cast<const CapsuleControllerImpl*>(actor.controller()))
+        return !controller->letsOthersPass();
+    return (groups & (1u << actor.shape().getGroup())) != 0;
 }
 
 SweepHit ControllerSweep::sweep(const btVector3& from, const btVector3& to) const

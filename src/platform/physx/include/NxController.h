@@ -104,7 +104,8 @@ public:
 
 class NxController {
 public:
-    // activeGroups: bit g lets shapes of collision group g block the move. collisionFlags
+    // activeGroups: bit g lets shapes of collision group g block the move; other controllers
+    // block it unless they let others pass. collisionFlags
     // receives NxControllerFlag bits. sharpness is accepted for the call shape: the
     // controller does not smooth its height.
     virtual void move(const NxVec3& displacement, NxU32 activeGroups, NxF32 minDistance, NxU32& collisionFlags,

@@ -1,0 +1,151 @@
+// Impact sounds from contacts, triggers, and characters that push what they walk into.
+
+#include <NxActor.h>
+#include <NxContactStream.h>
+
+#include "PhysicsFixture.h"
+#include "physics/ContactReport.h"
+#include "physics/ControllerHitReport.h"
+#include "physics/ImpactSound.h"
+
+using namespace irr;
+using namespace vphysx;
+
+namespace {
+
+class ImpactListener {
+public:
+    ImpactListener() : previous(impactSound()) {
+        impactSound() = [this](const core::vector3df& position) { heard.push_back(position); };
+    }
+    ~ImpactListener() { impactSound() = previous; }
+    std::vector<core::vector3df> heard;
+
+private:
+    ImpactSound previous;
+};
+
+NxContactPair pairWith(const std::vector<NxContactShapePair>& stream, const NxVec3& normal, const NxVec3& friction) {
+    NxContactPair pair{{nullptr, nullptr}, &stream, normal, friction};
+    return pair;
+}
+
+}  // namespace
+
+TEST(ContactReport, SoundsOnlyWhenASumStrictlyExceedsOneHundred) {
+    ImpactListener listener;
+    PhysX::ContactReport report;
+    std::vector<NxContactShapePair> stream{
+        {{nullptr, nullptr}, {NxContactPatch{NxVec3(0, 1, 0), {{NxVec3(1, 2, 3), 0}, {NxVec3(4, 5, 6), 0}}}}}};
+    NxContactPair exactly = pairWith(stream, NxVec3(0, 100, 0), NxVec3(60, 0, 80));
+    report.onContactNotify(exactly, NX_NOTIFY_ON_START_TOUCH);
+    EXPECT_TRUE(listener.heard.empty());
+
+    NxContactPair hard = pairWith(stream, NxVec3(0, 100.01f, 0), NxVec3());
+    report.onContactNotify(hard, NX_NOTIFY_ON_START_TOUCH);
+    NxContactPair scraping = pairWith(stream, NxVec3(), NxVec3(60, 0, 80.01f));
+    report.onContactNotify(scraping, NX_NOTIFY_ON_START_TOUCH);
+    ASSERT_EQ(listener.heard.size(), 2u);
+    EXPECT_EQ(listener.heard[0], core::vector3df(1, 2, 3));  // the stream's first point
+
+    std::vector<NxContactShapePair> empty{{{nullptr, nullptr}, {NxContactPatch{NxVec3(0, 1, 0), {}}}}};
+    NxContactPair pointless = pairWith(empty, NxVec3(0, 500, 0), NxVec3());
+    report.onContactNotify(pointless, NX_NOTIFY_ON_START_TOUCH);
+    EXPECT_EQ(listener.heard.size(), 2u);
+}
+
+using CallbackTest = PhysicsFixture;
+
+TEST_F(CallbackTest, ADroppedCrateSoundsOnceWhereItLands) {
+    ImpactListener listener;
+    dynamicBox(core::vector3df(30, 2, 0), 0.5f);
+    run(120);
+    ASSERT_EQ(listener.heard.size(), 1u);
+    EXPECT_NEAR(listener.heard[0].Y, -2, 0.15f);
+    EXPECT_NEAR(listener.heard[0].X, 30, 0.5f);
+    run(120);
+    EXPECT_EQ(listener.heard.size(), 1u);
+}
+
+TEST_F(CallbackTest, CratesFallThroughTriggers) {
+    scene::SMesh* volume = boxMesh(core::vector3df(-2, 0, -2), core::vector3df(2, 3, 2));
+    s32 id = addObject(volume, core::vector3df(40, -2, 0), "2Zone");
+    NxActor* trigger = physics->createTriggerMeshActor(volume, core::vector3df(40, -2, 0), core::vector3df(1), id);
+    ASSERT_NE(trigger, nullptr);
+    EXPECT_TRUE(trigger->getShapes()[0]->getFlag(NX_TRIGGER_ON_STAY));
+    NxActor* crate = dynamicBox(core::vector3df(40, 4, 0), 0.5f);
+    run(90);
+    EXPECT_NEAR(crate->getGlobalPosition().y, -1.5f, 0.01f);
+}
+
+TEST_F(CallbackTest, ControllersAreMadeWithTheGameSettings) {
+    NxController* c = physics->createCapsuleController(2, 1, 0);
+    ASSERT_NE(c, nullptr);
+    auto* capsule = static_cast<NxCapsuleController*>(c);
+    EXPECT_EQ(capsule->getHeight(), 2.0f);
+    EXPECT_EQ(capsule->getRadius(), 1.0f);
+    EXPECT_EQ(c->getUserData(), nullptr);
+    EXPECT_EQ(c->getPosition().y, 0.0);
+    // The player's capsule stands on the ground skin width above it, 4 units tall.
+    c->setPosition(NxExtendedVec3(-30, 5, 0));
+    NxU32 flags = 0;
+    c->move(NxVec3(0, -10, 0), 3, 0.01f, flags, 1);
+    EXPECT_EQ(flags, NxU32(NXCC_COLLISION_DOWN));
+    EXPECT_NEAR(c->getPosition().y, -2 + 2 + 0.02, 1e-3);
+}
+
+TEST_F(CallbackTest, PlayerClimbsALedgeOfOneBuiltFromALevelMesh) {
+    scene::SMesh* ledge = boxMesh(core::vector3df(0, 0, -5), core::vector3df(10, 1, 5));
+    s32 id = addObject(ledge, core::vector3df(-40, -2, 0), "1Ledge");
+    ASSERT_NE(physics->createStaticMeshActor(ledge, core::vector3df(-40, -2, 0), core::vector3df(1), id), nullptr);
+    NxController* player = physics->createCapsuleController(2, 1, 0);
+    player->setPosition(NxExtendedVec3(-43, 0.02, 0));
+    NxU32 flags;
+    for (int i = 0; i < 60; ++i) {
+        player->move(NxVec3(0.1f, 0, 0), 3, 0.01f, flags, 1);
+        player->move(NxVec3(0, -0.5f, 0), 3, 0.01f, flags, 1);
+    }
+    EXPECT_NEAR(player->getPosition().x, -37, 0.05);
+    EXPECT_NEAR(player->getPosition().y, 1.02, 1e-3);
+}
+
+TEST_F(CallbackTest, WalkingIntoACratePushesItAtOnePointTwo) {
+    NxActor* crate = dynamicBox(core::vector3df(-20, -1, 0), 1);  // 2 high: too high to step on
+    NxActor* held = dynamicBox(core::vector3df(-20, -1, 10), 1);
+    held->raiseBodyFlag(NX_BF_KINEMATIC);
+    run(10);
+    NxController* player = physics->createCapsuleController(2, 1, 0);
+    player->setPosition(NxExtendedVec3(-22.3, 0.02, 0));
+    NxU32 flags;
+    player->move(NxVec3(0.5f, 0, 0), 3, 0.01f, flags, 1);
+    EXPECT_NEAR(crate->getLinearVelocity().x, 1.2f, 1e-3f);  // an impulse of mass x 1.2
+    EXPECT_NEAR(crate->getLinearVelocity().z, 0, 1e-3f);
+    player->move(NxVec3(0.5f, 0, 0), 3, 0.01f, flags, 1);
+    EXPECT_NEAR(crate->getLinearVelocity().x, 2.4f, 1e-3f);  // each touching move pushes again
+
+    crate->setLinearVelocity(NxVec3());
+    player->move(NxVec3(0, -0.5f, 0), 3, 0.01f, flags, 1);  // vertical: pushes nothing
+    EXPECT_EQ(crate->getLinearVelocity(), NxVec3());
+
+    player->setPosition(NxExtendedVec3(-22.3, 0.02, 10));
+    player->move(NxVec3(0.5f, 0, 0), 3, 0.01f, flags, 1);
+    EXPECT_TRUE(flags & NXCC_COLLISION_SIDES);
+    EXPECT_EQ(held->getLinearVelocity(), NxVec3());
+}
+
+TEST_F(CallbackTest, ObstacleForANodeAtTenSpansFiveToEleven) {
+    NxController* obstacle = physics->createCapsuleController(4, 1, -1);
+    obstacle->setPosition(NxExtendedVec3(-60, 10 - 2.0, 0));
+    EXPECT_EQ(obstacle->getActor()->userData, reinterpret_cast<void*>(std::intptr_t(-1)));
+    NxActor* crate = dynamicBox(core::vector3df(-60, 14, 0), 0.5f);
+    run(90);
+    EXPECT_NEAR(crate->getGlobalPosition().y, 11.5f, 0.05f);  // resting on its top
+
+    // A small capsule (1.0 tall) rising beneath it stops at y = 5, less the skin.
+    NxController* probe = physics->createCapsuleController(0.2f, 0.4f, 0);
+    probe->setPosition(NxExtendedVec3(-60, 3, 0));
+    NxU32 flags;
+    probe->move(NxVec3(0, 3, 0), 3, 0.01f, flags, 1);
+    EXPECT_EQ(flags, NxU32(NXCC_COLLISION_UP));
+    EXPECT_NEAR(probe->getPosition().y + 0.5, 5 - 0.02, 1e-3);
+}

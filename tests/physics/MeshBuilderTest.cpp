@@ -1,0 +1,157 @@
+// Memory streams and the three mesh builders, with the lines they print.
+
+#include <NxActor.h>
+
+#include <cstring>
+
+#include "PhysicsFixture.h"
+#include "physics/MemoryReadBuffer.h"
+#include "physics/MemoryWriteBuffer.h"
+
+using namespace irr;
+using namespace vphysx;
+
+TEST(MemoryStreams, WriteBufferGrowsByWhatIsNeededPlus4096) {
+    MemoryWriteBuffer buffer;
+    EXPECT_EQ(buffer.data, nullptr);
+    std::vector<NxU8> bytes(4096, 7);
+    buffer.storeBuffer(bytes.data(), 10);
+    EXPECT_EQ(buffer.currentSize, 10u);
+    EXPECT_EQ(buffer.maxSize, 4106u);
+    buffer.storeBuffer(bytes.data(), 4096);
+    EXPECT_EQ(buffer.maxSize, 4106u);
+    buffer.storeByte(9);
+    EXPECT_EQ(buffer.currentSize, 4107u);
+    EXPECT_EQ(buffer.maxSize, 8203u);
+    EXPECT_EQ(buffer.data[4105], 7);
+    EXPECT_EQ(buffer.data[4106], 9);
+    EXPECT_EQ(buffer.readDword(), 0u);
+}
+
+TEST(MemoryStreams, ValuesReadBackInNativeOrderWithoutAlignment) {
+    MemoryWriteBuffer out;
+    out.storeWord(0x1234);
+    EXPECT_EQ(out.data[0], 0x34);
+    EXPECT_EQ(out.data[1], 0x12);
+    out.storeByte(0xab).storeDword(0xdeadbeef).storeFloat(1.5f).storeDouble(-2.25);
+    const char text[] = "hull";
+    out.storeBuffer(text, 4);
+    EXPECT_EQ(out.currentSize, 2 + 1 + 4 + 4 + 8 + 4u);
+
+    MemoryReadBuffer in(out.data);
+    EXPECT_EQ(in.readWord(), 0x1234);
+    EXPECT_EQ(in.readByte(), 0xab);
+    EXPECT_EQ(in.readDword(), 0xdeadbeefu);  // at an odd address
+    EXPECT_EQ(in.readFloat(), 1.5f);
+    EXPECT_EQ(in.readDouble(), -2.25);
+    char back[4];
+    in.readBuffer(back, 4);
+    EXPECT_EQ(std::memcmp(back, text, 4), 0);
+    EXPECT_EQ(in.buffer, out.data + out.currentSize);
+}
+
+using MeshBuilderTest = PhysicsFixture;
+
+TEST_F(MeshBuilderTest, EachBuffersIndicesKeepToItsOwnVertices) {
+    // Two floor tiles, one buffer each: the second one's triangles must use its own corners.
+    scene::SMesh* floor = new scene::SMesh();
+    for (float x0 : {0.0f, 10.0f}) {
+        scene::SMeshBuffer* tile = new scene::SMeshBuffer();
+        for (int i = 0; i < 4; ++i)
+            tile->Vertices.push_back(video::S3DVertex(x0 + (i & 1) * 8, 0, (i >> 1) * 8, 0, 1, 0,
+                                                      video::SColor(255, 255, 255, 255), 0, 0));
+        for (u16 index : {0, 2, 1, 1, 2, 3}) tile->Indices.push_back(index);
+        floor->addMeshBuffer(tile);
+        tile->drop();
+    }
+    s32 id = addObject(floor, core::vector3df(100, 0, 0), "1Floor");
+    ASSERT_NE(physics->createStaticMeshActor(floor, core::vector3df(100, 0, 0), core::vector3df(1), id), nullptr);
+    floor->drop();
+    NxActor* onFirst = dynamicBox(core::vector3df(104, 2, 4), 0.5f);
+    NxActor* onSecond = dynamicBox(core::vector3df(114, 2, 4), 0.5f);
+    run(60);
+    EXPECT_NEAR(onFirst->getGlobalPosition().y, 0.5f, 0.05f);
+    EXPECT_NEAR(onSecond->getGlobalPosition().y, 0.5f, 0.05f);
+}
+
+TEST_F(MeshBuilderTest, StaticAndDynamicActorsCarryTheirObjectAndScale) {
+    scene::SMesh* slab = boxMesh(core::vector3df(-1, -0.5f, -1), core::vector3df(1, 0.5f, 1));
+    s32 wall = addObject(slab, core::vector3df(50, -1.5f, 0), "1Slab");
+    NxActor* fixed = physics->createStaticMeshActor(slab, core::vector3df(50, -1.5f, 0), core::vector3df(3, 1, 3), wall);
+    ASSERT_NE(fixed, nullptr);
+    EXPECT_FALSE(fixed->isDynamic());
+    EXPECT_EQ(fixed->userData, reinterpret_cast<void*>(std::intptr_t(wall)));
+    EXPECT_EQ(fixed->getContactReportThreshold(), 20.0f);
+
+    scene::SMesh* cube = boxMesh(core::vector3df(-0.5f), core::vector3df(0.5f));
+    s32 id = addObject(cube, core::vector3df(50, 1, 0), "stretched");
+    NxActor* stretched =
+        physics->createDynamicConvexActor(cube, core::vector3df(50, 1, 0), core::vector3df(2, 1.5f, 4), id, 50);
+    ASSERT_NE(stretched, nullptr);
+    EXPECT_NEAR(stretched->getMass(), 600, 0.01f);  // 50 per unit of volume, 2 x 1.5 x 4 units
+    EXPECT_EQ(stretched->getContactReportFlags(), 0x82u);
+    run(120);
+    EXPECT_NEAR(stretched->getGlobalPosition().y, -1 + 0.75f, 0.05f);  // on the slab, whose top is at -1
+}
+
+TEST_F(MeshBuilderTest, IndicesPastWholeTrianglesAreLeftOut) {
+    scene::SMesh* cube = boxMesh(core::vector3df(-0.5f), core::vector3df(0.5f));
+    static_cast<scene::SMeshBuffer*>(cube->getMeshBuffer(0))->Indices.push_back(0);
+    static_cast<scene::SMeshBuffer*>(cube->getMeshBuffer(0))->Indices.push_back(1);
+    s32 id = addObject(cube, core::vector3df(60, 0, 0), "1Odd");
+    EXPECT_NE(physics->createStaticMeshActor(cube, core::vector3df(60, 0, 0), core::vector3df(1), id), nullptr);
+}
+
+TEST_F(MeshBuilderTest, UnusableMeshesPrintOneLineAndMakeNoActor) {
+    auto output = [&](const std::function<NxActor*()>& build) {
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(build(), nullptr);
+        return testing::internal::GetCapturedStdout();
+    };
+    core::vector3df at(70, 0, 0), one(1);
+
+    scene::SMeshBufferLightMap* lightMapped = new scene::SMeshBufferLightMap();
+    lightMapped->Vertices.push_back(video::S3DVertex2TCoords());
+    scene::SMesh* wrongFormat = meshOf(lightMapped);
+    s32 id = addObject(wrongFormat, at, "1Lit");
+    EXPECT_EQ(output([&] { return physics->createStaticMeshActor(wrongFormat, at, one, id); }),
+              "ERROR! Mesh Verts in wrong format!\n");
+    EXPECT_EQ(output([&] { return physics->createDynamicConvexActor(wrongFormat, at, one, id, 50); }),
+              "ERROR! Mesh Verts in wrong format!\n");
+
+    scene::SMesh* flat = boxMesh(core::vector3df(0, 0, 0), core::vector3df(2, 0, 2));
+    id = addObject(flat, at, "Sheet");
+    EXPECT_EQ(output([&] { return physics->createDynamicConvexActor(flat, at, one, id, 50); }),
+              "MESH COOKING FAILED!!!\nPhysics: the mesh of \"Sheet\" has no volume (flat, or fewer than four "
+              "distinct points) and cannot be a dynamic hull; the object gets no actor\n");
+
+    scene::SMeshBuffer* points = new scene::SMeshBuffer();
+    points->Vertices.push_back(video::S3DVertex());
+    scene::SMesh* noTriangles = meshOf(points);
+    id = addObject(noTriangles, at, "1Dot");
+    EXPECT_EQ(output([&] { return physics->createStaticMeshActor(noTriangles, at, one, id); }),
+              "PhysX Error: Failed to cook mesh!\n");
+    EXPECT_EQ(output([&] { return physics->createTriggerMeshActor(noTriangles, at, one, id); }), "");
+
+    scene::SMesh* cube = boxMesh(core::vector3df(-0.5f), core::vector3df(0.5f));
+    id = addObject(cube, at, "Far");
+    EXPECT_EQ(output([&] { return physics->createDynamicConvexActor(cube, core::vector3df(NAN, 0, 0), one, id, 50); }),
+              "Physics: \"Far\" is not at a finite position; the object gets no actor\n");
+    EXPECT_EQ(output([&] { return physics->createStaticMeshActor(cube, at, core::vector3df(1, INFINITY, 1), id); }),
+              "Physics: a vertex of \"Far\" is not a finite number; the object gets no actor\n");
+
+    scene::SMesh* broken = boxMesh(core::vector3df(-0.5f), core::vector3df(0.5f));
+    static_cast<scene::SMeshBuffer*>(broken->getMeshBuffer(0))->Indices[4] = 8;
+    id = addObject(broken, at, "1Broken");
+    EXPECT_EQ(output([&] { return physics->createStaticMeshActor(broken, at, one, id); }),
+              "Physics: mesh buffer 0 of \"1Broken\" has an index past its 8 vertices; the object gets no actor\n");
+
+    scene::SMesh* huge = boxMesh(core::vector3df(-0.5f), core::vector3df(0.5f));
+    static_cast<scene::SMeshBuffer*>(huge->getMeshBuffer(0))->Vertices.set_used(65537);
+    id = addObject(huge, at, "1Huge");
+    EXPECT_EQ(output([&] { return physics->createStaticMeshActor(huge, at, one, id); }),
+              "Physics: mesh buffer 0 of \"1Huge\" has 65537 vertices, more than its 16-bit indices reach; "
+              "the object gets no actor\n");
+
+    EXPECT_EQ(output([&] { return physics->createStaticMeshActor(nullptr, at, one, id); }), "");
+}
