@@ -3,18 +3,37 @@
 #include "graphics/GraphicsSystem.h"
 #include "input/InputBackend.h"
 #include "input/InputHolder.h"
+#include "physics/PhysicsSystem.h"
 #include "sound/SoundSystem.h"
 #include "waves/WaveManager.h"
 #include "world/GameWorld.h"
+
+#include <NxControllerManager.h>
+#include <NxScene.h>
+
+using namespace vphysx;
 
 namespace {
 
 const char* const LEVEL_FILE = "Content/TestRoom3.irr";
 
+// Steps the physics world by last frame's time, with node poses in and actor poses out.
+void stepPhysics() {
+    PhysicsSystem& physics = PhysicsSystem::instance();
+    if (!physics.scene) return;
+    physics.syncActorsFromNodes();
+    physics.scene->simulate(static_cast<NxReal>(GraphicsSystem::instance().frameTime / 1000.0f));
+    physics.scene->flushStream();
+    physics.scene->fetchResults(NX_RIGID_BODY_FINISHED, true);
+    physics.controllerManager->updateControllers();
+    physics.syncNodesFromActors();
+}
+
 }  // namespace
 
 void startUp() {
     GameWorld::instance();
+    PhysicsSystem::instance();
     // Before the level is read: the sound system registers the emitter node factory it needs.
     SoundSystem::instance();
     GraphicsSystem& graphics = GraphicsSystem::instance();
@@ -36,6 +55,7 @@ bool runFrame() {
     InputBackend* input = inputHolder().activeBackend;
 
     if (input) input->beginFrame();
+    stepPhysics();
 
     SoundSystem& sound = SoundSystem::instance();
     sound.updateListener();

@@ -2,6 +2,7 @@
 
 #include "graphics/DesktopSize.h"
 #include "graphics/ShaderCallback.h"
+#include "physics/PhysicsSystem.h"
 #include "world/GameObject.h"
 
 #include <cstdio>
@@ -70,6 +71,7 @@ void GraphicsSystem::renderFrame() {
         driver->beginScene(true, true, video::SColor(255, 255, 255, 255));
         sceneManager->drawAll();
         driver->setTransform(video::ETS_WORLD, core::IdentityMatrix);
+        PhysicsSystem::instance().drawDebug();
         if (afterDraw) afterDraw();
         driver->endScene();
     }

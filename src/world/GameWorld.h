@@ -20,6 +20,9 @@ public:
     irr::s32 registerObject(GameObject* object);
     GameObject* findObject(irr::s32 id) const;
     irr::s32 findObjectId(const char* name) const;
+    // The nearest object with an actor whose origin is within maxDistance of the eye and whose
+    // direction is within the cone cos >= minCosine around the view.
+    GameObject* findUseTarget(irr::f32 maxDistance, irr::f32 minCosine) const;
 
     // One frame of play; false when the player quits.
     bool update();

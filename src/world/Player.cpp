@@ -1,23 +1,98 @@
 #include "world/Player.h"
 
+#include "physics/PhysicsSystem.h"
+#include "world/GameObject.h"
+#include "world/WorldEvents.h"
+#include "graphics/GraphicsSystem.h"
+
+#include <NxController.h>
+
+#include <cmath>
+
 using namespace irr;
+using namespace vphysx;
+
+namespace {
+
+const NxU32 ACTIVE_GROUPS = 3;
+const NxF32 MIN_DISTANCE = 0.01f;
+const NxF32 SHARPNESS = 1.0f;
+
+}  // namespace
 
 Player::Player(scene::ICameraSceneNode* camera)
-    : camera(camera), height(2.0f), radius(1.0f), pitch(0.0f), yaw(0.0f), forward(0, 0, 0),
-      side(0, 0, 0), feet(0, 0, 0) {}
+    : camera(camera), controller(nullptr), height(2.0f), radius(1.0f), pitch(0.0f), yaw(0.0f),
+      forward(0, 0, 0), side(0, 0, 0), airborne(false), moved(false), verticalSpeed(0.0f),
+      jumping(false), held(nullptr) {
+    controller = PhysicsSystem::instance().createCapsuleController(height, radius, 0);
+}
 
-void Player::setPosition(float x, float y, float z) { feet.set(x, y, z); }
+void Player::setPosition(float x, float y, float z) {
+    if (controller) controller->setPosition(NxExtendedVec3(x, y, z));
+}
+
+void Player::moveForward(float amount) { moveHorizontally(forward, amount); }
+
+void Player::strafe(float amount) { moveHorizontally(side, amount); }
+
+// Uses last frame's vectors without renormalising: looking up or down slows walking.
+void Player::moveHorizontally(const core::vector3df& v, float amount) {
+    if (controller) {
+        NxU32 flags = 0;
+        controller->move(NxVec3(v.X * amount, 0, v.Z * amount), ACTIVE_GROUPS, MIN_DISTANCE, flags,
+                         SHARPNESS);
+    }
+    moved = true;
+}
 
 void Player::update() {
-    const float toRadians = 0.017453292f;
-    float p = pitch * toRadians;
-    float y = yaw * toRadians;
-    core::vector3df f(std::cos(p) * std::sin(y), -std::sin(p), std::cos(p) * std::cos(y));
+    placeCamera();
+    moveVertically();
+    if (moved && !airborne) playFootstep(side, false, false);
+    updateHeld();
+    moved = false;
+}
+
+void Player::placeCamera() {
+    core::vector3df p(0, 0, 0);
+    if (controller) {
+        const NxExtendedVec3& c = controller->getPosition();
+        p.set(static_cast<f32>(c.x), static_cast<f32>(c.y), static_cast<f32>(c.z));
+    }
+    const f32 toRadians = 0.017453292f;
+    f32 pr = pitch * toRadians;
+    f32 yr = yaw * toRadians;
+    core::vector3df f(std::cos(pr) * std::sin(yr), -std::sin(pr), std::cos(pr) * std::cos(yr));
     forward = f;
     forward.normalize();
     side = forward.crossProduct(camera->getUpVector());
     side.normalize();
-    core::vector3df eye = feet + core::vector3df(0, height, 0);
+    core::vector3df eye = p + core::vector3df(0, height, 0);
     camera->setTarget(eye + f);
     camera->setPosition(eye);
+}
+
+void Player::moveVertically() {
+    f32 t = GraphicsSystem::instance().frameTime / 1000.0f;
+    NxScene* scene = PhysicsSystem::instance().scene;
+    NxVec3 gravity(0, 0, 0);
+    if (scene) scene->getGravity(gravity);
+    f32 dv = gravity.y * t;
+    f32 dy = t * (verticalSpeed + 0.5f * dv);
+    verticalSpeed += dv;
+
+    NxU32 flags = 0;
+    if (controller)
+        controller->move(NxVec3(0, dy, 0), ACTIVE_GROUPS, MIN_DISTANCE, flags, SHARPNESS);
+    if (flags & NXCC_COLLISION_DOWN) {
+        if (jumping) {
+            jumping = false;
+            verticalSpeed = 0;
+            playFootstep(side, true, true);
+        }
+        airborne = false;
+    } else {
+        airborne = true;
+        if (flags & NXCC_COLLISION_UP) verticalSpeed = -verticalSpeed;
+    }
 }

@@ -1,25 +1,54 @@
 #pragma once
-// The first-person player: the camera and the look angles, in degrees. Positive pitch looks
-// down, positive yaw turns right; pitch is held within [-89, 89], yaw is never wrapped.
+// The first-person player: the camera on top of a capsule character controller, the look angles
+// and the jump state, and what the player carries. Angles are in degrees: positive pitch looks
+// down (held within [-89, 89]), positive yaw turns right (never wrapped). Speeds are in units
+// per second, positive up.
 
 #include <irrlicht.h>
+
+#include <list>
+
+struct GameObject;
+namespace vphysx { class NxController; }
 
 class Player {
 public:
     explicit Player(irr::scene::ICameraSceneNode* camera);
 
     void setPosition(float x, float y, float z);
-    // Places the camera at the eye and recomputes the view vectors.
+    void moveForward(float amount);
+    void strafe(float amount);
+    // Camera placement, gravity and landing, footsteps, and the held object; last in the frame.
     void update();
 
+    // Using, carrying and the weapon.
+    void use(GameObject* target);
+    void releaseHeld();
+    void updateHeld();
+    void grab(GameObject* object);
+    bool drop(bool keepVelocity);
+    void pickUpWeapon(GameObject* object);
+
     irr::scene::ICameraSceneNode* camera;
-    float height;                  // capsule height, and the eye height above the feet
+    vphysx::NxController* controller;
+    float height;                  // capsule height, and the eye height above its centre
     float radius;
     float pitch;
     float yaw;
-    irr::core::vector3df forward;  // unit view direction
+    irr::core::vector3df forward;  // unit view direction, from the last update
     irr::core::vector3df side;     // forward x up: points to the player's left
+    bool airborne;                 // the last vertical move found no ground
+    bool moved;                    // a horizontal move happened this frame
+    float verticalSpeed;           // grows downward while standing; reset only on landing
+    bool jumping;
+    GameObject* held;              // carried object or wielded weapon
+    std::list<GameObject*> inventory;  // weapons, in pick-up order
 
 private:
-    irr::core::vector3df feet;
+    void moveHorizontally(const irr::core::vector3df& direction, float amount);
+    void placeCamera();
+    void moveVertically();
 };
+
+// True for the object whose node is named exactly "weapon".
+bool isWeapon(const GameObject* object);

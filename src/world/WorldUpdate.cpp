@@ -1,28 +1,78 @@
+// One frame of play: look, use, walk and jump, scripts, then the player.
 #include "world/GameWorld.h"
 
 #include "graphics/GraphicsSystem.h"
 #include "input/InputBackend.h"
 #include "input/InputHolder.h"
 #include "world/Player.h"
+#include "world/WorldEvents.h"
+
+using namespace irr;
+
+namespace {
+
+const f32 WALK_SPEED = 12.0f;    // units per second
+const f32 JUMP_SPEED = 12.0f;
+const f32 LOOK_FACTOR = 100.0f;  // degrees per window width
+const f32 USE_DISTANCE = 6.0f;
+const f32 USE_COSINE = 0.8f;
+
+}  // namespace
 
 bool GameWorld::update() {
+    GraphicsSystem& graphics = GraphicsSystem::instance();
     InputBackend* input = inputHolder().activeBackend;
     // A window closed by the system ends the game as Escape does.
-    if (!GraphicsSystem::instance().isRunning() || (input && input->isAction(ACTION_QUIT)))
-        return false;
+    if (!graphics.isRunning() || (input && input->isAction(ACTION_QUIT))) return false;
 
     if (input) {
-        float ax = input->getAxis(AXIS_MOUSE_X);
-        float ay = input->getAxis(AXIS_MOUSE_Y);
-        player->yaw += static_cast<float>((ax - 0.5f) * 100);
-        player->pitch += static_cast<float>((ay - 0.5f) * 100);
+        player->yaw += static_cast<f32>((input->getAxis(AXIS_MOUSE_X) - 0.5f) * LOOK_FACTOR);
+        player->pitch += static_cast<f32>((input->getAxis(AXIS_MOUSE_Y) - 0.5f) * LOOK_FACTOR);
         if (player->pitch < -89) player->pitch = -89;
         if (player->pitch > 89) player->pitch = 89;
 
-        if (input->isAction(ACTION_TOGGLE_SHADING)) GraphicsSystem::instance().toggleWaveShading();
+        f32 d = static_cast<f32>(graphics.frameTime / 1000.0f) * WALK_SPEED;
+        if (input->isAction(ACTION_USE)) player->use(findUseTarget(USE_DISTANCE, USE_COSINE));
+        if (input->isAction(ACTION_RELEASE)) player->releaseHeld();
+        if (input->isAction(ACTION_FORWARD))
+            player->moveForward(d);
+        else if (input->isAction(ACTION_BACK))
+            player->moveForward(-d);
+        if (input->isAction(ACTION_STRAFE_LEFT))
+            player->strafe(d);
+        else if (input->isAction(ACTION_STRAFE_RIGHT))
+            player->strafe(-d);
+        // No ground test: a jump may start in mid-air as long as none is in progress.
+        if (input->isAction(ACTION_JUMP) && !player->jumping) {
+            player->jumping = true;
+            player->verticalSpeed = JUMP_SPEED;
+        }
+        if (input->isAction(ACTION_TOGGLE_SHADING)) graphics.toggleWaveShading();
         if (input->isAction(ACTION_TOGGLE_MOUSE))
             inputHolder().centreMouse = !inputHolder().centreMouse;
     }
+
+    for (GameObject* object : objects)
+        if (object->script) runScriptEvent(object, "OnTick");
     player->update();
     return true;
+}
+
+GameObject* GameWorld::findUseTarget(f32 maxDistance, f32 minCosine) const {
+    core::vector3df eye = camera->getAbsolutePosition();
+    GameObject* best = nullptr;
+    f32 bestDistance = 0;
+    for (GameObject* object : objects) {
+        if (!object->actor) continue;
+        core::vector3df d = object->node->getAbsolutePosition() - eye;
+        f32 r = d.getLength();
+        if (r > maxDistance) continue;
+        if (r > 0) d /= r;
+        if (player->forward.dotProduct(d) < minCosine) continue;
+        if (!best || r < bestDistance) {
+            best = object;
+            bestDistance = r;
+        }
+    }
+    return best;
 }

@@ -1,0 +1,109 @@
+// First-person control on a real capsule controller: look, walk, jump, land and footsteps.
+#include "WorldFixture.h"
+
+#include "app/Game.h"
+
+#include "graphics/GraphicsSystem.h"
+#include "waves/WaveManager.h"
+#include "world/GameWorld.h"
+#include "world/Player.h"
+
+using namespace irr;
+
+namespace {
+
+InputFrame cursor(float x, float y) {
+    InputFrame f;
+    f.cursorX = x;
+    f.cursorY = y;
+    return f;
+}
+
+}  // namespace
+
+TEST_F(WorldFixture, LookClampsPitchAndNeverWrapsYaw) {
+    play({cursor(0.5f, 0.5f)});
+    EXPECT_FLOAT_EQ(player->yaw, 0.0f);
+    EXPECT_FLOAT_EQ(player->pitch, 0.0f);
+    play(std::vector<InputFrame>(5, cursor(1.5f, -1.0f)));  // 100 degrees right, 150 up per frame
+    EXPECT_FLOAT_EQ(player->pitch, -89.0f);
+    EXPECT_NEAR(player->yaw, 500.0f, 1e-3);
+    play({cursor(0.5f, 3.0f)});
+    EXPECT_FLOAT_EQ(player->pitch, 89.0f);
+}
+
+TEST_F(WorldFixture, WalkingUsesLastFramesTimeAndForwardAndLeftWin) {
+    core::vector3df start = feet();
+    play({holding({KEY_KEY_W})}, 1000);  // a one-second frame walks 12 units along +z
+    core::vector3df walked = feet() - start;
+    EXPECT_NEAR(walked.Z, 12.0f, 0.05f);
+    EXPECT_NEAR(walked.X, 0.0f, 0.01f);
+
+    start = feet();
+    play({holding({KEY_KEY_W, KEY_KEY_S}), holding({KEY_KEY_A, KEY_KEY_D})}, 100);
+    walked = feet() - start;
+    EXPECT_NEAR(walked.Z, 1.2f, 0.05f);  // forward, not back
+    EXPECT_NEAR(walked.X, -1.2f, 0.05f);  // left is -x when looking along +z
+
+    start = feet();
+    play({holding({KEY_KEY_W})}, 0);
+    EXPECT_NEAR((feet() - start).getLength(), 0.0f, 1e-4);
+}
+
+TEST_F(WorldFixture, JumpRisesTwoAndAQuarterAndLandsWithTwoFootsteps) {
+    float ground = feet().Y;
+    std::vector<InputFrame> frames(1, holding({KEY_SPACE}));
+    installScriptedInput(frames);
+    GraphicsSystem::instance().fixedFrameTime = 5;
+    float peak = ground;
+    int landing = -1;
+    s32 recordsBefore = WaveManager::instance().recordCount();
+    for (int i = 0; i < 200 && landing < 0; ++i) {
+        bool wasJumping = player->jumping;
+        s32 records = WaveManager::instance().recordCount();
+        ASSERT_TRUE(runFrame());
+        peak = std::max(peak, feet().Y);
+        if (wasJumping && !player->jumping) {
+            landing = i;
+            EXPECT_EQ(WaveManager::instance().recordCount(), records + 2);  // both feet
+        }
+    }
+    ASSERT_GT(landing, 0);
+    EXPECT_NEAR(peak - ground, 2.25f, 0.05f);
+    EXPECT_EQ(player->verticalSpeed, 0.0f);
+    EXPECT_GE(WaveManager::instance().recordCount(), recordsBefore + 2);
+}
+
+TEST_F(WorldFixture, CeilingReversesTheRiseAndStandingSpeedKeepsGrowing) {
+    for (int x = -1; x <= 1; ++x)
+        for (int z = -1; z <= 1; ++z)
+            addStaticCube("1Ceiling", core::vector3df(f32(x), 3.2f, f32(z)));
+    idle(5);
+    float standingSpeed = player->verticalSpeed;
+    idle(5);
+    EXPECT_LT(player->verticalSpeed, standingSpeed);  // never reset while standing
+    std::vector<InputFrame> frames(1, holding({KEY_SPACE}));
+    installScriptedInput(frames);
+    GraphicsSystem::instance().fixedFrameTime = 10;
+    bool reversed = false;
+    for (int i = 0; i < 20 && !reversed; ++i) {
+        ASSERT_TRUE(runFrame());
+        reversed = player->jumping && player->verticalSpeed < 0 && player->airborne;
+    }
+    EXPECT_TRUE(reversed);
+    EXPECT_LT(feet().Y, 1.2f);  // the 0.7 gap above the head was not passed
+}
+
+TEST_F(WorldFixture, WalkingOnTheGroundSpacesFootstepsAndAirborneWalkingIsSilent) {
+    s32 before = WaveManager::instance().recordCount();
+    play(std::vector<InputFrame>(10, holding({KEY_KEY_W})), 100);  // 12 units
+    s32 steps = WaveManager::instance().recordCount() - before;
+    EXPECT_GE(steps, 3);  // one per 3.5 units walked
+    EXPECT_LE(steps, 4);
+
+    player->setPosition(0, 40, 0);  // high above the ground: walking in the air
+    before = WaveManager::instance().recordCount();
+    play(std::vector<InputFrame>(10, holding({KEY_KEY_W})), 20);
+    EXPECT_TRUE(player->airborne);
+    EXPECT_EQ(WaveManager::instance().recordCount(), before);
+}

@@ -1,0 +1,116 @@
+// Using, carrying, putting down and releasing objects, and taking the weapon, on real physics.
+#include "WorldFixture.h"
+
+#include "graphics/GraphicsSystem.h"
+#include "physics/PhysicsSystem.h"
+#include "world/GameWorld.h"
+#include "world/Player.h"
+
+#include <NxActor.h>
+#include <NxScene.h>
+
+using namespace irr;
+using namespace vphysx;
+
+namespace {
+
+const InputFrame USE = holding({KEY_KEY_E});
+
+size_t PhysicsSystemActors() { return PhysicsSystem::instance().scene->getNbActors(); }
+
+// Node poses drive actors before every step, so objects are moved by their nodes.
+void moveAway(GameObject* o, float z) {
+    o->node->setPosition(core::vector3df(20, 0, z));
+    o->node->updateAbsolutePosition();
+}
+
+bool carried(const GameObject* o) {
+    return o->actor->readBodyFlag(NX_BF_KINEMATIC) && o->actor->readBodyFlag(NX_BF_DISABLE_GRAVITY) &&
+           o->actor->readActorFlag(NX_AF_DISABLE_COLLISION);
+}
+
+}  // namespace
+
+TEST_F(WorldFixture, LightObjectsAreCarriedInFrontAndPutDownByTheNextUse) {
+    GameObject* crate = addCube("Crate", core::vector3df(0, 2, 3), 50);
+    GameObject* limit = addCube("Limit", core::vector3df(1.2f, 2, 4.5f), 100);
+    GameObject* heavy = addCube("Heavy", core::vector3df(-1.2f, 2, 2.5f), 100.5f);
+    idle(2);
+    EXPECT_EQ(GameWorld::instance().findUseTarget(6.0f, 0.8f), heavy);  // the nearest in view
+    moveAway(heavy, 0);
+    idle(2);
+
+    play({USE, InputFrame(), InputFrame()});
+    ASSERT_EQ(player->held, crate);
+    EXPECT_TRUE(carried(crate));
+    idle(3);
+    core::vector3df eye = GameWorld::instance().camera->getAbsolutePosition();
+    NxVec3 p = crate->actor->getGlobalPosition();
+    core::vector3df inFront = eye + player->forward * 2.0f;
+    EXPECT_NEAR(p.x, inFront.X, 0.05);
+    EXPECT_NEAR(p.y, inFront.Y, 0.05);
+    EXPECT_NEAR(p.z, inFront.Z, 0.05);
+
+    play({USE, InputFrame()});  // another light object in view: only puts the crate down
+    EXPECT_EQ(player->held, nullptr);
+    EXPECT_FALSE(carried(crate));
+    EXPECT_FALSE(carried(limit));
+
+    moveAway(crate, 5);
+    idle(2);
+    play({USE, InputFrame()});
+    EXPECT_EQ(player->held, limit);  // mass exactly 100 can be carried
+}
+
+TEST_F(WorldFixture, HeavyAndStaticObjectsStayAndTheButtonFreesACarriedOne) {
+    GameObject* heavy = addCube("Heavy", core::vector3df(0, 2, 3), 100.5f);
+    GameObject* wall = addStaticCube("1Wall", core::vector3df(0, 2, 5));
+    idle(2);
+    play({USE, InputFrame()});
+    EXPECT_EQ(player->held, nullptr);
+    EXPECT_FALSE(heavy->actor->readBodyFlag(NX_BF_KINEMATIC));
+
+    moveAway(heavy, 0);
+    GameObject* crate = addCube("Crate", core::vector3df(0, 2, 3), 50);
+    idle(2);
+    play({USE, InputFrame()});
+    ASSERT_EQ(player->held, crate);
+    play({holding({}, true), InputFrame()});  // the left button frees it, velocity kept
+    EXPECT_EQ(player->held, nullptr);
+    EXPECT_FALSE(carried(crate));
+    EXPECT_TRUE(wall->actor != nullptr && !wall->actor->isDynamic());
+}
+
+TEST_F(WorldFixture, TheWeaponIsTakenForGoodAndASecondOneWaitsHidden) {
+    GameObject* weapon = addCube("weapon", core::vector3df(0, 2, 3), 50);
+    GameObject* spare = addCube("weapon", core::vector3df(0, 2, 3.5f), 50);
+    GameObject* notWeapon = addCube("Weapon", core::vector3df(0, 2, 4), 50);
+    idle(2);
+    size_t actorsBefore = PhysicsSystemActors();
+    play({USE, InputFrame()});
+    ASSERT_EQ(player->held, weapon);
+    EXPECT_EQ(weapon->actor, nullptr);
+    EXPECT_EQ(PhysicsSystemActors(), actorsBefore - 1);
+    EXPECT_EQ(weapon->node->getParent(), GameWorld::instance().camera);
+    core::vector3df inHand = weapon->node->getPosition();
+    EXPECT_NEAR(inHand.Z, 0.7f, 0.01f);  // ahead, right and below the eye
+    EXPECT_NEAR(inHand.X, 0.6f, 0.01f);
+    EXPECT_NEAR(inHand.Y, -0.25f, 0.01f);
+
+    play({holding({}, true), InputFrame()});  // release never frees the weapon
+    EXPECT_EQ(player->held, weapon);
+
+    play({USE, InputFrame()});
+    EXPECT_EQ(player->held, weapon);
+    EXPECT_EQ(player->inventory.size(), 2u);
+    EXPECT_FALSE(spare->node->isVisible());
+    EXPECT_TRUE(weapon->node->isVisible());
+
+    play({USE, InputFrame()});  // an ordinary object: carried, the weapon hidden meanwhile
+    EXPECT_EQ(player->held, notWeapon);
+    EXPECT_FALSE(weapon->node->isVisible());
+    play({USE, InputFrame()});  // the carried object hangs in view: using it puts it down
+    EXPECT_EQ(player->held, weapon);
+    EXPECT_TRUE(weapon->node->isVisible());
+    EXPECT_FALSE(carried(notWeapon));
+}
