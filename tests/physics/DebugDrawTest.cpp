@@ -1,0 +1,53 @@
+// The physics debug geometry in a real OpenGL window: nothing unless visualisation is on.
+
+#include <gtest/gtest.h>
+
+#include "graphics/GraphicsSystem.h"
+#include "harness/Screenshot.h"
+#include "physics/PhysicsSystem.h"
+
+using namespace irr;
+using namespace vphysx;
+
+namespace {
+
+int markedPixels(const Snapshot& shot) {
+    int marked = 0;
+    for (u32 pixel : shot.argb) marked += (pixel & 0xffffff) != 0xffffff;  // the frame clears to white
+    return marked;
+}
+
+}  // namespace
+
+TEST(DebugDraw, DrawsShapesOnlyWhileVisualisationIsOn) {
+    GraphicsSystem::useWindowSize(core::dimension2du(320, 240), false);
+    GraphicsSystem& graphics = GraphicsSystem::instance();
+    PhysicsSystem& physics = PhysicsSystem::instance();
+    graphics.sceneManager->addCameraSceneNode(nullptr, core::vector3df(0, 2, -12), core::vector3df(0, 0, 0));
+
+    NxBoxShapeDesc box;
+    box.dimensions.set(2, 2, 2);
+    NxActorDesc desc;
+    desc.shapes.push_back(&box);
+    physics.scene->createActor(desc);
+
+    Snapshot shot;
+    graphics.afterDraw = [&] {
+        physics.drawDebug();
+        shot = readBackBuffer();
+    };
+    auto frame = [&] {
+        physics.scene->simulate(1.0f / 60);
+        physics.scene->fetchResults(NX_RIGID_BODY_FINISHED, true);
+        graphics.renderFrame();
+    };
+    frame();
+    ASSERT_GT(shot.width, 0u);
+    EXPECT_EQ(markedPixels(shot), 0);
+
+    physics.sdk->setParameter(NX_VISUALIZATION_SCALE, 1);
+    physics.sdk->setParameter(NX_VISUALIZE_COLLISION_SHAPES, 1);
+    frame();
+    EXPECT_GT(physics.debugRenderable->getNbLines(), 0u);
+    EXPECT_GT(markedPixels(shot), 100);
+}
