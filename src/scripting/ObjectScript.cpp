@@ -1,0 +1,90 @@
+#include "scripting/ObjectScript.h"
+
+#include "luaplus/LuaException.h"
+#include "luaplus/LuaObject.h"
+#include "luaplus/LuaState.h"
+#include "scripting/ScriptFunctions.h"
+#include "scripting/ScriptHost.h"
+#include "scripting/ScriptReport.h"
+#include "world/GameObject.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace {
+
+std::map<const vlua::LuaState*, int> failedTicks;
+
+// Runs the file in a new state; the state, or none after reporting why.
+vlua::LuaState* loadScript(const GameObject& object, const char* path) {
+    vlua::LuaState* state = vlua::LuaState::Create();
+    if (!state) {
+        reportScriptProblem(object, "Lua could not make a state", "the object has no script");
+        return nullptr;
+    }
+    try {
+        registerScriptLibrary(state);
+        int status = state->DoFile(path);
+        if (status == vlua::StatusOk) return state;
+        // Most objects have no script file; only a file that is there and fails is news.
+        std::error_code error;
+        if (status != vlua::StatusFileError || std::filesystem::exists(path, error)) {
+            const char* message = state->ToString(-1);
+            reportScriptProblem(object, std::string(path) + " did not run: " + (message ? message : ""),
+                                "the object has no script");
+        }
+    } catch (const vlua::LuaException& failure) {
+        reportScriptProblem(object, std::string(path) + " did not run: " + failure.GetLuaMessage(),
+                            "the object has no script");
+    }
+    vlua::LuaState::Destroy(state);
+    return nullptr;
+}
+
+const char* consequenceOf(const char* event) {
+    if (std::strcmp(event, "OnTick") == 0)
+        return "it is called again next frame; later failures are counted, not printed";
+    if (std::strcmp(event, "OnCreate") == 0) return "loading goes on";
+    return "the game goes on";
+}
+
+}  // namespace
+
+void attachScript(GameObject& object, const char* path) {
+    vlua::LuaState* state = loadScript(object, path);
+    if (!state) return;
+    try {
+        vlua::LuaObject globals = state->GetGlobals();
+        globals.SetInteger("objID", object.id);
+        std::printf("ObjID inserted: %i\n", globals["objID"].GetInteger());
+    } catch (const vlua::LuaException& failure) {
+        reportScriptProblem(object, "objID could not be set: " + failure.GetLuaMessage(),
+                            "the object has no script");
+        vlua::LuaState::Destroy(state);
+        return;
+    }
+    object.script = state;
+    std::printf("\t...executing OnCreate script\n");
+    callObjectEvent(object, "OnCreate");
+}
+
+void callObjectEvent(GameObject& object, const char* event) {
+    if (!object.script) return;
+    try {
+        callScriptFunction(object.script, event);
+    } catch (const vlua::LuaException& failure) {
+        if (std::strcmp(event, "OnTick") == 0 && ++failedTicks[object.script] > 1) return;
+        bool missing = std::strcmp(failure.what(), "m_functionObj.IsFunction()") == 0;
+        std::string what = missing ? std::string("has no function ") + event
+                                   : std::string(event) + " failed: " + failure.GetLuaMessage();
+        reportScriptProblem(object, what, consequenceOf(event));
+    }
+}
+
+int tickFailures(const GameObject& object) {
+    auto found = failedTicks.find(object.script);
+    return found == failedTicks.end() ? 0 : found->second;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Scripts of level objects. A script is level data and so untrusted: whatever it does, these
+// calls print at most one line about it and the game goes on.
+
+struct GameObject;
+
+// Gives a registered object the script in `path`: a new state with the script functions, the
+// file run, "objID" set, the two loading lines printed and "OnCreate" called. A file that is
+// not there leaves the object without a script, silently; one that fails to load or run is
+// reported, and its state closed.
+void attachScript(GameObject& object, const char* path);
+
+// Calls an event of the object's script, if it has one. A failure is reported in one line
+// naming the object, the event and Lua's message; a failing "OnTick" only the first time, later
+// failures of the same object are counted. The script stays attached.
+void callObjectEvent(GameObject& object, const char* event);
+
+// How often the object's "OnTick" has failed so far.
+int tickFailures(const GameObject& object);

@@ -1,0 +1,23 @@
+#pragma once
+// The native functions every object's script may call, registered as globals of its state.
+// Each checks all its argument types first and does nothing at all on a wrong one; none returns
+// Lua results (answers go into a table argument or the global "id").
+//   PrintString(text)               prints the text, no newline
+//   PrintFloat(number)              prints it as a float with six decimals, no newline
+//   PrintInt(integer)               prints it, no newline
+//   GetPosition(id, table)          table.x, .y, .z = the object's world position
+//   RotateObjRelative(id, a, b, c)  turns the object by a, b, c about x, y, z: radians for an
+//                                   object with a physics actor, degrees for a node alone
+//   GetObjIDByName(name)            global id = the id of the object with that node name, or 0
+
+namespace vlua { class LuaState; }
+
+// Registers the six functions, in the order above, in the state's globals.
+void registerScriptLibrary(vlua::LuaState* state);
+
+int PrintString(vlua::LuaState* state);
+int PrintFloat(vlua::LuaState* state);
+int PrintInt(vlua::LuaState* state);
+int GetPosition(vlua::LuaState* state);
+int RotateObjRelative(vlua::LuaState* state);
+int GetObjIDByName(vlua::LuaState* state);

@@ -1,0 +1,14 @@
+#include "scripting/ScriptFunctions.h"
+
+#include "luaplus/LuaObject.h"
+#include "luaplus/LuaState.h"
+
+void registerScriptLibrary(vlua::LuaState* state) {
+    vlua::LuaObject globals = state->GetGlobals();
+    globals.Register("PrintString", PrintString);
+    globals.Register("PrintFloat", PrintFloat);
+    globals.Register("PrintInt", PrintInt);
+    globals.Register("GetPosition", GetPosition);
+    globals.Register("RotateObjRelative", RotateObjRelative);
+    globals.Register("GetObjIDByName", GetObjIDByName);
+}
