@@ -58,6 +58,15 @@ TEST(SoundWavePulse, WrapCarriesTheOvershootAndWritesItBeforeFinishing) {
     EXPECT_FLOAT_EQ(0.8f * 0.75f * 0.75f, data[7]);
 }
 
+TEST(SoundWavePulse, OvershootOfAWholeMaximumLandsOnTheMaximum) {
+    setFrameTime(1000);
+    SoundWavePulse pulse = freePulse(10, 15, 5);
+    WaveData data;
+    pulse.append(data);
+    EXPECT_TRUE(pulse.update(data));
+    EXPECT_FLOAT_EQ(10.0f, pulse.radius);
+}
+
 TEST(SoundWavePulse, HugeStepWrapsToTheRemainderWithoutStalling) {
     setFrameTime(1000);
     SoundWavePulse pulse = freePulse(1, 3.0e9f, 0);

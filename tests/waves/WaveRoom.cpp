@@ -6,12 +6,12 @@ namespace WaveRoom {
 
 namespace {
 
-scene::IMeshSceneNode* addBox(scene::ISceneManager* scene, const core::vector3df& size,
-                              const core::vector3df& centre) {
+void addBox(scene::ISceneManager* scene, const core::vector3df& size,
+            const core::vector3df& centre, video::SColor colour) {
     scene::IMesh* mesh = scene->getGeometryCreator()->createCubeMesh(size);
-    scene::IMeshSceneNode* node = scene->addMeshSceneNode(mesh, nullptr, -1, centre);
+    scene->getMeshManipulator()->setVertexColors(mesh, colour);
+    scene->addMeshSceneNode(mesh, nullptr, -1, centre);
     mesh->drop();
-    return node;
 }
 
 }  // namespace
@@ -23,10 +23,10 @@ void build(scene::ISceneManager* scene) {
     scene->addMeshSceneNode(floorMesh);
     floorMesh->drop();
 
-    addBox(scene, core::vector3df(40, 40, 1), core::vector3df(0, 20, 20.5f));
-    addBox(scene, core::vector3df(1, 40, 40), core::vector3df(-20.5f, 20, 0));
-    addBox(scene, core::vector3df(1, 40, 40), core::vector3df(20.5f, 20, 0));
-    addBox(scene, core::vector3df(2, 2, 2), core::vector3df(4, 1, 4));
+    addBox(scene, core::vector3df(40, 40, 1), core::vector3df(0, 20, 20.5f), WALL_COLOUR);
+    addBox(scene, core::vector3df(1, 40, 40), core::vector3df(-20.5f, 20, 0), WALL_COLOUR);
+    addBox(scene, core::vector3df(1, 40, 40), core::vector3df(20.5f, 20, 0), WALL_COLOUR);
+    addBox(scene, core::vector3df(2, 2, 2), core::vector3df(4, 1, 4), CRATE_COLOUR);
 
     for (scene::ISceneNode* node : scene->getRootSceneNode()->getChildren())
         node->setMaterialFlag(video::EMF_LIGHTING, false);

@@ -8,6 +8,8 @@
 namespace WaveRoom {
 
 const irr::video::SColor FLOOR_COLOUR(255, 176, 168, 152);
+const irr::video::SColor WALL_COLOUR(255, 120, 130, 150);
+const irr::video::SColor CRATE_COLOUR(255, 200, 170, 90);
 
 // Builds the room in the scene manager and makes its camera active.
 void build(irr::scene::ISceneManager* scene);

@@ -1,8 +1,10 @@
 // The wave-lit shaders on a real OpenGL window: waves show as light where they pass and
 // nowhere else. Needs an X display (the test script runs a virtual one).
 
+#include "EmitterNode.h"
 #include "WaveRoom.h"
 #include "graphics/GraphicsSystem.h"
+#include "graphics/ShaderCallback.h"
 #include "harness/Screenshot.h"
 #include "waves/WaveManager.h"
 
@@ -16,16 +18,38 @@ using namespace irr;
 
 namespace {
 
+// One window for the whole suite, with the game's two shader sets. Every test gets a fresh room
+// and a fresh wave manager of its own, drawn through shader sets fed from that manager.
 class WaveShadingTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    static void SetUpTestSuite() {
         GraphicsSystem::useWindowSize(core::dimension2du(640, 480), false);
         GraphicsSystem& graphics = GraphicsSystem::instance();
-        scene = graphics.sceneManager;
-        WaveRoom::build(scene);
         graphics.createShaderMaterials("shader.vsh", "shader2.fsh", true);
         graphics.createShaderMaterials("rimShader.vsh", "rimShader.fsh", false);
+    }
+
+    void SetUp() override {
+        GraphicsSystem& graphics = GraphicsSystem::instance();
         ASSERT_EQ(3, graphics.variantCount()) << "a shader set failed to build";
+        scene = graphics.sceneManager;
+        scene->clear();
+        WaveRoom::build(scene);
+        ASSERT_TRUE(makeShaderSet("shader.vsh", "shader2.fsh", waveLit));
+        ASSERT_TRUE(makeShaderSet("rimShader.vsh", "rimShader.fsh", rimLit));
+        graphics.applyMaterials(waveLit, scene->getRootSceneNode(), false);
+    }
+
+    bool makeShaderSet(const char* vertexFile, const char* pixelFile, s32* table) {
+        video::IGPUProgrammingServices* gpu =
+            GraphicsSystem::instance().driver->getGPUProgrammingServices();
+        Graphics::ShaderCallback* callback = new Graphics::ShaderCallback(waves);
+        for (int i = 0; i < GraphicsSystem::BUILTIN_MATERIALS; ++i)
+            table[i] = gpu->addHighLevelShaderMaterialFromFiles(
+                vertexFile, "main", video::EVST_VS_1_1, pixelFile, "main", video::EPST_PS_1_1,
+                callback, static_cast<video::E_MATERIAL_TYPE>(i), 0);
+        callback->drop();
+        return table[0] >= 0;
     }
 
     // Draws a frame (waves as they are; their time does not move) and keeps what it showed.
@@ -57,6 +81,9 @@ protected:
     }
 
     scene::ISceneManager* scene = nullptr;
+    WaveManager waves;
+    s32 waveLit[GraphicsSystem::BUILTIN_MATERIALS];
+    s32 rimLit[GraphicsSystem::BUILTIN_MATERIALS];
 };
 
 // Light is wave colour x surface colour: compare the channel ratios, whatever the brightness.
@@ -76,7 +103,7 @@ TEST_F(WaveShadingTest, FreePulseLightsARingWhereItsProjectionSays) {
     const core::vector3df centre(-4, 0, -2);
     const float radius = 7;
     const video::SColorf colour(0.3f, 0.7f, 1.0f);
-    WaveManager::instance().addPulse(centre, 16, 3, 4, 1.0f, radius,
+    waves.addPulse(centre, 16, 3, 4, 1.0f, radius,
                                      core::vector3df(colour.r, colour.g, colour.b));
     Snapshot shot = draw("pulse.png");
 
@@ -98,6 +125,58 @@ TEST_F(WaveShadingTest, FreePulseLightsARingWhereItsProjectionSays) {
     EXPECT_LT(brightnessAround(shot, core::vector3df(8, 10, 20), 20), 1.0f);
 }
 
+TEST_F(WaveShadingTest, GlowLightsADiscEvenly) {
+    CIrrKlangSceneNode* node = addEmitterNode(core::vector3df(-6, 0, -4));
+    node->EffectType = CIrrKlangSceneNode::EET_GLOW;
+    node->MaxRadius = 5;
+    node->MinRadius = 2;
+    node->MaxIntensity = 0.8f;
+    node->EffectColor = core::vector3df(1.0f, 0.5f, 0.2f);
+    waves.addNodeWave(node);
+    Snapshot shot = draw("glow.png");
+
+    const video::SColorf floor(WaveRoom::FLOOR_COLOUR);
+    const video::SColorf lit(1.0f * floor.r, 0.5f * floor.g, 0.2f * floor.b);
+    const core::vector3df centre = node->getAbsolutePosition();
+    float middle = brightnessAround(shot, centre);
+    EXPECT_GT(middle, 40.0f);
+    for (int a = 0; a < 360; a += 90) {
+        float angle = a * core::DEGTORAD;
+        core::vector3df out(std::cos(angle), 0, std::sin(angle));
+        SCOPED_TRACE(a);
+        EXPECT_NEAR(middle, brightnessAround(shot, centre + out * 3.5f), middle * 0.1f);
+        EXPECT_LT(brightnessAround(shot, centre + out * 6.5f), 1.0f);
+        video::SColor seen = brightestNear(shot, centre + out * 2.0f);
+        float scale = seen.getRed() / (255.0f * lit.r);
+        EXPECT_NEAR(lit.g * scale * 255.0f, seen.getGreen(), 10.0f);
+        EXPECT_NEAR(lit.b * scale * 255.0f, seen.getBlue(), 10.0f);
+    }
+}
+
+TEST_F(WaveShadingTest, ObjectsAreLitWhereTheyStandInTheWorld) {
+    // The crate's mesh is centred on its own origin; only its world transform puts its front
+    // face (z = 3) inside this pulse's trail.
+    waves.addPulse(core::vector3df(4, 1, 0), 20, 3, 4, 1.0f, 3.5f,
+                                     core::vector3df(1, 1, 1));
+    Snapshot shot = draw("crate.png");
+    EXPECT_GT(brightnessAround(shot, core::vector3df(4, 1, 3), 2), 20.0f);
+    EXPECT_LT(brightnessAround(shot, core::vector3df(4, 0, -6), 2), 1.0f);
+}
+
+TEST_F(WaveShadingTest, RimLitObjectShowsItsOutlineWithoutWaves) {
+    scene::ISceneNode* crate = nullptr;
+    for (scene::ISceneNode* node : scene->getRootSceneNode()->getChildren())
+        if (node->getPosition() == core::vector3df(4, 1, 4)) crate = node;
+    ASSERT_NE(nullptr, crate);
+    crate->setRotation(core::vector3df(0, 35, 0));
+    for (u32 m = 0; m < crate->getMaterialCount(); ++m)
+        crate->getMaterial(m).MaterialType = static_cast<video::E_MATERIAL_TYPE>(rimLit[0]);
+    Snapshot shot = draw("rim.png");
+    EXPECT_GT(brightnessAround(shot, core::vector3df(4, 1, 4), 20), 2.0f);
+    EXPECT_LT(shot.brightness(0, 0, 640, 480), 1.0f);
+    EXPECT_LT(brightnessAround(shot, core::vector3df(-8, 0, -8), 20), 1.0f);
+}
+
 TEST_F(WaveShadingTest, ToggleShowsTheBuiltInMaterials) {
     GraphicsSystem& graphics = GraphicsSystem::instance();
     graphics.toggleWaveShading();
@@ -106,6 +185,7 @@ TEST_F(WaveShadingTest, ToggleShowsTheBuiltInMaterials) {
     video::SColor floor = plain.at(p.X, p.Y);
     EXPECT_NEAR(WaveRoom::FLOOR_COLOUR.getRed(), floor.getRed(), 3);
     EXPECT_NEAR(WaveRoom::FLOOR_COLOUR.getBlue(), floor.getBlue(), 3);
+    // Back on the game's wave-lit set, which has no waves to show.
     graphics.toggleWaveShading();
     EXPECT_LT(draw("toggled-back.png").brightness(0, 0, 640, 480), 1.0f);
 }
