@@ -43,6 +43,7 @@ void startUp() {
     WaveManager::instance();
 
     graphics.sceneManager->loadScene(LEVEL_FILE, nullptr);
+    PhysicsSystem::instance().loadLevel(graphics.sceneManager->getRootSceneNode());
 
     graphics.createShaderMaterials("shader.vsh", "shader2.fsh", true);
     graphics.createShaderMaterials("rimShader.vsh", "rimShader.fsh", false);

@@ -27,6 +27,10 @@ public:
     // Draws the last step's debug lines and triangles; nothing unless visualisation is on.
     void drawDebug();
 
+    // Turns the loaded scene below `node` into the game's world, node by node in pre-order:
+    // objects with actors and scripts, the player's start, emitters, obstacles. Always true.
+    bool loadLevel(irr::scene::ISceneNode* node);
+
     // A capsule with the game's controller settings, at the origin; none without a scene.
     vphysx::NxController* createCapsuleController(float height, float radius, std::intptr_t userData);
 

@@ -1,0 +1,112 @@
+// The level walk: what each node of the loaded scene becomes is decided by its type and name.
+//   mesh named 1...  static geometry         mesh named 2...  trigger volume
+//   mesh named 3...  kinematic object        any other mesh   loose object (density 50)
+//   "player_start"   where the player begins
+//   sound emitter    handed to the wave manager (a beat source if it has an analysis file)
+//   animated mesh    a capsule obstacle standing in for a figure
+// Every mesh node is registered as an object and may carry the script named after it.
+#include "physics/PhysicsSystem.h"
+
+#include "scripting/ObjectScript.h"
+#include "sound/CIrrKlangSceneNode.h"
+#include "waves/WaveManager.h"
+#include "world/GameObject.h"
+#include "world/GameWorld.h"
+#include "world/Player.h"
+
+#include <NxActor.h>
+#include <NxController.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+using namespace irr;
+using namespace vphysx;
+
+namespace {
+
+const f32 DYNAMIC_DENSITY = 50.0f;
+const f32 OBSTACLE_HEIGHT = 4.0f;
+const f32 OBSTACLE_RADIUS = 1.0f;
+const f32 OBSTACLE_DROP = 2.0f;  // the capsule's centre stands this far below the node
+
+const scene::ESCENE_NODE_TYPE SOUND_NODE_ALIAS =
+    scene::ESCENE_NODE_TYPE(MAKE_IRR_ID('i', 'k', 'g', '2'));
+
+// "1Door" and "Door" share Content/scripts/Door.lua.
+std::string scriptPath(const char* name) {
+    const char* stem = (name[0] == '1' || name[0] == '2' || name[0] == '3') ? name + 1 : name;
+    return std::string("Content/scripts/") + stem + ".lua";
+}
+
+NxExtendedVec3 widened(const core::vector3df& p) { return NxExtendedVec3(p.X, p.Y, p.Z); }
+
+GameObject* registerMeshNode(scene::ISceneNode* node) {
+    GameObject* object = new GameObject();
+    object->node = node;
+    GameWorld::instance().registerObject(object);
+    return object;
+}
+
+void handToWaveManager(CIrrKlangSceneNode* emitter) {
+    WaveManager& waves = WaveManager::instance();
+    if (emitter->loadAnalysis()) {
+        waves.addEmitter(emitter);
+        if (emitter->EffectType == CIrrKlangSceneNode::EET_GLOW) waves.addNodeWave(emitter);
+    } else {
+        waves.addNodeWave(emitter);
+    }
+}
+
+}  // namespace
+
+bool PhysicsSystem::loadLevel(scene::ISceneNode* node) {
+    const scene::ESCENE_NODE_TYPE type = node->getType();
+    const char* name = node->getName();
+    GameObject* object = nullptr;
+    NxActor* actor = nullptr;
+
+    if (type == scene::ESNT_MESH) {
+        scene::IMesh* mesh = static_cast<scene::IMeshSceneNode*>(node)->getMesh();
+        const core::vector3df position = node->getAbsolutePosition();
+        const core::vector3df scale = node->getScale();
+        if (name[0] == '1') {
+            std::printf("Adding Static PhysX Node: %s...\n", name);
+            object = registerMeshNode(node);
+            actor = createStaticMeshActor(mesh, position, scale, object->id);
+        } else if (name[0] == '2') {
+            std::printf("Adding Trigger: %s...\n", name);
+            object = registerMeshNode(node);
+            if (mesh) actor = createTriggerMeshActor(mesh, position, scale, object->id);
+        } else {
+            std::printf("Adding Dynamic PhysX Node: %s...\n", name);
+            object = registerMeshNode(node);
+            actor = createDynamicConvexActor(mesh, position, scale, object->id, DYNAMIC_DENSITY);
+            if (name[0] == '3' && actor) actor->raiseBodyFlag(NX_BF_KINEMATIC);
+        }
+    }
+
+    if (std::strcmp(name, "player_start") == 0) {
+        NxController* player = GameWorld::instance().player->controller;
+        if (player) player->setPosition(widened(node->getAbsolutePosition()));
+    } else if (type == CIrrKlangSceneNode::TYPE || type == SOUND_NODE_ALIAS) {
+        handToWaveManager(static_cast<CIrrKlangSceneNode*>(node));
+    }
+
+    if (type == scene::ESNT_ANIMATED_MESH) {
+        NxController* obstacle = createCapsuleController(OBSTACLE_HEIGHT, OBSTACLE_RADIUS, -1);
+        if (obstacle)
+            obstacle->setPosition(
+                widened(node->getAbsolutePosition() - core::vector3df(0, OBSTACLE_DROP, 0)));
+    }
+
+    if (object) {
+        object->actor = actor;
+        attachScript(*object, scriptPath(name).c_str());
+    }
+
+    const core::list<scene::ISceneNode*> children = node->getChildren();
+    for (scene::ISceneNode* child : children) loadLevel(child);
+    return true;
+}
