@@ -1,6 +1,7 @@
 #include "PhysicsFixture.h"
 
 #include "graphics/GraphicsSystem.h"
+#include "sound/SoundSystem.h"
 #include "world/GameWorld.h"
 
 using namespace irr;
@@ -8,6 +9,7 @@ using namespace vphysx;
 
 void PhysicsFixture::SetUp() {
     GraphicsSystem::useDriver(video::EDT_NULL);
+    SoundSystem::useEngine(nullptr);  // impacts still send their pulses, silently
     GameWorld::instance();
     physics = &PhysicsSystem::instance();
     scenes = GraphicsSystem::instance().sceneManager;

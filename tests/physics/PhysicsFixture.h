@@ -1,5 +1,5 @@
 #pragma once
-// The game's physics system on the null video driver, with helpers that build Irrlicht meshes
+// The game's physics system on the null video driver and a silent sound system, with helpers that build Irrlicht meshes
 // and level objects. Actors and controllers a test makes are released after it, so every test
 // starts from the world init leaves: the ground, and whatever the game world made.
 

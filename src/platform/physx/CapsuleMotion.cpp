@@ -111,7 +111,7 @@ void CapsuleMotion::fall(MotionResult& result, btScalar distance) const
         touch(result, PASS_DOWN, hit, direction, travel);
         result.landed = true;
         result.groundPoint = hit.point;
-        result.groundNormal = surfaceAt(hit.point, result.position);
+        result.groundNormal = surfaceAt(hit, result.position);
         if (result.groundNormal.y() >= settings.slopeLimit) return;
         motion = direction * (length - travel);
         motion -= hit.normal * motion.dot(hit.normal);
@@ -130,14 +130,14 @@ void CapsuleMotion::touch(MotionResult& result, MotionPass pass, const SweepHit&
 
 // A capsule resting on an edge touches it with a leaning normal; the ground is the surface
 // just beyond the edge, away from the capsule's axis. A short ray straight down there finds it.
-btVector3 CapsuleMotion::surfaceAt(const btVector3& point, const btVector3& centre) const
+btVector3 CapsuleMotion::surfaceAt(const SweepHit& hit, const btVector3& centre) const
 {
-    btVector3 outward(point.x() - centre.x(), 0, point.z() - centre.z());
+    btVector3 outward(hit.point.x() - centre.x(), 0, hit.point.z() - centre.z());
     if (outward.length2() > 0) outward.normalize();
-    btVector3 probe = point + outward * PROBE_OFFSET + UP * PROBE_HEIGHT;
+    btVector3 probe = hit.point + outward * PROBE_OFFSET + UP * PROBE_HEIGHT;
     btVector3 normal;
     if (sweeper.surfaceBelow(probe, 2 * PROBE_HEIGHT, normal) && normal.y() > 0) return normal;
-    return (centre - point).normalized();
+    return hit.normal;
 }
 
 // Constrained climbing: ground reached through the step offset must be walkable and no

@@ -52,7 +52,7 @@ private:
     void fall(MotionResult& result, btScalar distance) const;
     void touch(MotionResult& result, MotionPass pass, const SweepHit& hit, const btVector3& direction,
                btScalar length) const;
-    btVector3 surfaceAt(const btVector3& point, const btVector3& centre) const;
+    btVector3 surfaceAt(const SweepHit& hit, const btVector3& centre) const;
     bool mayClimbTo(const btVector3& start, const MotionResult& result) const;
 
     const ControllerSweep& sweeper;
