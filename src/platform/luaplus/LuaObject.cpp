@@ -2,6 +2,7 @@
 
 #include "LuaRuntime.h"
 #include "Protect.h"
+#include "RunBudget.h"
 #include "luaplus/LuaException.h"
 #include "luaplus/LuaStackObject.h"
 
@@ -14,7 +15,8 @@ namespace vlua {
 namespace {
 
 // Calls a game function from a script. A C++ exception must not cross Lua's C frames, so one
-// becomes a Lua error in the calling script. Upvalue: the LuaCallback.
+// becomes a Lua error in the calling script. The work of a native function is not counted, so
+// the clock is read after it. Upvalue: the LuaCallback.
 int callNative(lua_State* L) {
     LuaCallback function = reinterpret_cast<LuaCallback>(lua_touserdata(L, lua_upvalueindex(1)));
     char failure[256];
@@ -30,6 +32,7 @@ int callNative(lua_State* L) {
         failed = true;
     }
     if (failed) return luaL_error(L, "%s", failure);
+    checkDeadline(runtimeOf(L));
     return results;
 }
 

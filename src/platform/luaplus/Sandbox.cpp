@@ -74,9 +74,10 @@ int openSandbox(lua_State* L) {
         lua_call(L, 1, 0);
     }
     // An xpcall handler runs with hooks off when the error came from the budget hook, so it
-    // could loop forever; pcall is enough for scripts.
-    for (const char* name :
-         {"dofile", "loadfile", "load", "loadstring", "xpcall", "newproxy", "coroutine"}) {
+    // could loop forever; pcall is enough for scripts. A full collection or a flood of output
+    // costs time no instruction count sees; the game's PrintString is there for output.
+    for (const char* name : {"dofile", "loadfile", "load", "loadstring", "xpcall", "newproxy",
+                             "coroutine", "collectgarbage", "print"}) {
         lua_pushnil(L);
         lua_setglobal(L, name);
     }

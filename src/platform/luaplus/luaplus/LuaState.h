@@ -2,14 +2,15 @@
 // One Lua 5.1 state: in the game, one per scripted object. Scripts come with the level, so they
 // are untrusted and every state is a sandbox:
 //  - libraries: base without anything that loads code (dofile, loadfile, load, loadstring) and
-//    without xpcall, coroutine and newproxy; string without pattern matching (Lua 5.1's matcher can
-//    neither be interrupted nor bounded) and without dump; table without maxn; math.
-//    No io, os, package or debug.
+//    without xpcall, coroutine, newproxy, collectgarbage and print; string without pattern
+//    matching (Lua 5.1's matcher can neither be interrupted nor bounded) and without dump;
+//    table without maxn; math. No io, os, package or debug.
 //  - DoFile refuses precompiled bytecode.
 //  - every DoFile and PCall runs under a budget: kInstructionBudget VM instructions and
 //    kCpuBudget seconds of CPU time, whichever ends first. Bulk library calls (string.rep,
 //    table.insert, remove, sort, concat) are charged for their work. Past the budget the script
-//    is stopped with an error that a pcall inside the script cannot swallow.
+//    is stopped with an error that a pcall inside the script cannot swallow. Native functions
+//    are not charged, but the CPU time is checked after each of them.
 //  - Lua may hold at most kMemoryCap bytes while script code runs. The game's own reads and
 //    writes are exempt, so they do not fail because a script filled its share.
 // The game reads and writes tables raw: a metatable that a script sets never runs game-side.
