@@ -9,33 +9,63 @@ void hold(DemoScript& s, size_t frames, InputFrame frame) {
     s.input.insert(s.input.end(), frames, frame);
 }
 
-InputFrame lookBy(float dx, float dy) {
+// Turns the view by (yaw, pitch) degrees, spread over `frames` frames, holding `keys`.
+void turn(DemoScript& s, float yaw, float pitch, size_t frames, std::vector<EKEY_CODE> keys = {}) {
     InputFrame f;
-    f.cursorX = 0.5f + dx;
-    f.cursorY = 0.5f + dy;
-    return f;
+    f.cursorX = 0.5f + yaw / 100.0f / frames;
+    f.cursorY = 0.5f + pitch / 100.0f / frames;
+    f.keys = std::move(keys);
+    hold(s, frames, f);
+}
+
+void press(DemoScript& s, EKEY_CODE key) {
+    InputFrame f;
+    f.keys = {key};
+    hold(s, 1, f);
+    hold(s, 1, InputFrame());
+}
+
+void walk(DemoScript& s, size_t frames) {
+    InputFrame f;
+    f.keys = {KEY_KEY_W};
+    hold(s, frames, f);
 }
 
 void shot(DemoScript& s, const char* name) { s.shots.push_back({s.input.size(), name}); }
 
 }  // namespace
 
+// At 33 msec a frame the player walks 0.4 units a frame, from the start at (0, 2, -22) facing +z.
 DemoScript makeDemoScript() {
     DemoScript s;
-    hold(s, 5, InputFrame());
+    hold(s, 10, InputFrame());
     shot(s, "01-start.png");
-    hold(s, 10, lookBy(0.09f, 0.0f));  // turn right 90 degrees over ten frames
-    shot(s, "02-look-right.png");
-    hold(s, 20, lookBy(-0.09f, 0.0f));  // and back past the start to the left
-    shot(s, "03-look-left.png");
-    hold(s, 10, lookBy(0.09f, 0.03f));  // back to the front, looking down
-    shot(s, "04-look-down.png");
-    InputFrame f2;
-    f2.keys = {KEY_F2};
-    hold(s, 1, f2);  // wave shading off: the level in its plain colours, for level designers
+    walk(s, 10);  // footsteps send out their rings
+    shot(s, "02-footsteps.png");
+    turn(s, 90, 0, 10);  // the weapon lies to the right
+    walk(s, 8);
+    turn(s, 0, 50, 10);
+    press(s, KEY_KEY_E);
+    hold(s, 3, InputFrame());
+    shot(s, "03-weapon-taken.png");
+    turn(s, -90, 0, 10);  // the crates are ahead again
+    walk(s, 7);
+    press(s, KEY_KEY_E);
+    hold(s, 3, InputFrame());
+    shot(s, "04-carrying-a-crate.png");
+    turn(s, -40, -20, 10);
+    walk(s, 5);
+    press(s, KEY_KEY_E);  // the carried crate hangs in view: using it puts it down
+    hold(s, 20, InputFrame());
+    shot(s, "05-crate-put-down.png");
+    turn(s, 40, -30, 10);
+    press(s, KEY_SPACE);
+    hold(s, 8, InputFrame());
+    shot(s, "06-jump.png");
+    hold(s, 30, InputFrame());
+    press(s, KEY_F2);  // wave shading off: the level in its plain colours, for level designers
     hold(s, 2, InputFrame());
-    shot(s, "05-shading-off.png");
-    hold(s, 1, f2);
-    hold(s, 1, InputFrame());
+    shot(s, "07-shading-off.png");
+    press(s, KEY_F2);
     return s;
 }

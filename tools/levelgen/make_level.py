@@ -170,8 +170,8 @@ def make_meshes():
     heavy.write("heavycrate")
 
     fan = Mesh()
-    fan.box((-2, -0.1, -0.3), (2, 0.1, 0.3), METAL)
-    fan.box((-0.3, -0.1, -2), (0.3, 0.1, 2), METAL)
+    fan.box((-2.5, -0.3, -0.4), (2.5, 0.3, 0.4), METAL)  # heavy: too heavy to carry off
+    fan.box((-0.4, -0.3, -2.5), (0.4, 0.3, 2.5), METAL)
     fan.write("fan")
 
     weapon = Mesh()
