@@ -85,7 +85,7 @@ int RotateObjRelative(vlua::LuaState* state) {
 int GetObjIDByName(vlua::LuaState* state) {
     vlua::LuaStackObject name(state, 1);
     if (!name.IsString()) return 0;
-    std::string key(name.GetString(), 0, 31);  // read through a 32-character buffer: longer names are cut
-    state->GetGlobals().SetInteger("id", GameWorld::instance().findObjectId(key.c_str()));
+    // The whole name, however long: the registry keys long names whole too.
+    state->GetGlobals().SetInteger("id", GameWorld::instance().findObjectId(name.GetString()));
     return 0;
 }

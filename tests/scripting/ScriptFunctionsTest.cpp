@@ -51,8 +51,9 @@ TEST_F(ScriptFunctionsTest, NamesFindOnlyObjectsRegisteredSoFar) {
 
     EXPECT_EQ(run("GetObjIDByName('nobody') PrintInt(id)"), "0");
     EXPECT_EQ(run("id = 'kept' GetObjIDByName(42) PrintString(id)"), "kept");
-    // Names are read through a 32-character buffer.
-    GameObject* longName = addObject("ABCDEFGHIJKLMNOPQRSTUVWXYZ01234");
+    // Long names are compared whole, as the registry keys them.
+    GameObject* longName = addObject("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+    addObject("ABCDEFGHIJKLMNOPQRSTUVWXYZ01234");
     EXPECT_EQ(run("GetObjIDByName('ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789') PrintInt(id)"), id(longName));
 }
 

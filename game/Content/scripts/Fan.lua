@@ -8,3 +8,7 @@ end
 function OnTick()
     RotateObjRelative(objID, 0, 0.03, 0)  -- radians about the vertical axis
 end
+
+function OnUse()
+    PrintString("The fan hums overhead\n")
+end
