@@ -256,7 +256,7 @@ def make_scene():
         node("mesh", attrs("3Fan", (0, 6, 0), mesh="fan")),
         node("mesh", attrs("weapon", (6, 0.5, -18), mesh="weapon")),
         node("mesh", attrs("3Door", (-6, 0, 30), mesh="door")),
-        node("mesh", attrs("1Switch", (-8, 1.5, 29.8), mesh="switch")),
+        node("mesh", attrs("1Switch", (-8.5, 1.5, 29.8), mesh="switch")),
         node("empty", attrs("Storeroom", (-36, 0, -36)), children=[
             node("mesh", attrs("1Shelf", (0, 0, 0), mesh="shelf"), indent="\t\t"),
             node("mesh", attrs("Crate3", (0, 2.7, 0), mesh="crate"), indent="\t\t"),
