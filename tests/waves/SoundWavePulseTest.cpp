@@ -99,15 +99,4 @@ TEST(SoundWavePulse, IntensityFallsWithTheSquareOfTheDistanceLeft) {
     EXPECT_FLOAT_EQ(0.0f, pulse.getIntensity());
 }
 
-TEST(SoundWavePulse, UpdateKeepsColourAndTrailAndFreeCentre) {
-    setFrameTime(100);
-    SoundWavePulse pulse = freePulse(20, 15, 0);
-    WaveData data;
-    pulse.append(data);
-    WaveData before = data;
-    pulse.update(data);
-    for (int i : {0, 1, 2, 3, 4, 5, 8}) EXPECT_EQ(before[i], data[i]) << "float " << i;
-    EXPECT_FLOAT_EQ(1.5f, data[6]);
-}
-
 }  // namespace
