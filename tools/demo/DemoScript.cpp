@@ -33,6 +33,10 @@ void walk(DemoScript& s, size_t frames) {
 
 void shot(DemoScript& s, const char* name) { s.shots.push_back({s.input.size(), name}); }
 
+void goTo(DemoScript& s, float x, float y, float z, float yaw, float pitch) {
+    s.stations.push_back({s.input.size(), x, y, z, yaw, pitch});
+}
+
 }  // namespace
 
 // At 33 msec a frame the player walks 0.4 units a frame, from the start at (0, 2, -22) facing +z.
@@ -67,5 +71,15 @@ DemoScript makeDemoScript() {
     hold(s, 2, InputFrame());
     shot(s, "07-shading-off.png");
     press(s, KEY_F2);
+    goTo(s, -4.5f, 2, 27, 0, 45);  // before the door, looking at its hinge
+    hold(s, 3, InputFrame());
+    press(s, KEY_KEY_E);
+    turn(s, 0, -35, 5);
+    walk(s, 14);  // footsteps light the open doorway
+    shot(s, "08-door-swung-open.png");
+    goTo(s, 18, 2, 8, 22, -15);  // the dripping pipe beats in its analysed colours
+    hold(s, 45, InputFrame());
+    shot(s, "09-pipe-beats.png");
+    hold(s, 1, InputFrame());
     return s;
 }

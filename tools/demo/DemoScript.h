@@ -11,9 +11,17 @@ struct DemoShot {
     std::string name;  // file name under the output folder
 };
 
+// Where the demo puts the player before a frame, to skip a long walk between two scenes.
+struct DemoStation {
+    size_t frame;
+    float x, y, z;      // the capsule's centre
+    float yaw, pitch;   // degrees
+};
+
 struct DemoScript {
     std::vector<InputFrame> input;
     std::vector<DemoShot> shots;
+    std::vector<DemoStation> stations;
 };
 
 DemoScript makeDemoScript();

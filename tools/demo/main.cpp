@@ -7,8 +7,12 @@
 #include "app/Game.h"
 #include "graphics/GraphicsSystem.h"
 #include "harness/Screenshot.h"
+#include "world/GameWorld.h"
+#include "world/Player.h"
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 #include <string>
 #include <sys/stat.h>
 
@@ -23,9 +27,21 @@ int main(int argc, char** argv) {
 
     DemoScript script = makeDemoScript();
     ScriptedInput* input = installScriptedInput(script.input);
-    size_t nextShot = 0;
+    size_t nextShot = 0, nextStation = 0;
     int written = 0;
+    Player& player = *GameWorld::instance().player;
+    auto frameStart = std::chrono::steady_clock::now();
     while (input->framesPlayed() < script.input.size()) {
+        // Sounds play in real time: keep to the frame time so emitters beat where they should.
+        std::this_thread::sleep_until(frameStart + std::chrono::milliseconds(graphics.fixedFrameTime));
+        frameStart = std::chrono::steady_clock::now();
+        if (nextStation < script.stations.size() &&
+            script.stations[nextStation].frame == input->framesPlayed()) {
+            const DemoStation& at = script.stations[nextStation++];
+            player.setPosition(at.x, at.y, at.z);
+            player.yaw = at.yaw;
+            player.pitch = at.pitch;
+        }
         const DemoShot* shot =
             nextShot < script.shots.size() && script.shots[nextShot].frame == input->framesPlayed()
                 ? &script.shots[nextShot++]
