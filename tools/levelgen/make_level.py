@@ -198,6 +198,10 @@ def make_meshes():
         shelf.box((x, 0, -1), (x + 0.2, 2.0, 1), WOOD)
     shelf.write("shelf")
 
+    mat = Mesh()  # a doormat that is also a trigger volume
+    mat.box((-1.5, 0, -1), (1.5, 0.06, 1), RED)
+    mat.write("mat")
+
 
 def attrs(name, pos, scale=(1, 1, 1), mesh=None):
     out = ['<string name="Name" value="%s" />' % name,
@@ -257,6 +261,7 @@ def make_scene():
         node("mesh", attrs("weapon", (6, 0.5, -18), mesh="weapon")),
         node("mesh", attrs("3Door", (-6, 0, 30), mesh="door")),
         node("mesh", attrs("1Switch", (-8.5, 1.5, 29.8), mesh="switch")),
+        node("mesh", attrs("2Mat", (-4.5, 0, 27.5), mesh="mat")),
         node("empty", attrs("Storeroom", (-36, 0, -36)), children=[
             node("mesh", attrs("1Shelf", (0, 0, 0), mesh="shelf"), indent="\t\t"),
             node("mesh", attrs("Crate3", (0, 2.7, 0), mesh="crate"), indent="\t\t"),
