@@ -6,6 +6,20 @@
 
 using namespace irr;
 
+InputFrame cursorAt(float x, float y) {
+    InputFrame f;
+    f.cursorX = x;
+    f.cursorY = y;
+    return f;
+}
+
+InputFrame holding(std::vector<EKEY_CODE> keys, bool leftButton) {
+    InputFrame f;
+    f.keys = std::move(keys);
+    f.leftButton = leftButton;
+    return f;
+}
+
 ScriptedInput::ScriptedInput(std::vector<InputFrame> timeline) : timeline(std::move(timeline)) {}
 
 void ScriptedInput::beginFrame() {

@@ -14,6 +14,11 @@ struct InputFrame {
     float cursorY = 0.5f;
 };
 
+// A frame with the cursor at (x, y) and nothing held.
+InputFrame cursorAt(float x, float y);
+// A frame holding these keys, and the left button if asked.
+InputFrame holding(std::vector<irr::EKEY_CODE> keys, bool leftButton = false);
+
 class ScriptedInput : public InputBackendKBandM {
 public:
     explicit ScriptedInput(std::vector<InputFrame> timeline);

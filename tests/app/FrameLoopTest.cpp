@@ -20,13 +20,6 @@ struct FrameLoop : ::testing::Test {
     }
 };
 
-InputFrame cursorAt(float x, float y) {
-    InputFrame f;
-    f.cursorX = x;
-    f.cursorY = y;
-    return f;
-}
-
 }  // namespace
 
 TEST_F(FrameLoop, CursorTurnsTheViewAndEscapeEndsTheLoopBeforeTheFrame) {

@@ -10,25 +10,14 @@
 
 using namespace irr;
 
-namespace {
-
-InputFrame cursor(float x, float y) {
-    InputFrame f;
-    f.cursorX = x;
-    f.cursorY = y;
-    return f;
-}
-
-}  // namespace
-
 TEST_F(WorldFixture, LookClampsPitchAndNeverWrapsYaw) {
-    play({cursor(0.5f, 0.5f)});
+    play({cursorAt(0.5f, 0.5f)});
     EXPECT_FLOAT_EQ(player->yaw, 0.0f);
     EXPECT_FLOAT_EQ(player->pitch, 0.0f);
-    play(std::vector<InputFrame>(5, cursor(1.5f, -1.0f)));  // 100 degrees right, 150 up per frame
+    play(std::vector<InputFrame>(5, cursorAt(1.5f, -1.0f)));  // 100 degrees right, 150 up per frame
     EXPECT_FLOAT_EQ(player->pitch, -89.0f);
     EXPECT_NEAR(player->yaw, 500.0f, 1e-3);
-    play({cursor(0.5f, 3.0f)});
+    play({cursorAt(0.5f, 3.0f)});
     EXPECT_FLOAT_EQ(player->pitch, 89.0f);
 }
 

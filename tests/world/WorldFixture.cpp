@@ -59,10 +59,3 @@ core::vector3df WorldFixture::feet() const {
     const vphysx::NxExtendedVec3& p = player->controller->getPosition();
     return core::vector3df(f32(p.x), f32(p.y), f32(p.z));
 }
-
-InputFrame holding(std::vector<EKEY_CODE> keys, bool leftButton) {
-    InputFrame f;
-    f.keys = std::move(keys);
-    f.leftButton = leftButton;
-    return f;
-}

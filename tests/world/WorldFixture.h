@@ -23,5 +23,3 @@ struct WorldFixture : ::testing::Test {
     GameObject* addStaticCube(const char* name, const irr::core::vector3df& pos);
     irr::core::vector3df feet() const;  // the controller's centre
 };
-
-InputFrame holding(std::vector<irr::EKEY_CODE> keys, bool leftButton = false);

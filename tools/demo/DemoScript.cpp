@@ -19,17 +19,11 @@ void turn(DemoScript& s, float yaw, float pitch, size_t frames, std::vector<EKEY
 }
 
 void press(DemoScript& s, EKEY_CODE key) {
-    InputFrame f;
-    f.keys = {key};
-    hold(s, 1, f);
+    hold(s, 1, holding({key}));
     hold(s, 1, InputFrame());
 }
 
-void walk(DemoScript& s, size_t frames) {
-    InputFrame f;
-    f.keys = {KEY_KEY_W};
-    hold(s, frames, f);
-}
+void walk(DemoScript& s, size_t frames) { hold(s, frames, holding({KEY_KEY_W})); }
 
 void shot(DemoScript& s, const char* name) { s.shots.push_back({s.input.size(), name}); }
 
