@@ -48,3 +48,27 @@ TEST(LevelPlay, TheLevelLoadsCleanlyAndTheDoorSwingsWhenUsed) {
     f32 turned = door->node->getRotation().Y - closed;
     EXPECT_NEAR(std::fabs(std::remainder(turned, 360.0f)), 90.0f, 0.5f) << turned;
 }
+
+TEST(LevelPlay, ACarriedCrateIsRimLitOnlyWhileWaveShadingIsOn) {
+    GraphicsSystem::useWindowSize(core::dimension2du(160, 120), false);
+    startUp();
+    GameWorld& world = GameWorld::instance();
+    GameObject* crate = world.findObject(world.findObjectId("Crate1"));
+    ASSERT_NE(crate, nullptr);
+    const s32 base = crate->node->getMaterial(0).MaterialType % 24;
+
+    world.player->setPosition(-3.0f, 2.0f, -15.0f);  // before the crate, looking down at it
+    world.player->pitch = 45.0f;
+    GraphicsSystem::instance().fixedFrameTime = 20;
+    installScriptedInput({InputFrame(), InputFrame(), holding({KEY_KEY_E}), InputFrame(),
+                          InputFrame(), holding({KEY_F2}), InputFrame(), InputFrame(),
+                          holding({KEY_KEY_E}), InputFrame(), InputFrame()});
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(runFrame());
+    ASSERT_EQ(world.player->held, crate);
+    EXPECT_EQ(crate->node->getMaterial(0).MaterialType, 48 + base);
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(runFrame());
+    EXPECT_EQ(crate->node->getMaterial(0).MaterialType, base);  // shading off: left as it is
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(runFrame());
+    EXPECT_EQ(world.player->held, nullptr);
+    EXPECT_EQ(crate->node->getMaterial(0).MaterialType, base);
+}

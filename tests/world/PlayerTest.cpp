@@ -96,3 +96,11 @@ TEST_F(WorldFixture, WalkingOnTheGroundSpacesFootstepsAndAirborneWalkingIsSilent
     EXPECT_TRUE(player->airborne);
     EXPECT_EQ(WaveManager::instance().recordCount(), before);
 }
+
+TEST_F(WorldFixture, LookingDownSlowsWalkingByTheCosineOfThePitch) {
+    player->pitch = 60.0f;
+    play({InputFrame()});  // the view vectors follow the new pitch
+    core::vector3df start = feet();
+    play({holding({KEY_KEY_W})}, 1000);
+    EXPECT_NEAR((feet() - start).Z, 6.0f, 0.05f);
+}

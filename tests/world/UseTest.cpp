@@ -51,12 +51,24 @@ TEST_F(WorldFixture, LightObjectsAreCarriedInFrontAndPutDownByTheNextUse) {
     EXPECT_NEAR(p.y, inFront.Y, 0.05);
     EXPECT_NEAR(p.z, inFront.Z, 0.05);
 
+    player->yaw = 90.0f;  // the carried object turns with the view's yaw, never its pitch
+    player->pitch = 30.0f;
+    idle(3);
+    NxMat33 turned = crate->actor->getGlobalOrientation();
+    NxVec3 zAxis = turned * NxVec3(0, 0, 1);
+    EXPECT_NEAR(zAxis.x, 1.0, 1e-3);
+    EXPECT_NEAR(zAxis.y, 0.0, 1e-3);
+    player->yaw = 0.0f;
+    player->pitch = 0.0f;
+    idle(3);
+
     play({USE, InputFrame()});  // another light object in view: only puts the crate down
     EXPECT_EQ(player->held, nullptr);
     EXPECT_FALSE(carried(crate));
     EXPECT_FALSE(carried(limit));
 
     moveAway(crate, 5);
+    player->pitch = 30.0f;  // the other one rests on the floor: look down at it
     idle(2);
     play({USE, InputFrame()});
     EXPECT_EQ(player->held, limit);  // mass exactly 100 can be carried
