@@ -74,6 +74,12 @@ DemoScript makeDemoScript() {
     goTo(s, 18, 2, 8, 22, -15);  // the dripping pipe beats in its analysed colours
     hold(s, 45, InputFrame());
     shot(s, "09-pipe-beats.png");
+    goTo(s, -20, 2, -12, 0, 20);  // the 1.0 ledge is climbed in stride
+    walk(s, 14);
+    shot(s, "10-up-the-1.0-ledge.png");
+    goTo(s, -20, 2, -1, 0, 20);  // the 1.3 ledge stops the player
+    walk(s, 14);
+    shot(s, "11-stopped-by-the-1.3-ledge.png");
     hold(s, 1, InputFrame());
     return s;
 }

@@ -35,28 +35,32 @@ int main(int argc, char** argv) {
         // Sounds play in real time: keep to the frame time so emitters beat where they should.
         std::this_thread::sleep_until(frameStart + std::chrono::milliseconds(graphics.fixedFrameTime));
         frameStart = std::chrono::steady_clock::now();
-        if (nextStation < script.stations.size() &&
-            script.stations[nextStation].frame == input->framesPlayed()) {
-            const DemoStation& at = script.stations[nextStation++];
-            player.setPosition(at.x, at.y, at.z);
-            player.yaw = at.yaw;
-            player.pitch = at.pitch;
-        }
+        const size_t frame = input->framesPlayed();
         const DemoShot* shot =
-            nextShot < script.shots.size() && script.shots[nextShot].frame == input->framesPlayed()
+            nextShot < script.shots.size() && script.shots[nextShot].frame == frame
                 ? &script.shots[nextShot++]
                 : nullptr;
         if (!shot) {
             if (!runFrame()) break;
-            continue;
-        }
-        std::string file = outDir + "/" + shot->name;
-        Snapshot pixels = captureFrame();
-        if (savePng(pixels, file)) {
-            std::printf("Demo: wrote %s\n", file.c_str());
-            ++written;
         } else {
-            std::printf("Demo: could not write %s\n", file.c_str());
+            std::string file = outDir + "/" + shot->name;
+            Snapshot pixels = captureFrame();
+            irr::core::vector3df eye = GameWorld::instance().camera->getAbsolutePosition();
+            if (savePng(pixels, file)) {
+                std::printf("Demo: wrote %s (eye at %.1f, %.1f, %.1f)\n", file.c_str(), eye.X,
+                            eye.Y, eye.Z);
+                ++written;
+            } else {
+                std::printf("Demo: could not write %s\n", file.c_str());
+            }
+        }
+        // Stations move the player between frames, after the shot of the scene before.
+        if (nextStation < script.stations.size() &&
+            script.stations[nextStation].frame == frame) {
+            const DemoStation& at = script.stations[nextStation++];
+            player.setPosition(at.x, at.y, at.z);
+            player.yaw = at.yaw;
+            player.pitch = at.pitch;
         }
     }
     return written > 0 ? 0 : 1;
