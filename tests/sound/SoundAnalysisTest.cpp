@@ -18,9 +18,14 @@ std::string slot(float c1, float c2, float c3, float c4, float level) {
            value("level", level) + "</slot>";
 }
 
-
 TEST_F(SoundAnalysisTest, SlotsAnywhereGiveLevelsAndColoursInDocumentOrder) {
+    EXPECT_EQ(analysisFileName("Content/sounds/drip.wav"), "Content/sounds/drip.xml");
+    EXPECT_EQ(analysisFileName("ab"), "abxml");
+    EXPECT_EQ(analysisFileName(""), "xml");
     Node* node = addEmitter("three.wav", Node::EPM_LOOPING);
+    EXPECT_FALSE(node->loadAnalysis());  // nothing beside the sound yet
+    EXPECT_EQ(node->currentColour(), node->EffectColor);
+
     std::ofstream(soundtest::scratchPath("three.xml"))
         << "<analysis><part>" << slot(1, 1, 0, 0, 0.7f) << "</part><deeper><x>"
         << slot(0, 1, 1, 2, 0.2f) << "</x></deeper>"
@@ -58,16 +63,7 @@ TEST_F(SoundAnalysisTest, ColoursStayUsableForAnyNumbers) {
     EXPECT_EQ(node->analysisLevels[3], 0.0f);
 }
 
-TEST_F(SoundAnalysisTest, FileNameComesFromTheSoundsName) {
-    EXPECT_EQ(analysisFileName("Content/sounds/drip.wav"), "Content/sounds/drip.xml");
-    EXPECT_EQ(analysisFileName("ab"), "abxml");
-    EXPECT_EQ(analysisFileName(""), "xml");
-    Node* node = addEmitter("nothing_beside.wav", Node::EPM_LOOPING);
-    EXPECT_FALSE(node->loadAnalysis());
-    EXPECT_EQ(node->currentColour(), node->EffectColor);
-}
-
-TEST_F(SoundAnalysisTest, LoopingSoundTriggersOnEachRiseToTheThreshold) {
+TEST_F(SoundAnalysisTest, LoopingSoundTriggersOnEachRiseToTheThresholdWithinTheAnalysisOnly) {
     soundtest::writeTone(soundtest::scratchPath("beat.wav"), 0.3);
     Node* node = addEmitter("beat.wav", Node::EPM_LOOPING);
     std::ofstream(soundtest::scratchPath("beat.xml"))
@@ -84,20 +80,19 @@ TEST_F(SoundAnalysisTest, LoopingSoundTriggersOnEachRiseToTheThreshold) {
         advance(50);
     }
     EXPECT_EQ(triggers, (std::vector<u32>{100, 200, 400, 500}));
-}
 
-TEST_F(SoundAnalysisTest, PlayPositionsBeyondTheAnalysisNeverTrigger) {
-    Node* node = addEmitter("long.wav", Node::EPM_PLAY_ONCE);
+    // Two slots for a two-second sound: play positions beyond them never trigger.
+    Node* longer = addEmitter("long.wav", Node::EPM_PLAY_ONCE);
     std::ofstream(soundtest::scratchPath("long.xml")) << slot(1, 1, 1, 1, 0.1f)
                                                       << slot(1, 1, 1, 1, 0.9f);
-    ASSERT_TRUE(node->loadAnalysis());
+    ASSERT_TRUE(longer->loadAnalysis());
     advance(0);
     advance(250);
     for (int i = 0; i < 10; ++i, advance(100))
-        EXPECT_FALSE(node->crossedThreshold());
+        EXPECT_FALSE(longer->crossedThreshold());
     // A shorter reload leaves the judged slot past the end: the colour falls back.
-    node->lastSlotIndex = 5;
-    EXPECT_EQ(node->currentColour(), node->EffectColor);
+    longer->lastSlotIndex = 5;
+    EXPECT_EQ(longer->currentColour(), longer->EffectColor);
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
+#include <algorithm>
+#include <fstream>
 #include <limits>
+#include <sstream>
 
 #include "EmitterScene.h"
+#include "sound/CIrrKlangSceneNodeFactory.h"
 
 using namespace irr;
 using Node = CIrrKlangSceneNode;
@@ -41,9 +45,10 @@ TEST_F(SoundNodeAttributesTest, RereadingIdenticalSettingsKeepsTheSoundButApplie
     attributes->drop();
 }
 
-TEST_F(SoundNodeAttributesTest, ReadsGuardedSettingsOnlyWhenPresent) {
+TEST_F(SoundNodeAttributesTest, GuardedSettingsAreReadOnlyWhenPresentAndTheEditorSeesEverySound) {
     Node* node = addEmitter("short.wav", Node::EPM_RANDOM);
     io::IAttributes* in = device->getFileSystem()->createEmptyAttributes();
+    in->addString("SoundFileName", node->SoundFileName.c_str());
     in->addEnum("PlayMode", "looping", Node::PlayModeNames);
     in->addFloat("MaxRadius", 30.0f);  // no "EffectType": effect settings stay
     node->MinTimeMsInterval = 123;
@@ -61,15 +66,18 @@ TEST_F(SoundNodeAttributesTest, ReadsGuardedSettingsOnlyWhenPresent) {
     EXPECT_EQ(node->MaxRadius, 30.0f);
     EXPECT_EQ(node->Trail, 25.0f);
     EXPECT_EQ(node->Threshold, 0.25f);
-
-    // Written back, only the glow's and the mode's settings appear, and never Threshold.
-    io::IAttributes* out = attributesOf(node);
-    EXPECT_TRUE(out->existsAttribute("MinRadius"));
-    EXPECT_FALSE(out->existsAttribute("Trail"));
-    EXPECT_FALSE(out->existsAttribute("MinTimeMsInterval"));
-    EXPECT_FALSE(out->existsAttribute("Threshold"));
-    out->drop();
     in->drop();
+
+    // The editor is offered every sound the engine knows, then a blank and "<select>".
+    advance(0);
+    io::IAttributes* out = attributesOf(node, io::EARWF_FOR_EDITOR);
+    core::array<core::stringc> literals;
+    out->getAttributeEnumerationLiteralsOfEnumeration("SoundFileName", literals);
+    ASSERT_EQ(literals.size(), 3u);
+    EXPECT_EQ(literals[0], node->SoundFileName);
+    EXPECT_EQ(literals[1], "");
+    EXPECT_EQ(literals[2], "<select>");
+    out->drop();
 }
 
 TEST_F(SoundNodeAttributesTest, RepairsWaveSettingsTheWavesCannotUse) {
@@ -100,17 +108,44 @@ TEST_F(SoundNodeAttributesTest, RepairsWaveSettingsTheWavesCannotUse) {
     in->drop();
 }
 
-TEST_F(SoundNodeAttributesTest, TheEditorIsOfferedEverySoundTheEngineKnows) {
-    Node* node = addEmitter("short.wav", Node::EPM_LOOPING);
-    advance(0);
-    io::IAttributes* out = attributesOf(node, io::EARWF_FOR_EDITOR);
-    core::array<core::stringc> literals;
-    out->getAttributeEnumerationLiteralsOfEnumeration("SoundFileName", literals);
-    ASSERT_EQ(literals.size(), 3u);
-    EXPECT_EQ(literals[0], node->SoundFileName);
-    EXPECT_EQ(literals[1], "");
-    EXPECT_EQ(literals[2], "<select>");
-    out->drop();
+TEST_F(SoundNodeAttributesTest, TheFactoryMakesEmittersByEitherNameAndNothingElse) {
+    auto* factory = new CIrrKlangSceneNodeFactory(engine, scene);
+    scene->registerSceneNodeFactory(factory);
+    factory->drop();
+    scene::ISceneNode* parent = scene->addEmptySceneNode();
+    scene::ISceneNode* byAlias = factory->addSceneNode("irrKlangSceneNode2", parent);
+    ASSERT_NE(byAlias, nullptr);
+    EXPECT_EQ(byAlias->getType(), Node::TYPE);
+    EXPECT_EQ(byAlias->getParent(), parent);
+    EXPECT_EQ(byAlias->getReferenceCount(), 1);  // the parent's alone
+    EXPECT_EQ(factory->addSceneNode("irrKlangSceneNode")->getParent(),
+              scene->getRootSceneNode());
+    u32 children = scene->getRootSceneNode()->getChildren().size();
+    EXPECT_EQ(factory->addSceneNode("irrKlangSceneNode3"), nullptr);
+    EXPECT_EQ(factory->addSceneNode(static_cast<const c8*>(nullptr)), nullptr);
+    EXPECT_EQ(factory->addSceneNode(scene::ESNT_CUBE), nullptr);
+    EXPECT_EQ(scene->getRootSceneNode()->getChildren().size(), children);
+
+    // A level file's alias loads, with its literals, and is saved under the main name.
+    std::string level = soundtest::scratchPath("level.irr");
+    std::ofstream(level) << R"(<?xml version="1.0"?><irr_scene><node type="irrKlangSceneNode2">
+      <attributes><string name="Name" value="clock" /><enum name="PlayMode" value="play_once" />
+      <enum name="EffectType" value="Multi-Pulse" /><int name="WaveCount" value="3" />
+      </attributes></node></irr_scene>)";
+    ASSERT_TRUE(scene->loadScene(level.c_str()));
+    auto* node = static_cast<Node*>(scene->getSceneNodeFromName("clock"));
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(node->PlayMode, Node::EPM_PLAY_ONCE);
+    EXPECT_EQ(node->EffectType, Node::EET_MULTI_PULSE);
+    EXPECT_EQ(node->WaveCount, 3u);
+    std::string saved = soundtest::scratchPath("saved.irr");
+    ASSERT_TRUE(scene->saveScene(saved.c_str()));
+    std::stringstream wide;
+    wide << std::ifstream(saved).rdbuf();
+    std::string text = wide.str();  // written in wide characters: keep the ASCII bytes
+    text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
+    EXPECT_NE(text.find("type=\"irrKlangSceneNode\""), std::string::npos) << text;
+    EXPECT_EQ(text.find("irrKlangSceneNode2"), std::string::npos);
 }
 
 }  // namespace

@@ -1,4 +1,3 @@
-#include <cstdlib>
 #include <set>
 
 #include "EmitterScene.h"
@@ -10,35 +9,25 @@ namespace {
 
 using SoundNodePlayTest = EmitterScene;
 
-TEST_F(SoundNodePlayTest, RandomModePlaysAtOnceThenPausesWithinItsInterval) {
+TEST_F(SoundNodePlayTest, RandomPauseIsMinOrMinPlusOneForANarrowIntervalAndNeedsAFileAndEngine) {
     Node* node = addEmitter("short.wav", Node::EPM_RANDOM);
-    node->MinTimeMsInterval = 1000;
-    node->MaxTimeMsInterval = 1500;
-    advance(0);
-    ASSERT_NE(node->sound, nullptr);
-    advance(300);  // the 200 ms sound has ended
-    EXPECT_EQ(node->sound, nullptr);
-    u32 next = node->nextPlayTimeMs;
-    EXPECT_GE(next, 1300u);
-    EXPECT_LE(next, 1799u);
-    advance(next - clock);  // starts only once the clock is past the scheduled time
-    EXPECT_EQ(node->sound, nullptr);
-    advance(1);
-    EXPECT_NE(node->sound, nullptr);
-}
-
-TEST_F(SoundNodePlayTest, RandomPauseOfANarrowOrInvertedIntervalIsMinOrMinPlusOne) {
-    Node* node = addEmitter("short.wav", Node::EPM_RANDOM);
+    Node* empty = addEmitter("", Node::EPM_RANDOM);
+    Node* silent = new Node(nullptr, scene->getRootSceneNode(), scene, -1);
+    silent->drop();
+    silent->SoundFileName = node->SoundFileName;
     for (s32 max : {1001, 1000, 400}) {
         node->MinTimeMsInterval = 1000;
         node->MaxTimeMsInterval = max;
         std::set<u32> pauses;
         for (int i = 0; i < 40; ++i) {
-            advance(0);
+            advance(0);  // the first play comes at once
             ASSERT_NE(node->sound, nullptr);
-            advance(250);
+            advance(250);  // the 200 ms sound has ended
+            ASSERT_EQ(node->sound, nullptr);
             pauses.insert(node->nextPlayTimeMs - clock);
-            advance(node->nextPlayTimeMs + 1 - clock);
+            advance(node->nextPlayTimeMs - clock);  // starts only once the clock is past it
+            EXPECT_EQ(node->sound, nullptr);
+            advance(1);
         }
         EXPECT_EQ(pauses, (std::set<u32>{1000, 1001})) << "max " << max;
     }
@@ -47,34 +36,34 @@ TEST_F(SoundNodePlayTest, RandomPauseOfANarrowOrInvertedIntervalIsMinOrMinPlusOn
     node->MaxTimeMsInterval = -99000;
     advance(250);
     EXPECT_EQ(node->nextPlayTimeMs, clock);
-}
 
-TEST_F(SoundNodePlayTest, WithoutAFileOrAnEngineRandomNodesStayIdle) {
-    Node* empty = addEmitter("", Node::EPM_RANDOM);
-    Node* silent = new Node(nullptr, scene->getRootSceneNode(), scene, -1);
-    silent->drop();
-    silent->SoundFileName = soundtest::scratchPath("short.wav").c_str();
-    for (int i = 0; i < 20; ++i)
-        advance(100);
-    for (Node* node : {empty, silent}) {
-        EXPECT_EQ(node->sound, nullptr);
-        EXPECT_EQ(node->PlayMode, Node::EPM_RANDOM);
-        EXPECT_EQ(node->nextPlayTimeMs, 0u);
+    for (Node* idle : {empty, silent}) {
+        EXPECT_EQ(idle->sound, nullptr);
+        EXPECT_EQ(idle->PlayMode, Node::EPM_RANDOM);
+        EXPECT_EQ(idle->nextPlayTimeMs, 0u);
     }
 }
 
-TEST_F(SoundNodePlayTest, LoopingPlaysForEverOrFallsSilentForGood) {
+TEST_F(SoundNodePlayTest, LoopingFollowsTheNodeForEverOrFallsSilentForGood) {
     Node* looping = addEmitter("short.wav", Node::EPM_LOOPING);
     Node* missing = addEmitter("missing.wav", Node::EPM_LOOPING);
+    looping->MinDistance = 1.0f;
+    looping->setPosition(core::vector3df(5, 0, 0));
     testing::internal::CaptureStdout();
     advance(0);
     testing::internal::GetCapturedStdout();
+    EXPECT_EQ(missing->PlayMode, Node::EPM_NOTHING);
     vsound::ISound* sound = looping->sound;
     for (int i = 0; i < 10; ++i)
         advance(100);
     EXPECT_EQ(looping->sound, sound);
     EXPECT_FALSE(sound->isFinished());
-    EXPECT_EQ(missing->PlayMode, Node::EPM_NOTHING);
+    soundtest::Levels right = listen(100);
+    EXPECT_GT(right.right, 2.0 * right.left);
+    looping->setPosition(core::vector3df(-5, 0, 0));
+    advance(0);
+    soundtest::Levels left = listen(100);
+    EXPECT_GT(left.left, 2.0 * left.right);
 
     sound->grab();
     looping->remove();  // a node that dies silences its sound
@@ -105,37 +94,11 @@ TEST_F(SoundNodePlayTest, PlayOnceEndsInNothingAndLeavesTheSceneOnlyWhenAsked) {
     EXPECT_EQ(stays->sound, nullptr);
 }
 
-TEST_F(SoundNodePlayTest, TheSoundFollowsTheNode) {
-    Node* node = addEmitter("long.wav", Node::EPM_LOOPING);
-    node->MinDistance = 1.0f;
-    node->setPosition(core::vector3df(5, 0, 0));
-    advance(0);
-    soundtest::Levels right = listen(100);
-    EXPECT_GT(right.right, 2.0 * right.left);
-    node->setPosition(core::vector3df(-5, 0, 0));
-    advance(0);
-    soundtest::Levels left = listen(100);
-    EXPECT_GT(left.left, 2.0 * left.right);
-}
-
-TEST_F(SoundNodePlayTest, ACloneCopiesPlaySettingsAndKeepsEffectDefaults) {
-    Node* node = addEmitter("short.wav", Node::EPM_PLAY_ONCE);
-    node->MinDistance = 7.0f;
-    node->MaxDistance = 90.0f;
-    node->MaxRadius = 12.0f;
-    Node* copy = static_cast<Node*>(node->clone());
-    EXPECT_EQ(copy->getParent(), node->getParent());
-    EXPECT_EQ(copy->SoundFileName, node->SoundFileName);
-    EXPECT_EQ(copy->PlayMode, Node::EPM_PLAY_ONCE);
-    EXPECT_EQ(copy->MinDistance, 7.0f);
-    EXPECT_EQ(copy->MaxDistance, -1.0f);
-    EXPECT_EQ(copy->MaxRadius, 50.0f);
-
-    // A node without a parent clones into one that the caller owns, alive.
+TEST_F(SoundNodePlayTest, AClonedOrphanBelongsToTheCallerAlive) {
     Node* orphan = new Node(engine, nullptr, scene, -1);
-    Node* orphanCopy = static_cast<Node*>(orphan->clone());
-    EXPECT_EQ(orphanCopy->getReferenceCount(), 1);
-    orphanCopy->drop();
+    Node* copy = static_cast<Node*>(orphan->clone());
+    EXPECT_EQ(copy->getReferenceCount(), 1);
+    copy->drop();
     orphan->drop();
 }
 
