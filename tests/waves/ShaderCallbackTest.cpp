@@ -1,4 +1,4 @@
-#include "FrameClock.h"
+#include "WaveTestKit.h"
 #include "graphics/ShaderCallback.h"
 #include "waves/WaveManager.h"
 
@@ -16,8 +16,6 @@ namespace {
 // Records what the callback sends, accepting only the uniform names the "driver" lists.
 class RecordingServices : public video::IMaterialRendererServices {
 public:
-    explicit RecordingServices(std::vector<std::string> known) : known(known) {}
-
     bool setVertexShaderConstant(const c8* name, const f32* floats, int count) override {
         return take("vertex", name, floats, count);
     }
@@ -33,88 +31,55 @@ public:
     void setBasicRenderStates(const video::SMaterial&, const video::SMaterial&, bool) override {}
     video::IVideoDriver* getVideoDriver() override { return GraphicsSystem::instance().driver; }
 
-    std::vector<std::string> known;
+    std::vector<std::string> known{"modelMatrix", "waveData"};
     std::map<std::string, std::vector<f32>> sent;   // "stage name" -> floats of the last call
 
 private:
     bool take(const char* stage, const c8* name, const f32* floats, int count) {
-        for (const std::string& k : known) {
-            if (k == name) {
-                sent[std::string(stage) + " " + name] = std::vector<f32>(floats, floats + count);
-                return true;
-            }
-        }
-        return false;
+        if (std::find(known.begin(), known.end(), name) == known.end()) return false;
+        sent[std::string(stage) + " " + name] = std::vector<f32>(floats, floats + count);
+        return true;
     }
 };
 
 class ShaderCallbackTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        setFrameTime(100);
-        callback = new Graphics::ShaderCallback(waves);
-    }
+    void SetUp() override { setFrameTime(100); }
     void TearDown() override { callback->drop(); }
 
-    void addPulse(float x) {
-        waves.addPulse(core::vector3df(x, 0, 0), 10, 5, 10, 1, 0, core::vector3df(1, 1, 1));
-    }
-
     WaveManager waves;
-    Graphics::ShaderCallback* callback = nullptr;
-    RecordingServices services{{"modelMatrix", "waveData"}};
+    Graphics::ShaderCallback* callback = new Graphics::ShaderCallback(waves);
+    RecordingServices services;
+    const std::vector<f32> marker = std::vector<f32>(9, -1.0f);
 };
 
-TEST_F(ShaderCallbackTest, WithoutWavesSendsOnlyTheEndMarker) {
+TEST_F(ShaderCallbackTest, SendsTheTransformAndEveryRecordClosedByTheMarker) {
     callback->OnSetConstants(&services, 0);
-    EXPECT_EQ(std::vector<f32>(9, -1.0f), services.sent["pixel waveData"]);
-}
-
-TEST_F(ShaderCallbackTest, OnePulseSendsItsRecordThenTheMarker) {
-    addPulse(3);
+    EXPECT_EQ(16u, services.sent["vertex modelMatrix"].size());
+    EXPECT_EQ(marker, services.sent["pixel waveData"]);
+    // Waves added after a draw take the marker's place; the next draw closes the array again.
+    for (float x : {1, 2})
+        waves.addPulse(core::vector3df(x, 0, 0), 10, 5, 10, 1, 0, core::vector3df(1, 1, 1));
     waves.update();
     callback->OnSetConstants(&services, 0);
-    const std::vector<f32>& floats = services.sent["pixel waveData"];
-    ASSERT_EQ(18u, floats.size());
-    EXPECT_FLOAT_EQ(3, floats[0]);
-    EXPECT_FLOAT_EQ(1, floats[6]);
-    EXPECT_EQ(std::vector<f32>(9, -1.0f), std::vector<f32>(floats.begin() + 9, floats.end()));
-}
-
-TEST_F(ShaderCallbackTest, TwoDrawsInOneFrameSendTheSameArray) {
-    addPulse(1);
-    addPulse(2);
-    waves.update();
+    const std::vector<f32> first = services.sent["pixel waveData"];
+    ASSERT_EQ(27u, first.size());
+    EXPECT_FLOAT_EQ(2, first[9]);
+    EXPECT_FLOAT_EQ(1, first[15]);
+    EXPECT_EQ(marker, std::vector<f32>(first.begin() + 18, first.end()));
+    // A second draw in the same frame sends the very same array.
     callback->OnSetConstants(&services, 0);
-    std::vector<f32> first = services.sent["pixel waveData"];
-    callback->OnSetConstants(&services, 0);
-    EXPECT_EQ(27u, first.size());
     EXPECT_EQ(first, services.sent["pixel waveData"]);
 }
 
-TEST_F(ShaderCallbackTest, DrawAfterAnAdditionStillEndsWithTheMarker) {
-    addPulse(1);
-    callback->OnSetConstants(&services, 0);
-    addPulse(2);
-    callback->OnSetConstants(&services, 0);
-    const std::vector<f32>& floats = services.sent["pixel waveData"];
-    ASSERT_EQ(27u, floats.size());
-    EXPECT_FLOAT_EQ(2, floats[9]);
-    EXPECT_EQ(std::vector<f32>(9, -1.0f), std::vector<f32>(floats.begin() + 18, floats.end()));
-}
-
-TEST_F(ShaderCallbackTest, ArrayListedAsFirstElementIsReachedByThatName) {
+TEST_F(ShaderCallbackTest, ArrayIsReachedByItsFirstElementsNameAndAMissingOneIsSaidOnce) {
     services.known = {"modelMatrix", "waveData[0]"};
     callback->OnSetConstants(&services, 0);
-    EXPECT_EQ(std::vector<f32>(9, -1.0f), services.sent["pixel waveData[0]"]);
-}
+    EXPECT_EQ(marker, services.sent["pixel waveData[0]"]);
 
-TEST_F(ShaderCallbackTest, MissingUniformIsReportedOnceNotEveryDraw) {
     services.known = {"modelMatrix"};
     testing::internal::CaptureStdout();
-    callback->OnSetConstants(&services, 0);
-    callback->OnSetConstants(&services, 0);
-    callback->OnSetConstants(&services, 0);
+    for (int draw = 0; draw < 3; ++draw) callback->OnSetConstants(&services, 0);
     std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(1, std::count(out.begin(), out.end(), '\n')) << out;
     EXPECT_NE(std::string::npos, out.find("\"waveData\"")) << out;

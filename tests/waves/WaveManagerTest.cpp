@@ -1,5 +1,6 @@
-#include "FrameClock.h"
-#include "waves/SoundWavePulse.h"
+#include "WaveTestKit.h"
+#include "waves/SoundWaveGlow.h"
+#include "waves/SoundWavePulseMulti.h"
 #include "waves/WaveManager.h"
 
 #include <gtest/gtest.h>
@@ -14,86 +15,68 @@ namespace {
 
 const vector3df BLUE(0.2f, 0.2f, 1.0f);
 
-// Adds a free pulse whose record is told apart by its centre x.
-void addPulseAt(WaveManager& waves, float x, float maxRadius, float startRadius) {
-    waves.addPulse(vector3df(x, 0, 0), maxRadius, 5.0f, 10.0f, 1.0f, startRadius, BLUE);
+// A free pulse of maximum radius 10 and speed 10 whose record is told apart by its centre x.
+void addPulseAt(WaveManager& waves, float x, float startRadius) {
+    waves.addPulse(vector3df(x, 0, 0), 10, 5, 10, 1, startRadius, BLUE);
 }
 
-std::vector<float> centresX(const WaveManager& waves) {
-    std::vector<float> xs;
-    for (int r = 0; r < waves.recordCount(); ++r) xs.push_back(waves.waveData()[9 * r]);
-    return xs;
+std::vector<float> column(const WaveManager& waves, int field) {
+    std::vector<float> values;
+    for (int r = 0; r < waves.recordCount(); ++r) values.push_back(waves.waveData()[9 * r + field]);
+    return values;
+}
+
+void expectPulse(const SoundWave& wave, float maxRadius, float trail, float speed,
+                 float intensity, float radius, const vector3df& colour) {
+    const SoundWavePulse& pulse = dynamic_cast<const SoundWavePulse&>(wave);
+    EXPECT_FLOAT_EQ(maxRadius, pulse.maxRadius);
+    EXPECT_FLOAT_EQ(trail, pulse.trail);
+    EXPECT_FLOAT_EQ(speed, pulse.waveSpeed);
+    EXPECT_FLOAT_EQ(intensity, pulse.maxIntensity);
+    EXPECT_FLOAT_EQ(radius, pulse.radius);
+    EXPECT_EQ(colour, pulse.color);
+    EXPECT_TRUE(pulse.isOneShot());
 }
 
 TEST(WaveManager, AddPulseTakesItsArgumentsInItsOwnOrder) {
     WaveManager waves;
-    waves.addPulse(vector3df(1, 2, 3), 20, 5, 15, 0.5f, 4, vector3df(0.1f, 0.2f, 0.3f));
-    ASSERT_EQ(1, waves.recordCount());
-    const SoundWavePulse& pulse = dynamic_cast<const SoundWavePulse&>(*waves.waves().front());
-    EXPECT_FLOAT_EQ(20, pulse.maxRadius);
-    EXPECT_FLOAT_EQ(5, pulse.trail);
-    EXPECT_FLOAT_EQ(15, pulse.waveSpeed);
-    EXPECT_FLOAT_EQ(0.5f, pulse.maxIntensity);
-    EXPECT_FLOAT_EQ(4, pulse.radius);
-    EXPECT_EQ(vector3df(0.1f, 0.2f, 0.3f), pulse.color);
-    EXPECT_TRUE(pulse.isOneShot());
-    EXPECT_FLOAT_EQ(5, waves.waveData()[8]);
-}
-
-TEST(WaveManager, FinishedFirstPulseShiftsTheOthersDown) {
-    setFrameTime(100);
-    WaveManager waves;
-    addPulseAt(waves, 1, 10, 9.5f);
-    addPulseAt(waves, 2, 10, 0);
-    addPulseAt(waves, 3, 10, 0);
-    waves.update();
+    addPulseAt(waves, 9, 0);
+    const vector3df colour(0.6f, 0.8f, 1.0f);
+    waves.addPulse(vector3df(1, 2, 3), 16, 5, 15, 0.8f, 8, colour);
     ASSERT_EQ(2, waves.recordCount());
-    ASSERT_EQ(2u, waves.waves().size());
-    EXPECT_EQ(0, waves.waves().front()->index);
-    EXPECT_EQ(1, waves.waves().back()->index);
-    EXPECT_EQ((std::vector<float>{2, 3}), centresX(waves));
-    EXPECT_EQ(18u, waves.waveData().size());
-    // Both were aged in the same pass, at their new places.
-    EXPECT_FLOAT_EQ(1.0f, waves.waveData()[6]);
-    EXPECT_FLOAT_EQ(1.0f, waves.waveData()[15]);
+    expectPulse(*waves.waves().back(), 16, 5, 15, 0.8f, 8, colour);
+    // The nine-float record goes after those already there. Half way out, a pulse keeps a
+    // quarter of its intensity.
+    const float expected[9] = {1, 2, 3, 0.6f, 0.8f, 1.0f, 8, 0.8f / 4.0f, 5};
+    for (int i = 0; i < 9; ++i) EXPECT_FLOAT_EQ(expected[i], waves.waveData()[9 + i]) << i;
+    EXPECT_FLOAT_EQ(9.0f, waves.waveData()[0]);
 }
 
-TEST(WaveManager, ScatteredFinishesKeepRecordsInListOrder) {
+TEST(WaveManager, FinishedPulsesLeaveAndTheOthersShiftDown) {
     setFrameTime(100);
-    WaveManager waves;
-    for (int i = 0; i < 7; ++i) addPulseAt(waves, static_cast<float>(i), 10, i % 3 == 0 ? 9.5f : 0);
-    waves.ensureEndMarker();
-    waves.update();
-    EXPECT_EQ((std::vector<float>{1, 2, 4, 5}), centresX(waves));
+    WaveManager three;
+    addPulseAt(three, 1, 9.5f);
+    addPulseAt(three, 2, 0);
+    addPulseAt(three, 3, 0);
+    three.update();
+    ASSERT_EQ(2u, three.waves().size());
+    EXPECT_EQ(0, three.waves().front()->index);
+    EXPECT_EQ(1, three.waves().back()->index);
+    EXPECT_EQ((std::vector<float>{2, 3}), column(three, 0));
+    EXPECT_EQ(18u, three.waveData().size());
+    // Both were aged in the same pass, at their new places.
+    EXPECT_EQ((std::vector<float>{1, 1}), column(three, 6));
+
+    // Scattered finishes keep list order; the end marker moves down and stays last.
+    WaveManager seven;
+    for (int i = 0; i < 7; ++i) addPulseAt(seven, static_cast<float>(i), i % 3 == 0 ? 9.5f : 0);
+    seven.ensureEndMarker();
+    seven.update();
+    EXPECT_EQ((std::vector<float>{1, 2, 4, 5}), column(seven, 0));
     int expected = 0;
-    for (const auto& wave : waves.waves()) EXPECT_EQ(expected++, wave->index);
-    // The marker moved down with the records and is still the last one.
-    ASSERT_EQ(45u, waves.waveData().size());
-    for (int i = 36; i < 45; ++i) EXPECT_EQ(-1.0f, waves.waveData()[i]);
-}
-
-TEST(WaveManager, AppendAfterADrawReplacesTheEndMarker) {
-    WaveManager waves;
-    addPulseAt(waves, 1, 10, 0);
-    waves.ensureEndMarker();
-    waves.ensureEndMarker();
-    ASSERT_EQ(18u, waves.waveData().size());
-    addPulseAt(waves, 2, 10, 0);
-    EXPECT_EQ(2, waves.recordCount());
-    ASSERT_EQ(18u, waves.waveData().size());
-    EXPECT_EQ((std::vector<float>{1, 2}), centresX(waves));
-    EXPECT_EQ(1, waves.waves().back()->index);
-}
-
-TEST(WaveManager, WithoutWavesTheArrayHoldsAtMostTheMarker) {
-    setFrameTime(16);
-    WaveManager waves;
-    waves.update();
-    EXPECT_TRUE(waves.waveData().empty());
-    waves.ensureEndMarker();
-    waves.update();
-    EXPECT_EQ(std::vector<float>(9, -1.0f), waves.waveData());
-    EXPECT_EQ(0, waves.recordCount());
+    for (const auto& wave : seven.waves()) EXPECT_EQ(expected++, wave->index);
+    ASSERT_EQ(45u, seven.waveData().size());
+    for (int i = 36; i < 45; ++i) EXPECT_EQ(-1.0f, seven.waveData()[i]);
 }
 
 TEST(WaveManager, PulsesThatCouldNeverFinishAreRefused) {
@@ -108,6 +91,59 @@ TEST(WaveManager, PulsesThatCouldNeverFinishAreRefused) {
     EXPECT_EQ(0u, out.find("Waves: ")) << out;
     EXPECT_EQ(0, waves.recordCount());
     EXPECT_TRUE(waves.waves().empty());
+}
+
+TEST(WaveManager, NodeWavesAreOfTheClassTheirEffectTypeNames) {
+    WaveManager waves;
+    CIrrKlangSceneNode* node = addEmitterNode(vector3df(0, 0, 0));
+    node->setName("odd");
+    node->WaveCount = 2;
+    testing::internal::CaptureStdout();
+    for (irr::s32 type : {0, 1, 2, 7}) {
+        node->EffectType = type;
+        waves.addNodeWave(node);
+    }
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(0u, out.find("Waves: emitter \"odd\"")) << out;
+    ASSERT_EQ(3u, waves.waves().size());
+    auto it = waves.waves().begin();
+    EXPECT_NE(nullptr, dynamic_cast<SoundWavePulse*>(it->get()));
+    EXPECT_NE(nullptr, dynamic_cast<SoundWaveGlow*>((++it)->get()));
+    EXPECT_NE(nullptr, dynamic_cast<SoundWavePulseMulti*>((++it)->get()));
+    EXPECT_EQ(2, (*it)->index);
+    EXPECT_EQ(4, waves.recordCount());
+}
+
+TEST(WaveManager, MultiPulseRingsMoveDownWhenAPulseInFrontFinishes) {
+    WaveManager waves;
+    addPulseAt(waves, 0, 9.5f);
+    CIrrKlangSceneNode* node = addEmitterNode(vector3df(3, 0, 0), 12, 10);
+    node->EffectType = CIrrKlangSceneNode::EET_MULTI_PULSE;
+    node->StartingRadius = 0;
+    node->WaveSpacing = 5;
+    node->WaveCount = 3;
+    waves.addNodeWave(node);
+    setFrameTime(100);
+    waves.update();
+    EXPECT_EQ((std::vector<float>{1, 8, 3}), column(waves, 6));
+    EXPECT_FLOAT_EQ(3.0f, waves.waveData()[0]);
+}
+
+TEST(WaveManager, ABeatSendsAPulseScaledByItsColour) {
+    WaveManager waves;
+    CIrrKlangSceneNode* node = addEmitterNode(vector3df(4, 5, 6), 20, 15);
+    node->Trail = 6;
+    node->MaxIntensity = 0.3f;
+    node->analysisLevels = {0.9f, 0.9f, 0.1f};
+    node->analysisColours = {BLUE, vector3df(0.8f, 0.4f, 0.4f), BLUE};
+    node->Threshold = 0.5f;
+    node->sound = new ScriptedSound(250);
+    waves.addEmitter(node);
+    waves.update();
+    ASSERT_EQ(1u, waves.waves().size());
+    // Twice as red as blue: twice as far and as fast, half the trail, always at full strength.
+    expectPulse(*waves.waves().front(), 40, 3, 30, 1.0f, 0, vector3df(0.8f, 0.4f, 0.4f));
+    EXPECT_EQ(vector3df(4, 5, 6), waves.waves().front()->position);
 }
 
 }  // namespace
