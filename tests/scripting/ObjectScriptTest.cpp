@@ -1,7 +1,10 @@
-// Objects getting their scripts: the loading lines, events and their globals, and scripts that
-// fail, loop or hoard memory while the game goes on.
+// Objects getting their scripts and the game calling their events: globals, results, the two
+// exception texts, and scripts that fail or loop while the game goes on.
 #include "ScriptFixture.h"
-#include "scripting/ObjectScript.h"
+#include "luaplus/LuaException.h"
+#include "luaplus/LuaObject.h"
+#include "luaplus/LuaState.h"
+#include "scripting/ScriptHost.h"
 
 #include <string>
 
@@ -9,94 +12,79 @@ namespace {
 
 using ObjectScriptTest = ScriptFixture;
 
-const char* kEvents = "function OnCreate() end\nfunction OnTick() end\nfunction OnUse() end\n";
-
 std::string loadingLines(int id) {
     return "ObjID inserted: " + std::to_string(id) + "\n\t...executing OnCreate script\n";
 }
 
-TEST_F(ObjectScriptTest, TheScriptKnowsItsIdAndKeepsItsGlobals) {
-    const char* code =
-        "function OnCreate() created = objID * 10 end\n"
-        "function OnTick() PrintInt(objID) PrintString(' ') PrintInt(created) end\n";
-    GameObject* first = addObject("Lamp");
-    GameObject* second = addObject("Lamp");
-    EXPECT_EQ(attach(first, code), loadingLines(first->id));
-    EXPECT_EQ(attach(second, code), loadingLines(second->id));
-    ASSERT_NE(first->script, nullptr);
-    EXPECT_NE(first->script, second->script);
-    EXPECT_EQ(event(first, "OnTick"), std::to_string(first->id) + " " + std::to_string(first->id * 10));
-    EXPECT_EQ(event(second, "OnTick"), std::to_string(second->id) + " " + std::to_string(second->id * 10));
+// The text and Lua message of the exception the call throws, "" when it throws none.
+std::string failureOf(vlua::LuaState* state, const char* function) {
+    try {
+        callScriptFunction(state, function);
+    } catch (const vlua::LuaException& failure) {
+        return std::string(failure.what()) + "|" + failure.GetLuaMessage();
+    }
+    return "";
 }
 
-TEST_F(ObjectScriptTest, MissingFilesAreSilentAndBrokenOnesReported) {
+TEST_F(ObjectScriptTest, CallsKeepGlobalsLookUpEventsAnewAndLeaveTheStackAsItWas) {
+    GameObject* lamp = addObject("Lamp");
+    EXPECT_EQ(attach(lamp, "function OnCreate() created = objID * 10 end\nfunction OnTick() "
+                           "PrintInt(created) OnTick = function() PrintString('new') end end\n"
+                           "function five() return 5 end\nfunction text() return 'abc' end\n"
+                           "function many() return -7.9, 3 end\nfunction huge() return 1e300 end\n"
+                           "function fails() error('door jammed') end"),
+              loadingLines(lamp->id));
+    EXPECT_EQ(event(lamp, "OnTick"), std::to_string(lamp->id * 10));
+    EXPECT_EQ(event(lamp, "OnTick"), "new");
+
+    vlua::LuaState* state = lamp->script;
+    state->GetGlobals().Push();  // something of the caller's own on the stack
+    EXPECT_EQ(callScriptFunction(state, "five"), 5);
+    EXPECT_EQ(callScriptFunction(state, "OnCreate"), 0);
+    EXPECT_EQ(callScriptFunction(state, "text"), 0);
+    EXPECT_EQ(callScriptFunction(state, "many"), -7);
+    EXPECT_EQ(callScriptFunction(state, "huge"), 2147483647);
+    EXPECT_EQ(failureOf(state, "OnUse"), "m_functionObj.IsFunction()|");
+    std::string failed = failureOf(state, "fails");
+    EXPECT_EQ(failed.rfind("0|", 0), 0u) << failed;
+    EXPECT_NE(failed.find(".lua:7: door jammed"), std::string::npos) << failed;
+    EXPECT_EQ(state->GetTop(), 1);
+}
+
+TEST_F(ObjectScriptTest, MissingFilesAreSilentAndBrokenOnesReportedInOneLine) {
     GameObject* object = addObject("Quiet");
-    testing::internal::CaptureStdout();
-    attachScript(*object, "Content/scripts/no-such-script.lua");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    EXPECT_EQ(object->script, nullptr);
+    EXPECT_EQ(printed([&] { attachScript(*object, "Content/scripts/no-such-script.lua"); }), "");
 
-    std::string printed = attach(object, "function OnCreate(");
-    EXPECT_EQ(printed.rfind("Scripting: object " + std::to_string(object->id) + " \"Quiet\": ", 0), 0u);
-    EXPECT_NE(printed.find("the object has no script\n"), std::string::npos) << printed;
-    EXPECT_EQ(printed.find('\n'), printed.size() - 1);
-    EXPECT_EQ(object->script, nullptr);
-
-    printed = attach(object, std::string("\033Lua\x51", 5) + kEvents);
-    EXPECT_NE(printed.find("bytecode"), std::string::npos) << printed;
+    std::string report = attach(object, "function OnCreate(");
+    EXPECT_EQ(report.rfind("Scripting: object " + std::to_string(object->id) + " \"Quiet\": ", 0), 0u);
+    EXPECT_NE(report.find("the object has no script\n"), std::string::npos) << report;
+    EXPECT_EQ(report.find('\n'), report.size() - 1);
     EXPECT_EQ(object->script, nullptr);
 }
 
-TEST_F(ObjectScriptTest, FailingEventsAreReportedInOneLineAndTheScriptStays) {
-    GameObject* object = addObject("Door");
-    std::string printed = attach(object, "function OnCreate() error('hinge\\nmissing') end");
-    EXPECT_EQ(printed.substr(0, loadingLines(object->id).size()), loadingLines(object->id));
-    std::string report = printed.substr(loadingLines(object->id).size());
+TEST_F(ObjectScriptTest, FailingAndEndlessEventsAreReportedInOneLineAndTheScriptStays) {
+    GameObject* door = addObject("Door");
+    std::string report = attach(door, "function OnCreate() while true do end end");
+    EXPECT_EQ(report.rfind(loadingLines(door->id), 0), 0u) << report;
     EXPECT_NE(report.find("\"Door\": OnCreate failed: "), std::string::npos) << report;
-    EXPECT_NE(report.find("hinge missing; loading goes on\n"), std::string::npos) << report;
-    EXPECT_NE(object->script, nullptr);
+    EXPECT_NE(report.find("over its budget"), std::string::npos) << report;
+    EXPECT_NE(report.find("; loading goes on\n"), std::string::npos) << report;
+    EXPECT_NE(event(door, "OnUse").find("\"Door\": has no function OnUse; the game goes on\n"),
+              std::string::npos);
 
-    printed = event(object, "OnUse");
-    EXPECT_NE(printed.find("\"Door\": has no function OnUse; the game goes on\n"), std::string::npos)
-        << printed;
-}
-
-TEST_F(ObjectScriptTest, AFailingTickIsReportedOnceAndStillCalled) {
-    GameObject* object = addObject("Fan");
-    attach(object, "ticks = 0\nfunction OnCreate() end\n"
-                   "function OnTick() ticks = ticks + 1 if ticks < 4 then error('stuck') end "
-                   "PrintInt(ticks) end");
-    std::string first = event(object, "OnTick");
-    EXPECT_NE(first.find("OnTick failed: "), std::string::npos);
-    EXPECT_NE(first.find("later failures are counted, not printed\n"), std::string::npos);
-    EXPECT_EQ(event(object, "OnTick"), "");
-    EXPECT_EQ(event(object, "OnTick"), "");
-    EXPECT_EQ(event(object, "OnTick"), "4");
-    EXPECT_EQ(tickFailures(*object), 3);
-}
-
-TEST_F(ObjectScriptTest, RunawayScriptsAreStoppedAndTheGameGoesOn) {
-    GameObject* looping = addObject("Looping");
-    std::string printed =
-        attach(looping, "function OnCreate() while true do end end\nfunction OnTick() PrintString('on') end");
-    EXPECT_NE(printed.find("\"Looping\": OnCreate failed: "), std::string::npos) << printed;
-    EXPECT_NE(printed.find("over its budget"), std::string::npos) << printed;
-
-    GameObject* atLoad = addObject("LoopsAtLoad");
-    printed = attach(atLoad, std::string(kEvents) + "while true do end");
-    EXPECT_NE(printed.find("over its budget"), std::string::npos) << printed;
-    EXPECT_EQ(atLoad->script, nullptr);
-
-    GameObject* hoarding = addObject("Hoarding");
-    attach(hoarding, "function OnCreate() end\n"
-                     "function OnTick() hoard = {} while true do hoard[#hoard + 1] = {} end end");
-    printed = event(hoarding, "OnTick");
-    EXPECT_NE(printed.find("\"Hoarding\": OnTick failed: "), std::string::npos) << printed;
-    EXPECT_NE(printed.find("memory cap"), std::string::npos) << printed;
-
-    GameObject* next = addObject("Next");
-    EXPECT_EQ(attach(next, kEvents), loadingLines(next->id));
-    EXPECT_EQ(event(looping, "OnTick"), "on");
+    GameObject* fan = addObject("Fan");
+    attach(fan, "ticks = 0\nfunction OnTick() ticks = ticks + 1\n"
+                "if ticks == 1 then error('stuck\\nfast') end while ticks < 4 do end PrintInt(ticks) end");
+    report = event(fan, "OnTick");
+    EXPECT_NE(report.find("\"Fan\": OnTick failed: "), std::string::npos) << report;
+    EXPECT_NE(report.find("stuck fast; it is called again next frame; later failures are counted, "
+                          "not printed\n"),
+              std::string::npos)
+        << report;
+    EXPECT_EQ(event(fan, "OnTick"), "");
+    EXPECT_EQ(event(fan, "OnTick"), "");
+    EXPECT_EQ(event(fan, "OnTick"), "4");
+    EXPECT_EQ(tickFailures(*fan), 3);
 }
 
 }  // namespace

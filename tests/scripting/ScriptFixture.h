@@ -1,33 +1,62 @@
 #pragma once
-// The game world on the null video driver, with level objects made on demand and script files
-// written to a fresh directory. The world lives for the whole test program, so tests use the
-// ids they are given, never fixed ones.
+// The game world on the null video driver, level objects made on demand and their scripts
+// written to one file. The world lives for the whole test program, so tests use the ids they
+// are given, never fixed ones.
+#include "graphics/GraphicsSystem.h"
+#include "physics/PhysicsSystem.h"
+#include "scripting/ObjectScript.h"
+#include "world/GameWorld.h"
 
 #include <gtest/gtest.h>
-#include <irrlicht.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
-
-#include "world/GameObject.h"
+#include <unistd.h>
 
 class ScriptFixture : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("velmora-script-" + std::to_string(getpid()) + ".lua");
 
-    std::string writeScript(const std::string& name, const std::string& code);
-    // A registered object whose node sits at `position` under `parent`.
-    GameObject* addObject(const char* name, const irr::core::vector3df& position = irr::core::vector3df(),
-                          irr::scene::ISceneNode* parent = nullptr);
-    // The same with a dynamic box actor of half-size 0.5 where the node is.
-    GameObject* addActorObject(const char* name, const irr::core::vector3df& position);
-    // attachScript on a file with this code; returns what was printed.
-    std::string attach(GameObject* object, const std::string& code);
-    // callObjectEvent; returns what was printed.
-    std::string event(GameObject* object, const char* name);
+    void SetUp() override { GraphicsSystem::useDriver(irr::video::EDT_NULL); }
+    void TearDown() override { std::filesystem::remove(file); }
 
-private:
-    std::filesystem::path dir;
-    irr::scene::SMesh* box = nullptr;
+    GameObject* addObject(const char* name, const irr::core::vector3df& position = {},
+                          irr::scene::ISceneNode* parent = nullptr) {
+        GameObject* object = new GameObject();
+        object->node = GraphicsSystem::instance().sceneManager->addEmptySceneNode(parent);
+        object->node->setPosition(position);
+        object->node->setName(name);
+        object->node->updateAbsolutePosition();
+        GameWorld::instance().registerObject(object);
+        return object;
+    }
+    // The same with a dynamic crate actor where the node is.
+    GameObject* addActorObject(const char* name, const irr::core::vector3df& position) {
+        auto* crate = GraphicsSystem::instance().sceneManager->getMesh("Content/meshes/crate.irrmesh");
+        GameObject* object = addObject(name, position);
+        object->actor =
+            PhysicsSystem::instance().createDynamicConvexActor(crate, position, {1, 1, 1}, object->id, 50);
+        return object;
+    }
+    // What the action printed.
+    template <typename Action> static std::string printed(Action action) {
+        testing::internal::CaptureStdout();
+        action();
+        return testing::internal::GetCapturedStdout();
+    }
+    std::string attach(GameObject* object, const std::string& code) {
+        std::ofstream(file, std::ios::binary) << code;
+        return printed([&] { attachScript(*object, file.c_str()); });
+    }
+    std::string event(GameObject* object, const char* name) {
+        return printed([&] { callObjectEvent(*object, name); });
+    }
+    // The code run as "OnTick" of a fresh object's script; what it printed.
+    std::string run(const std::string& body) {
+        GameObject* self = addObject("Self");
+        attach(self, "function OnTick()\n" + body + "\nend");
+        return event(self, "OnTick");
+    }
 };
