@@ -1,11 +1,7 @@
 // Values held by the game, table fields written back, native functions and their arguments.
-#include "ScriptDir.h"
+#include "LuaFixture.h"
 #include "luaplus/LuaException.h"
-#include "luaplus/LuaObject.h"
 #include "luaplus/LuaStackObject.h"
-#include "luaplus/LuaState.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 
@@ -13,13 +9,7 @@ using namespace vlua;
 
 namespace {
 
-struct LuaObjectTest : ::testing::Test {
-    ScriptDir dir;
-    LuaState* state = LuaState::Create();
-    ~LuaObjectTest() override { LuaState::Destroy(state); }
-
-    int run(const std::string& code) { return state->DoFile(dir.write("s.lua", code).c_str()); }
-};
+using LuaObjectTest = LuaFixture;
 
 // What the native function below saw of its first argument.
 std::string seen;

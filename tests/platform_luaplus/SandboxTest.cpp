@@ -1,10 +1,6 @@
 // Level scripts are untrusted: what they cannot reach, and how runaway scripts are stopped
 // while the state stays usable.
-#include "ScriptDir.h"
-#include "luaplus/LuaObject.h"
-#include "luaplus/LuaState.h"
-
-#include <gtest/gtest.h>
+#include "LuaFixture.h"
 
 #include <string>
 #include <time.h>
@@ -13,22 +9,7 @@ using namespace vlua;
 
 namespace {
 
-struct SandboxTest : ::testing::Test {
-    ScriptDir dir;
-    LuaState* state = LuaState::Create();
-    ~SandboxTest() override { LuaState::Destroy(state); }
-
-    int run(const std::string& code) { return state->DoFile(dir.write("s.lua", code).c_str()); }
-    std::string message() {
-        const char* text = state->ToString(-1);
-        return text ? text : "";
-    }
-    int callGlobal(const char* name) {
-        state->SetTop(0);
-        state->GetGlobal(name).Push();
-        return state->PCall(0, 0, 0);
-    }
-};
+using SandboxTest = LuaFixture;
 
 TEST_F(SandboxTest, OnlyTheSafeLibrariesAreThere) {
     ASSERT_EQ(run("absent = {}\n"
@@ -92,11 +73,11 @@ TEST_F(SandboxTest, SlowNativeFunctionsAreStoppedByTheClockAfterEachCall) {
 TEST_F(SandboxTest, TheBudgetIsPerCall) {
     // Each call does about 60% of the budget: two calls in a row both finish.
     ASSERT_EQ(run("function work() local n = 0 for i = 1, 3000000 do n = n + i end end"), StatusOk);
-    EXPECT_EQ(callGlobal("work"), StatusOk) << message();
-    EXPECT_EQ(callGlobal("work"), StatusOk) << message();
+    EXPECT_EQ(call("work"), StatusOk) << message();
+    EXPECT_EQ(call("work"), StatusOk) << message();
     ASSERT_EQ(run("function spin() while true do end end"), StatusOk);
-    EXPECT_EQ(callGlobal("spin"), StatusRuntimeError);
-    EXPECT_EQ(callGlobal("work"), StatusOk) << message();
+    EXPECT_EQ(call("spin"), StatusRuntimeError);
+    EXPECT_EQ(call("work"), StatusOk) << message();
 }
 
 TEST_F(SandboxTest, MemoryBombsAreStoppedAndTheGameCanStillWrite) {
@@ -110,7 +91,7 @@ TEST_F(SandboxTest, MemoryBombsAreStoppedAndTheGameCanStillWrite) {
     LuaObject globals = state->GetGlobals();
     globals.SetInteger("objID", 4);
     EXPECT_EQ(globals["objID"].GetInteger(), 4);
-    EXPECT_EQ(callGlobal("release"), StatusOk) << message();
+    EXPECT_EQ(call("release"), StatusOk) << message();
     EXPECT_EQ(globals["after"].GetInteger(), 4);
 }
 
