@@ -70,25 +70,31 @@ bool CapsuleMotion::reach(const btVector3& from, const btVector3& direction, btS
     return hit.blocked;
 }
 
+// One sweep of a sliding pass. False when the pass is over: nothing left to move (after the
+// first sweep, less than minDistance) or nothing met on the way.
+bool CapsuleMotion::advance(MotionResult& result, const btVector3& motion, bool first, SweepStep& step) const
+{
+    step.length = motion.length();
+    if (step.length == 0 || (!first && step.length < settings.minDistance)) return false;
+    step.direction = motion / step.length;
+    bool blocked = reach(result.position, step.direction, step.length, step.hit, step.travel);
+    result.position += step.direction * step.travel;
+    return blocked;
+}
+
 // Walls stop only the horizontal part of the motion that runs into them, so the character
 // slides along them and never rides up a surface in the side pass.
 void CapsuleMotion::slide(MotionResult& result, btVector3 motion) const
 {
     for (int i = 0; i < MAX_SWEEPS; ++i) {
-        btScalar length = motion.length();
-        if (length == 0 || (i > 0 && length < settings.minDistance)) return;
-        btVector3 direction = motion / length;
-        SweepHit hit;
-        btScalar travel;
-        bool blocked = reach(result.position, direction, length, hit, travel);
-        result.position += direction * travel;
-        if (!blocked) return;
+        SweepStep step;
+        if (!advance(result, motion, i == 0, step)) return;
         result.flags |= NXCC_COLLISION_SIDES;
-        touch(result, PASS_SIDE, hit, direction, travel);
-        btVector3 wall(hit.normal.x(), 0, hit.normal.z());
+        touch(result, PASS_SIDE, step.hit, step.direction, step.travel);
+        btVector3 wall(step.hit.normal.x(), 0, step.hit.normal.z());
         if (wall.length2() == 0) return;
         wall.normalize();
-        motion = direction * (length - travel);
+        motion = step.direction * (step.length - step.travel);
         motion -= wall * motion.dot(wall);
         motion.setY(0);
     }
@@ -99,22 +105,16 @@ void CapsuleMotion::fall(MotionResult& result, btScalar distance) const
 {
     btVector3 motion = -UP * distance;
     for (int i = 0; i < MAX_SWEEPS; ++i) {
-        btScalar length = motion.length();
-        if (length == 0 || (i > 0 && length < settings.minDistance)) return;
-        btVector3 direction = motion / length;
-        SweepHit hit;
-        btScalar travel;
-        bool blocked = reach(result.position, direction, length, hit, travel);
-        result.position += direction * travel;
-        if (!blocked) return;
+        SweepStep step;
+        if (!advance(result, motion, i == 0, step)) return;
         result.flags |= NXCC_COLLISION_DOWN;
-        touch(result, PASS_DOWN, hit, direction, travel);
+        touch(result, PASS_DOWN, step.hit, step.direction, step.travel);
         result.landed = true;
-        result.groundPoint = hit.point;
-        result.groundNormal = surfaceAt(hit, result.position);
+        result.groundPoint = step.hit.point;
+        result.groundNormal = surfaceAt(step.hit, result.position);
         if (result.groundNormal.y() >= settings.slopeLimit) return;
-        motion = direction * (length - travel);
-        motion -= hit.normal * motion.dot(hit.normal);
+        motion = step.direction * (step.length - step.travel);
+        motion -= step.hit.normal * motion.dot(step.hit.normal);
         if (motion.y() >= 0) return;
     }
 }

@@ -28,6 +28,13 @@ struct Touch {
     btScalar length;  // moved before the touch
 };
 
+// One sweep of a pass that slides on.
+struct SweepStep {
+    btVector3 direction{0, 0, 0};
+    btScalar length = 0, travel = 0;
+    SweepHit hit;
+};
+
 struct MotionResult {
     btVector3 position;
     NxU32 flags = 0;  // NxControllerFlag bits
@@ -48,6 +55,7 @@ private:
     btScalar ascend(MotionResult& result, btScalar distance, bool& blocked) const;
     bool reach(const btVector3& from, const btVector3& direction, btScalar distance, SweepHit& hit,
                btScalar& travel) const;
+    bool advance(MotionResult& result, const btVector3& motion, bool first, SweepStep& step) const;
     void slide(MotionResult& result, btVector3 motion) const;
     void fall(MotionResult& result, btScalar distance) const;
     void touch(MotionResult& result, MotionPass pass, const SweepHit& hit, const btVector3& direction,
