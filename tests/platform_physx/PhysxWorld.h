@@ -1,6 +1,6 @@
 #pragma once
-// A scene on real Bullet for the physics layer's tests: gravity (0, -32, 0), the default
-// material the game sets, and a ground box whose top face is the plane y = 0.
+// A scene on real Bullet for the physics layer's tests and benchmarks: gravity (0, -32, 0),
+// the default material the game sets, and a ground box whose top face is the plane y = 0.
 
 #include <NxControllerManager.h>
 #include <NxCooking.h>
@@ -61,26 +61,34 @@ public:
 
 class PhysxWorld {
 public:
-    PhysxWorld();
+    explicit PhysxWorld(bool withGround = true);
     ~PhysxWorld();
 
     // Advances by frames of 1/60 s, fetching the results after each.
     void run(int frames);
 
+    static NxTriangleMeshDesc meshDesc(const std::vector<NxVec3>& points, const std::vector<NxU32>& indices);
+    static NxConvexMeshDesc hullDesc(const std::vector<NxVec3>& cloud);
+    NxConvexMesh* hull(const std::vector<NxVec3>& cloud);
     NxConvexMesh* boxHull(const NxVec3& halfExtents, const NxVec3& centre = NxVec3());
     NxTriangleMesh* triangleMesh(const std::vector<NxVec3>& points, const std::vector<NxU32>& indices);
     NxTriangleMesh* boxMesh(const NxVec3& low, const NxVec3& high);
 
+    // Dynamic actors report the contacts they start, with forces.
+    NxActor* dynamicHull(NxConvexMesh* mesh, const NxVec3& position, NxReal density = 50);
     NxActor* dynamicBox(const NxVec3& position, const NxVec3& halfExtents, NxReal density = 50);
+    NxActor* staticMesh(NxTriangleMesh* mesh, NxU32 shapeFlags = 0);
     NxActor* staticBox(const NxVec3& low, const NxVec3& high, NxU32 shapeFlags = 0);
     // A ramp rising along +x from (x0, 0) at the given angle, 20 wide in z.
     NxActor* ramp(NxReal x0, NxReal degrees, NxReal length);
+    // The player's capsule: height 2, radius 1, skin 0.02, step offset 1, slope limit 45 degrees.
+    NxController* capsule(double x, double y, double z, NxUserControllerHitReport* callback = nullptr);
 
     NxPhysicsSDK* sdk;
     NxScene* scene;
     NxCookingInterface* cooking;
     NxControllerManager* controllers;
-    NxActor* ground;
+    NxActor* ground = nullptr;
     WarningLog warnings;
 };
 
