@@ -37,6 +37,12 @@ public:
     std::vector<Contact> contacts;
 };
 
+// A world that logs the contacts it reports.
+struct ContactWorld : PhysxWorld {
+    ContactWorld() { scene->setUserContactReport(&log); }
+    ContactLog log;
+};
+
 struct TriggerEvent {
     NxActor* trigger;
     NxActor* other;
@@ -56,14 +62,12 @@ public:
 
 TEST(Contacts, OneReportPerNewPairAndNoneWhileResting)
 {
-    PhysxWorld world;
-    ContactLog log;
-    world.scene->setUserContactReport(&log);
+    ContactWorld world;
     NxActor* box = world.dynamicBox(NxVec3(1, 3.5f, 2), NxVec3(0.5f, 0.5f, 0.5f));
     world.run(120);
-    ASSERT_EQ(log.contacts.size(), 1u);
-    const Contact& landing = log.contacts[0];
-    EXPECT_EQ(log.between(box, world.ground), 1);
+    ASSERT_EQ(world.log.contacts.size(), 1u);
+    const Contact& landing = world.log.contacts[0];
+    EXPECT_EQ(world.log.between(box, world.ground), 1);
     EXPECT_EQ(landing.events, NxU32(NX_NOTIFY_ON_START_TOUCH));
     // Falling 3 units at g = 32 the box hits at about 13.9 units/s; it stops within a
     // sub-step or two, so the force is of the order of m v / dt = 41,600.
@@ -75,57 +79,58 @@ TEST(Contacts, OneReportPerNewPairAndNoneWhileResting)
     EXPECT_NEAR(landing.firstPoint.z, 2, 0.51);
 
     world.run(240);
-    EXPECT_EQ(log.contacts.size(), 1u);
+    EXPECT_EQ(world.log.contacts.size(), 1u);
 }
 
 TEST(Contacts, StackedBoxesReportEachPairOnceAndSlidingMakesFriction)
 {
-    PhysxWorld world;
-    ContactLog log;
-    world.scene->setUserContactReport(&log);
+    ContactWorld world;
     NxActor* lower = world.dynamicBox(NxVec3(0, 0.6f, 0), NxVec3(1, 0.5f, 1));
     NxActor* upper = world.dynamicBox(NxVec3(0, 4, 0), NxVec3(0.5f, 0.5f, 0.5f));
     NxActor* slider = world.dynamicBox(NxVec3(5, 0.6f, 0), NxVec3(0.5f, 0.5f, 0.5f));
     slider->setLinearVelocity(NxVec3(20, 0, 0));
     world.run(180);
-    EXPECT_EQ(log.between(lower, world.ground), 1);
-    EXPECT_EQ(log.between(upper, lower), 1);
-    EXPECT_EQ(log.between(upper, world.ground), 0);
-    ASSERT_EQ(log.between(slider, world.ground), 1);
-    for (const Contact& c : log.contacts) {
+    EXPECT_EQ(world.log.between(lower, world.ground), 1);
+    EXPECT_EQ(world.log.between(upper, lower), 1);
+    EXPECT_EQ(world.log.between(upper, world.ground), 0);
+    ASSERT_EQ(world.log.between(slider, world.ground), 1);
+    for (const Contact& c : world.log.contacts) {
         if (c.actors[0] == slider || c.actors[1] == slider) {
             EXPECT_GT(c.frictionForce.magnitude(), 0);
         }
     }
-    EXPECT_EQ(log.contacts.size(), 3u);
+    EXPECT_EQ(world.log.contacts.size(), 3u);
 }
 
 TEST(Contacts, PairsWithoutReportFlagsAreSilent)
 {
-    PhysxWorld world;
-    ContactLog log;
-    world.scene->setUserContactReport(&log);
+    ContactWorld world;
     NxActor* box = world.dynamicBox(NxVec3(0, 3, 0), NxVec3(0.5f, 0.5f, 0.5f));
     box->setContactReportFlags(NX_NOTIFY_ON_START_TOUCH);
     NxActor* quiet = world.dynamicBox(NxVec3(5, 3, 0), NxVec3(0.5f, 0.5f, 0.5f));
     quiet->setContactReportFlags(0);
     world.run(120);
-    ASSERT_EQ(log.contacts.size(), 1u);
-    EXPECT_EQ(log.between(box, world.ground), 1);
-    EXPECT_EQ(log.contacts[0].normalForce, NxVec3());  // forces only when asked for
+    ASSERT_EQ(world.log.contacts.size(), 1u);
+    EXPECT_EQ(world.log.between(box, world.ground), 1);
+    EXPECT_EQ(world.log.contacts[0].normalForce, NxVec3());  // forces only when asked for
 }
 
-TEST(Contacts, ReportsWaitForFetchResults)
+TEST(Contacts, ReportsWaitForFetchResultsAndGoWithTheirActor)
 {
-    PhysxWorld world;
-    ContactLog log;
-    world.scene->setUserContactReport(&log);
+    ContactWorld world;
     world.dynamicBox(NxVec3(0, 0.6f, 0), NxVec3(0.5f, 0.5f, 0.5f));
     world.scene->simulate(0.1f);
-    EXPECT_TRUE(log.contacts.empty());
+    EXPECT_TRUE(world.log.contacts.empty());
     EXPECT_TRUE(world.scene->fetchResults(NX_RIGID_BODY_FINISHED, true));
-    EXPECT_EQ(log.contacts.size(), 1u);
+    EXPECT_EQ(world.log.contacts.size(), 1u);
     EXPECT_FALSE(world.scene->fetchResults(NX_RIGID_BODY_FINISHED, true));
+
+    NxActor* released = world.dynamicBox(NxVec3(5, 0.6f, 0), NxVec3(0.5f, 0.5f, 0.5f));
+    world.scene->simulate(0.1f);
+    world.scene->releaseActor(*released);
+    world.scene->fetchResults(NX_RIGID_BODY_FINISHED, true);
+    EXPECT_EQ(world.log.contacts.size(), 1u);
+    EXPECT_EQ(world.scene->getNbActors(), 2u);
 }
 
 TEST(Triggers, ReportOverlapAndDoNotCollide)
@@ -157,17 +162,4 @@ TEST(Triggers, ReportOnlyTheEventsTheShapeAsksFor)
     world.run(120);
     ASSERT_EQ(log.events.size(), 1u);
     EXPECT_EQ(log.events[0].status, NX_TRIGGER_ON_ENTER);
-}
-
-TEST(Contacts, ReleasedActorsLeaveNoReportsBehind)
-{
-    PhysxWorld world;
-    ContactLog log;
-    world.scene->setUserContactReport(&log);
-    NxActor* box = world.dynamicBox(NxVec3(0, 0.6f, 0), NxVec3(0.5f, 0.5f, 0.5f));
-    world.scene->simulate(0.1f);
-    world.scene->releaseActor(*box);
-    world.scene->fetchResults(NX_RIGID_BODY_FINISHED, true);
-    EXPECT_TRUE(log.contacts.empty());
-    EXPECT_EQ(world.scene->getNbActors(), 1u);
 }

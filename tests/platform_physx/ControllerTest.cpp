@@ -1,5 +1,4 @@
-// The sweep-based capsule controller on real Bullet, with the player's settings: height 2,
-// radius 1, skin 0.02, step offset 1, slope limit 45 degrees.
+// The sweep-based capsule controller on real Bullet, with the player's settings.
 
 #include <gtest/gtest.h>
 
@@ -35,18 +34,7 @@ public:
 
 class ControllerWorld : public PhysxWorld {
 public:
-    NxController* capsule(NxReal x, NxReal y, NxReal z, NxReal height = 2, NxReal radius = 1)
-    {
-        NxCapsuleControllerDesc desc;
-        desc.position = NxExtendedVec3(x, y, z);
-        desc.height = height;
-        desc.radius = radius;
-        desc.skinWidth = 0.02f;
-        desc.stepOffset = 1;
-        desc.slopeLimit = std::cos(0.7853982f);
-        desc.callback = &hits;
-        return controllers->createController(scene, desc);
-    }
+    NxController* capsule(double x, double y, double z) { return PhysxWorld::capsule(x, y, z, &hits); }
 
     NxU32 move(NxController* c, const NxVec3& displacement)
     {

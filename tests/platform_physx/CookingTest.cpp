@@ -6,20 +6,6 @@
 
 using namespace vphysx_test;
 
-namespace {
-
-NxConvexMeshDesc convexDesc(const std::vector<NxVec3>& points)
-{
-    NxConvexMeshDesc desc;
-    desc.numVertices = NxU32(points.size());
-    desc.pointStrideBytes = sizeof(NxVec3);
-    desc.points = points.data();
-    desc.flags = NX_CF_COMPUTE_CONVEX;
-    return desc;
-}
-
-}  // namespace
-
 TEST(Cooking, TriangleMeshBytesBuildTheMeshBack)
 {
     PhysxWorld world;
@@ -47,13 +33,7 @@ TEST(Cooking, RefusesBadTriangleMeshes)
     PhysxWorld world;
     std::vector<NxVec3> points{{0, 0, 0}, {1, 0, 0}, {0, 0, 1}};
     std::vector<NxU32> indices{0, 1, 3};
-    NxTriangleMeshDesc desc;
-    desc.numVertices = 3;
-    desc.numTriangles = 1;
-    desc.pointStrideBytes = sizeof(NxVec3);
-    desc.triangleStrideBytes = 12;
-    desc.points = points.data();
-    desc.triangles = indices.data();
+    NxTriangleMeshDesc desc = PhysxWorld::meshDesc(points, indices);
     ByteStream stream;
     EXPECT_FALSE(world.cooking->NxCookTriangleMesh(desc, stream));  // index past the points
     indices[2] = 2;
@@ -67,20 +47,7 @@ TEST(Cooking, RefusesBadTriangleMeshes)
     EXPECT_TRUE(world.cooking->NxCookTriangleMesh(desc, stream));
 }
 
-TEST(Cooking, StreamsOfAnotherKindBuildNothing)
-{
-    PhysxWorld world;
-    ByteStream convexBytes;
-    std::vector<NxVec3> cube;
-    for (int i = 0; i < 8; ++i) cube.emplace_back(NxReal(i & 1), NxReal(i >> 1 & 1), NxReal(i >> 2 & 1));
-    ASSERT_TRUE(world.cooking->NxCookConvexMesh(convexDesc(cube), convexBytes));
-    EXPECT_EQ(world.sdk->createTriangleMesh(convexBytes), nullptr);
-    ByteStream garbage;
-    garbage.storeDword(0x12345678).storeDword(1);
-    EXPECT_EQ(world.sdk->createConvexMesh(garbage), nullptr);
-}
-
-TEST(Cooking, ConvexHullOfAPointCloud)
+TEST(Cooking, ConvexHullOfAPointCloudAndStreamsOfAnotherKind)
 {
     PhysxWorld world;
     std::vector<NxVec3> points;
@@ -88,11 +55,16 @@ TEST(Cooking, ConvexHullOfAPointCloud)
     points.emplace_back(0.5f, 0.5f, 0.5f);  // inside: not a hull vertex
     points.emplace_back(1, 1, 1);           // duplicate
     ByteStream stream;
-    ASSERT_TRUE(world.cooking->NxCookConvexMesh(convexDesc(points), stream));
+    ASSERT_TRUE(world.cooking->NxCookConvexMesh(PhysxWorld::hullDesc(points), stream));
+    ByteStream unread = stream;
+    EXPECT_EQ(world.sdk->createTriangleMesh(unread), nullptr);
     NxConvexMesh* hull = world.sdk->createConvexMesh(stream);
     ASSERT_NE(hull, nullptr);
     EXPECT_EQ(hull->getCount(0, NX_ARRAY_VERTICES), 8u);
     EXPECT_EQ(hull->getCount(0, NX_ARRAY_TRIANGLES), 12u);
+    ByteStream garbage;
+    garbage.storeDword(0x12345678).storeDword(1);
+    EXPECT_EQ(world.sdk->createConvexMesh(garbage), nullptr);
 }
 
 TEST(Cooking, PointsWithoutVolumeMakeNoHull)
@@ -100,11 +72,11 @@ TEST(Cooking, PointsWithoutVolumeMakeNoHull)
     PhysxWorld world;
     ByteStream stream;
     std::vector<NxVec3> flat{{0, 0, 0}, {1, 0, 0}, {0, 0, 1}, {1, 0, 1}, {0.5f, 0, 0.5f}};
-    EXPECT_FALSE(world.cooking->NxCookConvexMesh(convexDesc(flat), stream));
+    EXPECT_FALSE(world.cooking->NxCookConvexMesh(PhysxWorld::hullDesc(flat), stream));
     std::vector<NxVec3> three{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 1, 0}, {1, 0, 0}};
-    EXPECT_FALSE(world.cooking->NxCookConvexMesh(convexDesc(three), stream));
+    EXPECT_FALSE(world.cooking->NxCookConvexMesh(PhysxWorld::hullDesc(three), stream));
     std::vector<NxVec3> line{{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}};
-    EXPECT_FALSE(world.cooking->NxCookConvexMesh(convexDesc(line), stream));
+    EXPECT_FALSE(world.cooking->NxCookConvexMesh(PhysxWorld::hullDesc(line), stream));
     EXPECT_TRUE(stream.bytes.empty());
 }
 
@@ -112,15 +84,7 @@ TEST(Cooking, HullMassComesFromDensityAndVolumeAboutItsCentre)
 {
     PhysxWorld world;
     // A 2 x 1 x 1 box whose points sit off the actor's origin: the actor keeps its own frame.
-    NxConvexShapeDesc shape;
-    shape.meshData = world.boxHull(NxVec3(1, 0.5f, 0.5f), NxVec3(3, 0, 0));
-    NxBodyDesc body;
-    NxActorDesc desc;
-    desc.body = &body;
-    desc.density = 2;
-    desc.shapes.push_back(&shape);
-    desc.globalPose.t.set(0, 10, 0);
-    NxActor* actor = world.scene->createActor(desc);
+    NxActor* actor = world.dynamicHull(world.boxHull(NxVec3(1, 0.5f, 0.5f), NxVec3(3, 0, 0)), NxVec3(0, 10, 0), 2);
     EXPECT_NEAR(actor->getMass(), 4, 1e-4);
     EXPECT_EQ(actor->getGlobalPosition(), NxVec3(0, 10, 0));
     // Turned half round about y, the hull now lies around x = -3.
