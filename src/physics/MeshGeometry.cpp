@@ -8,8 +8,9 @@ namespace {
 
 const u32 SIXTEEN_BIT_REACH = 65536;
 
+// Only a buffer's whole triangles: stray indices at its end would shift every later buffer's.
 bool gatherIndices(const scene::IMeshBuffer& buffer, u32 base, MeshGeometry& out) {
-    u32 count = buffer.getIndexCount();
+    u32 count = buffer.getIndexCount() / 3 * 3;
     bool wide = buffer.getIndexType() == video::EIT_32BIT;
     if (!wide && buffer.getVertexCount() > SIXTEEN_BIT_REACH) {
         out.problem = MeshProblem::TooManyVertices;
@@ -52,6 +53,5 @@ MeshGeometry gatherMeshGeometry(scene::IMesh* mesh, const core::vector3df& scale
         }
         if (withIndices && !gatherIndices(buffer, base, out)) return out;
     }
-    out.indices.resize(out.indices.size() / 3 * 3);
     return out;
 }
