@@ -5,6 +5,7 @@
 #include "waves/SoundWavePulse.h"
 #include "waves/SoundWavePulseMulti.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -17,6 +18,17 @@ WaveManager& WaveManager::instance() {
 
 WaveManager::WaveManager() : records(0), endMarkerPresent(false) {}
 
+WaveManager::~WaveManager() {
+    live.clear();
+    for (CIrrKlangSceneNode* node : heldNodes) node->drop();
+}
+
+void WaveManager::hold(CIrrKlangSceneNode* node) {
+    if (std::find(heldNodes.begin(), heldNodes.end(), node) != heldNodes.end()) return;
+    node->grab();
+    heldNodes.push_back(node);
+}
+
 void WaveManager::add(SoundWave* wave) {
     if (endMarkerPresent) {
         data.resize(data.size() - SoundWave::RECORD_FLOATS);
@@ -28,6 +40,7 @@ void WaveManager::add(SoundWave* wave) {
 }
 
 void WaveManager::addNodeWave(CIrrKlangSceneNode* node) {
+    hold(node);
     switch (node->EffectType) {
     case CIrrKlangSceneNode::EET_PULSE:
         add(new SoundWavePulse(node));
@@ -44,7 +57,10 @@ void WaveManager::addNodeWave(CIrrKlangSceneNode* node) {
     }
 }
 
-void WaveManager::addEmitter(CIrrKlangSceneNode* node) { beatEmitters.push_back(node); }
+void WaveManager::addEmitter(CIrrKlangSceneNode* node) {
+    hold(node);
+    beatEmitters.push_back(node);
+}
 
 void WaveManager::addPulse(const vector3df& position, float maxRadius, float trail,
                            float waveSpeed, float maxIntensity, float startRadius,
@@ -62,7 +78,12 @@ void WaveManager::addPulse(const vector3df& position, float maxRadius, float tra
 
 // A beat's pulse is scaled by the colour's red over its blue: warm beats reach further, faster,
 // with a shorter trail.
+// An emitter taken out of the scene (a play-once emitter deleting itself) beats no more.
+static bool removed(const CIrrKlangSceneNode* node) { return !node->getParent(); }
+
 void WaveManager::pulseOnBeats() {
+    beatEmitters.erase(std::remove_if(beatEmitters.begin(), beatEmitters.end(), removed),
+                       beatEmitters.end());
     for (CIrrKlangSceneNode* node : beatEmitters) {
         if (!node->crossedThreshold()) continue;
         vector3df colour = node->currentColour();
@@ -79,7 +100,7 @@ void WaveManager::update() {
     for (auto it = live.begin(); it != live.end();) {
         SoundWave& wave = **it;
         wave.index -= shift;
-        if (wave.update(data)) {
+        if ((wave.source && removed(wave.source)) || wave.update(data)) {
             shift += wave.erase(data);
             it = live.erase(it);
         } else {

@@ -21,6 +21,7 @@ public:
 
     // The game uses instance(); tests make fresh managers of their own.
     WaveManager();
+    ~WaveManager();
     WaveManager(const WaveManager&) = delete;
     WaveManager& operator=(const WaveManager&) = delete;
 
@@ -48,10 +49,14 @@ public:
 private:
     void add(SoundWave* wave);
     void pulseOnBeats();
+    void hold(CIrrKlangSceneNode* node);
 
     std::list<std::unique_ptr<SoundWave>> live;   // in order of addition
     WaveData data;
     irr::s32 records;                             // records in data, the end marker not counted
     bool endMarkerPresent;
-    std::vector<CIrrKlangSceneNode*> beatEmitters;   // not owned
+    std::vector<CIrrKlangSceneNode*> beatEmitters;
+    // One reference on every emitter node the manager has seen: a play-once emitter that deletes
+    // itself leaves the scene, but never while its waves still read it.
+    std::vector<CIrrKlangSceneNode*> heldNodes;
 };

@@ -147,3 +147,24 @@ TEST(WaveManager, ABeatSendsAPulseScaledByItsColour) {
 }
 
 }  // namespace
+
+TEST(WaveManager, AnEmitterThatLeavesTheSceneTakesItsWavesWithIt) {
+    WaveManager waves;
+    CIrrKlangSceneNode* gone = addEmitterNode(vector3df(0, 0, 0));
+    CIrrKlangSceneNode* stays = addEmitterNode(vector3df(5, 0, 0));
+    waves.addNodeWave(gone);
+    waves.addEmitter(gone);
+    waves.addNodeWave(stays);
+    ASSERT_EQ(2, waves.recordCount());
+
+    // As a play-once emitter deleting itself: the scene lets go; the manager still holds it.
+    gone->grab();
+    gone->remove();
+    EXPECT_EQ(gone->drop(), false);
+    setFrameTime(16);
+    waves.update();
+    EXPECT_EQ(1, waves.recordCount());
+    EXPECT_TRUE(waves.emitters().empty());
+    EXPECT_EQ(waves.waves().front()->source, stays);
+    EXPECT_FLOAT_EQ(waves.waveData()[0], 5.0f);
+}
