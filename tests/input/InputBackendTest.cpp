@@ -1,4 +1,5 @@
 // The action table over the real backend, installed on a null device.
+#include "InputEvents.h"
 #include "graphics/GraphicsSystem.h"
 #include "input/InputBackendKBandM.h"
 #include "input/InputHolder.h"
@@ -9,24 +10,10 @@ using namespace irr;
 
 namespace {
 
-void press(InputBackendKBandM& b, EKEY_CODE code, bool down) {
-    SEvent e;
-    e.EventType = EET_KEY_INPUT_EVENT;
-    e.KeyInput.Key = code;
-    e.KeyInput.PressedDown = down;
-    e.KeyInput.Char = 0;
-    e.KeyInput.Shift = e.KeyInput.Control = false;
-    b.OnEvent(e);
-}
+void press(InputBackendKBandM& b, EKEY_CODE code, bool down) { b.OnEvent(key(code, down)); }
 
 void button(InputBackendKBandM& b, bool down) {
-    SEvent e;
-    e.EventType = EET_MOUSE_INPUT_EVENT;
-    e.MouseInput.Event = down ? EMIE_LMOUSE_PRESSED_DOWN : EMIE_LMOUSE_LEFT_UP;
-    e.MouseInput.X = e.MouseInput.Y = 0;
-    e.MouseInput.Wheel = 0;
-    e.MouseInput.ButtonStates = 0;
-    b.OnEvent(e);
+    b.OnEvent(mouse(down ? EMIE_LMOUSE_PRESSED_DOWN : EMIE_LMOUSE_LEFT_UP));
 }
 
 struct Backend : ::testing::Test {

@@ -1,4 +1,5 @@
 // The key and button state machine of the event receiver, fed real Irrlicht events.
+#include "InputEvents.h"
 #include "input/MastEventReceiver.h"
 
 #include <gtest/gtest.h>
@@ -6,27 +7,6 @@
 using namespace irr;
 
 namespace {
-
-SEvent key(EKEY_CODE code, bool down) {
-    SEvent e;
-    e.EventType = EET_KEY_INPUT_EVENT;
-    e.KeyInput.Key = code;
-    e.KeyInput.PressedDown = down;
-    e.KeyInput.Char = 0;
-    e.KeyInput.Shift = e.KeyInput.Control = false;
-    return e;
-}
-
-SEvent mouse(EMOUSE_INPUT_EVENT kind, s32 x = 0, s32 y = 0, f32 wheel = 0) {
-    SEvent e;
-    e.EventType = EET_MOUSE_INPUT_EVENT;
-    e.MouseInput.Event = kind;
-    e.MouseInput.X = x;
-    e.MouseInput.Y = y;
-    e.MouseInput.Wheel = wheel;
-    e.MouseInput.ButtonStates = 0;
-    return e;
-}
 
 struct Receiver : ::testing::Test {
     MastEventReceiver r;
