@@ -91,15 +91,36 @@ bool PhysicsSystem::syncActorsFromNodes() {
     return true;
 }
 
+// The actor's world pose as the node's own: a node under the scene's root takes it as it is; one
+// nested under a moved parent takes it in its parent's frame, or it would move again every frame.
+static void placeNode(scene::ISceneNode* node, const core::vector3df& position,
+                      const core::vector3df& rotation) {
+    scene::ISceneNode* parent = node->getParent();
+    if (!parent || parent == node->getSceneManager()->getRootSceneNode()) {
+        node->setPosition(position);
+        node->setRotation(rotation);
+        return;
+    }
+    core::matrix4 world;
+    world.setRotationDegrees(rotation);
+    world.setTranslation(position);
+    core::matrix4 toParent;
+    parent->getAbsoluteTransformation().getInverse(toParent);
+    core::matrix4 local = toParent * world;
+    node->setPosition(local.getTranslation());
+    node->setRotation(local.getRotationDegrees());
+}
+
 bool PhysicsSystem::syncNodesFromActors() {
     if (!scene) return true;
     NxActor** actors = scene->getActors();
     for (NxU32 i = 0; i < scene->getNbActors(); ++i) {
         GameObject* object = objectOf(*actors[i]);
         if (!object || !object->node) continue;
-        NxVec3 position = actors[i]->getGlobalPosition();
-        object->node->setPosition(core::vector3df(position.x, position.y, position.z));
-        object->node->setRotation(quatToEulerDegrees(actors[i]->getGlobalOrientationQuat()));
+        NxVec3 p = actors[i]->getGlobalPosition();
+        core::vector3df position(p.x, p.y, p.z);
+        core::vector3df rotation = quatToEulerDegrees(actors[i]->getGlobalOrientationQuat());
+        placeNode(object->node, position, rotation);
     }
     debugRenderable = scene->getDebugRenderable();
     return true;

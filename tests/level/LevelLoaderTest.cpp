@@ -10,6 +10,7 @@
 #include <NxActor.h>
 #include <NxController.h>
 #include <NxControllerManager.h>
+#include <NxScene.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -79,6 +80,7 @@ struct LevelWalk : ::testing::Test {
                   meshNode("mesh", "weapon", "0, 1, 3") + meshNode("mesh", "3Fan", "0, 5, 0") +
                   meshNode("mesh", "4Fan", "0, 1, -3") + meshNode("mesh", "1Door", "3, 1, 0") +
                   meshNode("mesh", "Door", "-3, 1, 0") + meshNode("mesh", "2Zone", "0, 0, 9") +
+                  meshNode("mesh", "../scripts/Fan", "0, 1, 12") +
                   meshNode("empty", "player_start", "5, 3, 5") +
                   soundNode("PulseA", "beat.wav", "Pulse") + soundNode("GlowA", "beat.wav", "Glow") +
                   soundNode("PlainB", "plain.wav", "Pulse") +
@@ -129,7 +131,9 @@ TEST_F(LevelWalk, PrintsTheExactLinesInWalkOrder) {
               "ObjID inserted: 6\n"
               "\t...executing OnCreate script\n"
               "door 6 sees 0\n"
-              "Adding Trigger: 2Zone...\n");
+              "Adding Trigger: 2Zone...\n"
+              "Adding Dynamic PhysX Node: ../scripts/Fan...\n"
+              "Level: node \"../scripts/Fan\" has a path in its name; it runs no script\n");
 }
 
 TEST_F(LevelWalk, NamesChooseTheKindOfActorAndNestedNodesTakeAbsolutePositions) {
@@ -147,7 +151,20 @@ TEST_F(LevelWalk, NamesChooseTheKindOfActorAndNestedNodesTakeAbsolutePositions) 
     EXPECT_EQ(object("weapon")->script, nullptr);
     EXPECT_EQ(object("Group"), nullptr);
     EXPECT_EQ(object("Figure"), nullptr);
-    EXPECT_EQ(GameWorld::instance().lastId, 7);
+    EXPECT_EQ(GameWorld::instance().lastId, 8);
+
+    // Nested under a moved parent, the crate keeps its place from frame to frame.
+    PhysicsSystem& physics = PhysicsSystem::instance();
+    scene::ISceneNode* root = GraphicsSystem::instance().sceneManager->getRootSceneNode();
+    for (int frame = 0; frame < 10; ++frame) {
+        physics.syncActorsFromNodes();
+        physics.scene->simulate(0.02f);
+        physics.scene->fetchResults(NX_RIGID_BODY_FINISHED, true);
+        physics.syncNodesFromActors();
+        root->OnAnimate(0);
+    }
+    EXPECT_NEAR(crate->node->getAbsolutePosition().X, 11.0f, 1e-3);
+    EXPECT_NEAR(crate->actor->getGlobalPosition().x, 11.0, 1e-3);
 }
 
 TEST_F(LevelWalk, StartEmittersAndObstacles) {
