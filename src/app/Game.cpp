@@ -11,6 +11,8 @@
 #include <NxControllerManager.h>
 #include <NxScene.h>
 
+#include <cstdio>
+
 using namespace vphysx;
 
 namespace {
@@ -42,7 +44,8 @@ void startUp() {
     createInputBackend(input.activeBackend);
     WaveManager::instance();
 
-    graphics.sceneManager->loadScene(LEVEL_FILE, nullptr);
+    if (!graphics.sceneManager->loadScene(LEVEL_FILE, nullptr))
+        std::printf("Level: cannot load %s; the game goes on in an empty world\n", LEVEL_FILE);
     PhysicsSystem::instance().loadLevel(graphics.sceneManager->getRootSceneNode());
 
     graphics.createShaderMaterials("shader.vsh", "shader2.fsh", true);

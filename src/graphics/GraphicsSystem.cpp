@@ -89,6 +89,16 @@ bool GraphicsSystem::createShaderMaterials(const char* vertexFile, const char* p
                     vertexFile, pixelFile);
         return true;
     }
+    // Irrlicht builds a set from a missing file without complaint, and it would draw the level
+    // lit: a set needs both of its files.
+    for (const char* file : {vertexFile, pixelFile}) {
+        if (!device->getFileSystem()->existFile(file)) {
+            std::printf("Graphics: shader file %s is missing; the level keeps its plain "
+                        "materials\n", file);
+            brokenSet = true;
+            return true;
+        }
+    }
     video::IGPUProgrammingServices* gpu = driver->getGPUProgrammingServices();
     Graphics::ShaderCallback* callback = new Graphics::ShaderCallback();
     s32 ids[BUILTIN_MATERIALS];

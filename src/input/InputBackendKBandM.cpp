@@ -28,16 +28,24 @@ void InputBackendKBandM::shutdown() {
 
 void InputBackendKBandM::beginFrame() {
     settleStates();
-    if (cursor && inputHolder().centreMouse) cursor->setPosition(0.5f, 0.5f);
+    if (cursor && inputHolder().centreMouse) {
+        core::dimension2du size = GraphicsSystem::instance().driver->getScreenSize();
+        cursor->setPosition(s32(size.Width / 2), s32(size.Height / 2));
+    }
 }
 
 void InputBackendKBandM::endFrame() { ignoreEvents = true; }
 
 float InputBackendKBandM::getAxis(int axis) {
     if (!cursor) return axis == AXIS_MOUSE_X || axis == AXIS_MOUSE_Y ? 0.5f : 0.0f;
-    core::position2df p = cursor->getRelativePosition();
-    if (axis == AXIS_MOUSE_X) return p.X;
-    if (axis == AXIS_MOUSE_Y) return p.Y;
+    // In whole pixels from the centre the cursor is put back to, so that a resting cursor
+    // reads exactly 0.5 in a window of odd width or height too.
+    core::dimension2du size = GraphicsSystem::instance().driver->getScreenSize();
+    core::position2di p = cursor->getPosition();
+    if (axis == AXIS_MOUSE_X && size.Width)
+        return 0.5f + f32(p.X - s32(size.Width / 2)) / size.Width;
+    if (axis == AXIS_MOUSE_Y && size.Height)
+        return 0.5f + f32(p.Y - s32(size.Height / 2)) / size.Height;
     return 0.0f;
 }
 

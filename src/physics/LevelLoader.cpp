@@ -103,7 +103,11 @@ bool PhysicsSystem::loadLevel(scene::ISceneNode* node) {
 
     if (object) {
         object->actor = actor;
-        attachScript(*object, scriptPath(name).c_str());
+        // A name is level data: it may name a script, never a path out of the scripts folder.
+        if (std::strpbrk(name, "/\\") || std::strstr(name, ".."))
+            std::printf("Level: node \"%s\" has a path in its name; it runs no script\n", name);
+        else
+            attachScript(*object, scriptPath(name).c_str());
     }
 
     const core::list<scene::ISceneNode*> children = node->getChildren();

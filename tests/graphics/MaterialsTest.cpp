@@ -114,3 +114,13 @@ TEST_F(Materials, BrokenShaderKeepsPlainMaterialsAndNoLaterSet) {
     g->setMaterialVariant(&held, 2);  // no rim-lit set: stays on the built-in type
     EXPECT_EQ(type(mesh, 1), video::EMT_TRANSPARENT_ADD_COLOR);
 }
+
+TEST_F(Materials, AMissingShaderFileIsReportedAndNoSetIsMade) {
+    testing::internal::CaptureStdout();
+    g->createShaderMaterials("no_such_shader.vsh", "shader2.fsh", true);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("Graphics: shader file no_such_shader.vsh is missing"), std::string::npos)
+        << out;
+    EXPECT_FALSE(g->shadersCreated);
+    EXPECT_EQ(type(mesh), video::EMT_TRANSPARENT_ADD_COLOR);
+}
