@@ -37,15 +37,17 @@ bool usable(const MeshGeometry& geometry, s32 id) {
                     geometry.buffer, nodeName(id), geometry.vertexCount);
         break;
     case MeshProblem::NotFinite:
-        std::printf("Physics: a vertex of \"%s\" is not a finite number; the object gets no actor\n", nodeName(id));
+        std::printf("Physics: a vertex of \"%s\" is not a number within a million units; the object gets no actor\n",
+                    nodeName(id));
         break;
     }
     return false;
 }
 
 bool finitePosition(const core::vector3df& position, s32 id) {
-    if (std::isfinite(position.X) && std::isfinite(position.Y) && std::isfinite(position.Z)) return true;
-    std::printf("Physics: \"%s\" is not at a finite position; the object gets no actor\n", nodeName(id));
+    if (inWorld(position.X) && inWorld(position.Y) && inWorld(position.Z)) return true;
+    std::printf("Physics: \"%s\" is not within a million units of the origin; the object gets no actor\n",
+                nodeName(id));
     return false;
 }
 

@@ -45,7 +45,7 @@ MeshGeometry gatherMeshGeometry(scene::IMesh* mesh, const core::vector3df& scale
         const video::S3DVertex* vertices = static_cast<const video::S3DVertex*>(buffer.getVertices());
         for (u32 v = 0; v < buffer.getVertexCount(); ++v) {
             core::vector3df p = vertices[v].Pos * scale;
-            if (!std::isfinite(p.X) || !std::isfinite(p.Y) || !std::isfinite(p.Z)) {
+            if (!inWorld(p.X) || !inWorld(p.Y) || !inWorld(p.Z)) {
                 out.problem = MeshProblem::NotFinite;
                 return out;
             }

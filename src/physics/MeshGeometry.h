@@ -13,8 +13,12 @@ enum class MeshProblem {
     WrongVertexFormat,  // a buffer not of standard vertices
     TooManyVertices,    // more vertices than a buffer's 16-bit indices reach
     BadIndex,           // an index past its buffer's vertices
-    NotFinite,          // a scaled vertex that is not a finite number
+    NotFinite,          // a scaled vertex that is not a number within the world's reach
 };
+
+// Beyond a million units Bullet's bounding boxes overflow and it drops the object silently; NaN
+// and infinities fail this too.
+inline bool inWorld(float v) { return v >= -1e6f && v <= 1e6f; }
 
 struct MeshGeometry {
     std::vector<float> points;           // x, y, z per vertex
