@@ -92,8 +92,8 @@ void CIrrKlangSceneNode::validateEffectAttributes() {
         WaveCount = 1;
     if (!(MinRadius > 0.0f && MinRadius < MaxRadius))
         MinRadius = 0.5f * MaxRadius;
-    // A front that never grows never finishes: every beat pulse would live for ever.
-    if (!(WaveSpeed > 0.0f) || std::isinf(WaveSpeed))
+    // A speed of 0 is a steady wave; a front that runs backwards or at no number is not.
+    if (!(WaveSpeed >= 0.0f) || std::isinf(WaveSpeed))
         WaveSpeed = 15.0f;
 }
 

@@ -11,6 +11,18 @@
 
 using irr::core::vector3df;
 
+namespace {
+
+// Such a pulse would never reach its maximum, so it would never finish and never leave.
+bool neverFinishes(float maxRadius, float speed) {
+    return !(maxRadius > 0.0f && std::isfinite(maxRadius)) || !(speed > 0.0f && std::isfinite(speed));
+}
+
+// An emitter taken out of the scene (a play-once emitter deleting itself) beats no more.
+bool removed(const CIrrKlangSceneNode* node) { return !node->getParent(); }
+
+}  // namespace
+
 WaveManager& WaveManager::instance() {
     static WaveManager manager;
     return manager;
@@ -65,9 +77,7 @@ void WaveManager::addEmitter(CIrrKlangSceneNode* node) {
 void WaveManager::addPulse(const vector3df& position, float maxRadius, float trail,
                            float waveSpeed, float maxIntensity, float startRadius,
                            const vector3df& color) {
-    // Such a pulse would never reach its maximum, so it would never finish and never leave.
-    if (!(maxRadius > 0.0f && std::isfinite(maxRadius)) ||
-        !(waveSpeed > 0.0f && std::isfinite(waveSpeed))) {
+    if (neverFinishes(maxRadius, waveSpeed)) {
         std::printf("Waves: pulse with max radius %g and speed %g would never finish; "
                     "it is not shown\n", maxRadius, waveSpeed);
         return;
@@ -78,9 +88,6 @@ void WaveManager::addPulse(const vector3df& position, float maxRadius, float tra
 
 // A beat's pulse is scaled by the colour's red over its blue: warm beats reach further, faster,
 // with a shorter trail.
-// An emitter taken out of the scene (a play-once emitter deleting itself) beats no more.
-static bool removed(const CIrrKlangSceneNode* node) { return !node->getParent(); }
-
 void WaveManager::pulseOnBeats() {
     beatEmitters.erase(std::remove_if(beatEmitters.begin(), beatEmitters.end(), removed),
                        beatEmitters.end());
@@ -88,8 +95,15 @@ void WaveManager::pulseOnBeats() {
         if (!node->crossedThreshold()) continue;
         vector3df colour = node->currentColour();
         float scale = colour.X / colour.Z;
-        addPulse(node->getAbsolutePosition(), node->MaxRadius * scale, node->Trail / scale,
-                 node->WaveSpeed * scale, 1.0f, 0.0f, colour);
+        float maxRadius = node->MaxRadius * scale, speed = node->WaveSpeed * scale;
+        if (!neverFinishes(maxRadius, speed)) {
+            addPulse(node->getAbsolutePosition(), maxRadius, node->Trail / scale, speed, 1.0f,
+                     0.0f, colour);
+        } else if (stillBeats.insert(node).second) {
+            std::printf("Waves: emitter \"%s\" beats with pulses of radius %g and speed %g, which "
+                        "would never finish; its beats show nothing\n",
+                        node->getName(), maxRadius, speed);
+        }
     }
 }
 

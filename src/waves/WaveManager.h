@@ -11,6 +11,7 @@
 
 #include <list>
 #include <memory>
+#include <set>
 #include <vector>
 
 class CIrrKlangSceneNode;
@@ -59,4 +60,6 @@ private:
     // One reference on every emitter node the manager has seen: a play-once emitter that deletes
     // itself leaves the scene, but never while its waves still read it.
     std::vector<CIrrKlangSceneNode*> heldNodes;
+    // Emitters whose beats make pulses that could never finish: reported once, then left quiet.
+    std::set<const CIrrKlangSceneNode*> stillBeats;
 };

@@ -92,12 +92,12 @@ TEST_F(SoundNodeAttributesTest, RepairsWaveSettingsTheWavesCannotUse) {
     EXPECT_FLOAT_EQ(node->Trail, 7.5f);
     EXPECT_EQ(node->MinRadius, 25.0f);
 
-    // Values that would hang or flood the waves: NaN radius, a front that never grows, and a
-    // negative ring count.
+    // Values that would hang or flood the waves: NaN radius, a front that runs backwards, and a
+    // negative ring count. A speed of 0 is a steady wave and stays.
     io::IAttributes* in = attributesOf(node);
     in->setAttribute("EffectType", "Multi-Pulse");
     in->setAttribute("MaxRadius", std::numeric_limits<float>::quiet_NaN());
-    in->setAttribute("WaveSpeed", 0.0f);
+    in->setAttribute("WaveSpeed", -1.0f);
     in->addInt("WaveCount", -1);
     in->addFloat("WaveSpacing", -2.0f);
     node->deserializeAttributes(in);
@@ -105,6 +105,9 @@ TEST_F(SoundNodeAttributesTest, RepairsWaveSettingsTheWavesCannotUse) {
     EXPECT_EQ(node->WaveSpeed, 15.0f);
     EXPECT_EQ(node->WaveCount, 1u);
     EXPECT_EQ(node->WaveSpacing, 5.0f);
+    in->setAttribute("WaveSpeed", 0.0f);
+    node->deserializeAttributes(in);
+    EXPECT_EQ(node->WaveSpeed, 0.0f);
     in->drop();
 }
 

@@ -168,3 +168,23 @@ TEST(WaveManager, AnEmitterThatLeavesTheSceneTakesItsWavesWithIt) {
     EXPECT_EQ(waves.waves().front()->source, stays);
     EXPECT_FLOAT_EQ(waves.waveData()[0], 5.0f);
 }
+
+TEST(WaveManager, AStillEmittersBeatsAreReportedOnceAndShowNothing) {
+    WaveManager waves;
+    CIrrKlangSceneNode* node = addEmitterNode(vector3df(0, 0, 0), 20, 0);
+    node->setName("still");
+    node->analysisLevels = {0.9f, 0.9f, 0.1f};
+    node->analysisColours = std::vector<vector3df>(3, BLUE);
+    node->Threshold = 0.5f;
+    node->sound = new ScriptedSound(250);
+    waves.addEmitter(node);
+    testing::internal::CaptureStdout();
+    for (int beat = 0; beat < 3; ++beat) {
+        node->lastSlotIndex = 0;  // the same beat again, as a looping sound comes round
+        waves.update();
+    }
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out, "Waves: emitter \"still\" beats with pulses of radius 4 and speed 0, which would "
+                   "never finish; its beats show nothing\n");
+    EXPECT_TRUE(waves.waves().empty());
+}
