@@ -77,8 +77,9 @@ def decay(count, start, tau):
     return env
 
 
-def body(count, start, freq_from, freq_to, tau):
-    """A low thump: a sine gliding down from freq_from to freq_to, decaying with tau."""
+def tone(count, start, freq_at, attack, tau):
+    """A sine starting at `start` s whose pitch follows freq_at(t), rising over `attack` s and
+    decaying with tau."""
     out = []
     phase = 0.0
     for i in range(count):
@@ -86,10 +87,15 @@ def body(count, start, freq_from, freq_to, tau):
         if t < 0:
             out.append(0.0)
             continue
-        freq = freq_to + (freq_from - freq_to) * math.exp(-t / 0.03)
-        phase += 2.0 * math.pi * freq / RATE
-        out.append(math.sin(phase) * min(1.0, t / 0.003) * math.exp(-t / tau))
+        phase += 2.0 * math.pi * freq_at(t) / RATE
+        out.append(math.sin(phase) * min(1.0, t / attack) * math.exp(-t / tau))
     return out
+
+
+def body(count, start, freq_from, freq_to, tau):
+    """A low thump: a sine gliding down from freq_from to freq_to, decaying with tau."""
+    return tone(count, start, lambda t: freq_to + (freq_from - freq_to) * math.exp(-t / 0.03),
+                0.003, tau)
 
 
 def mix(*layers):
@@ -182,16 +188,9 @@ def drip(rng):
         f0 = rng.uniform(900.0, 1300.0)
         rise = rng.uniform(1.6, 2.1)
         tau = rng.uniform(0.016, 0.022)
-        plink = []
-        phase = 0.0
-        for i in range(count):
-            t = i / RATE - start
-            if t < 0:
-                plink.append(0.0)
-                continue
-            freq = f0 * (1.0 + (rise - 1.0) * (1.0 - math.exp(-t / 0.012)))
-            phase += 2.0 * math.pi * freq / RATE
-            plink.append(math.sin(phase) * min(1.0, t / 0.001) * math.exp(-t / tau))
+        plink = tone(count, start,
+                     lambda t: f0 * (1.0 + (rise - 1.0) * (1.0 - math.exp(-t / 0.012))),
+                     0.001, tau)
         splash = times(band(noise(rng, count), 2000.0, 7000.0), decay(count, start, 0.003))
         pipe = body(count, start, 340.0, 320.0, 0.05)
         drop = mix((1.0, plink), (0.25, splash), (0.2, pipe))
