@@ -84,6 +84,13 @@ void callObjectEvent(GameObject& object, const char* event) {
     }
 }
 
+void detachScript(GameObject& object) {
+    if (!object.script) return;
+    failedTicks.erase(object.script);
+    vlua::LuaState::Destroy(object.script);
+    object.script = nullptr;
+}
+
 int tickFailures(const GameObject& object) {
     auto found = failedTicks.find(object.script);
     return found == failedTicks.end() ? 0 : found->second;

@@ -15,5 +15,8 @@ void attachScript(GameObject& object, const char* path);
 // failures of the same object are counted. The script stays attached.
 void callObjectEvent(GameObject& object, const char* event);
 
+// Closes the object's script state, if it has one, and forgets what was counted about it.
+void detachScript(GameObject& object);
+
 // How often the object's "OnTick" has failed so far.
 int tickFailures(const GameObject& object);

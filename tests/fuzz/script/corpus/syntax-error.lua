@@ -1,0 +1,2 @@
+-- Does not even load.
+function OnCreate(
