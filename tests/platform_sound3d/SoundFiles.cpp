@@ -1,10 +1,16 @@
 #include "SoundFiles.h"
 
+#include <gtest/gtest.h>
 #include <sndfile.h>
 #include <stdlib.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <thread>
 
 namespace soundtest {
 
@@ -27,6 +33,31 @@ const std::string& scratchDir() {
 
 std::string scratchPath(const std::string& name) { return scratchDir() + "/" + name; }
 
+void useWaveFileBackend(const std::string& general) {
+    std::ofstream(scratchPath("alsoft.conf")) << "[general]\ndrivers=wave\n" << general
+                                              << "[wave]\nfile=" << scratchPath("heard.wav")
+                                              << "\n";
+    setenv("ALSOFT_CONF", scratchPath("alsoft.conf").c_str(), 1);
+}
+
+std::string playNoiseOnDefaultDevice(vsound::vec3df where) {
+    writeNoise(scratchPath("noise.wav"), 0.3);
+    testing::internal::CaptureStdout();
+    vsound::ISoundEngine* engine = vsound::createIrrKlangDevice();
+    std::string printed = testing::internal::GetCapturedStdout();
+    if (!engine)
+        return printed;
+    vsound::ISound* sound =
+        engine->play3D(scratchPath("noise.wav").c_str(), where, false, false, true);
+    auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (sound && !sound->isFinished() && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (sound)
+        sound->drop();
+    engine->drop();
+    return printed;
+}
+
 void writeTone(const std::string& path, double seconds, int channels) {
     SF_INFO info{};
     info.samplerate = kRate;
@@ -37,6 +68,23 @@ void writeTone(const std::string& path, double seconds, int channels) {
     std::vector<float> samples(size_t(frames * channels), 0.0f);
     for (int i = 0; i < frames; ++i)
         samples[size_t(i * channels)] = 0.5f * std::sin(2.0f * float(M_PI) * 440.0f * i / kRate);
+    sf_writef_float(file, samples.data(), frames);
+    sf_close(file);
+}
+
+void writeNoise(const std::string& path, double seconds) {
+    SF_INFO info{};
+    info.samplerate = kRate;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    int frames = int(seconds * kRate);
+    std::vector<float> samples(static_cast<size_t>(frames));
+    uint32_t state = 12345;
+    for (float& sample : samples) {
+        state = state * 1664525u + 1013904223u;
+        sample = 0.5f * (float(state >> 8) / float(1 << 24) * 2.0f - 1.0f);
+    }
     sf_writef_float(file, samples.data(), frames);
     sf_close(file);
 }
@@ -52,18 +100,47 @@ std::vector<float> readAll(const std::string& path) {
     return samples;
 }
 
-Levels renderLevels(vsound::ISoundEngine* engine, int ms) {
+Levels levelsOf(const std::vector<float>& stereo) {
+    size_t frames = stereo.size() / 2;
+    Levels levels;
+    for (size_t i = 0; i < frames; ++i) {
+        levels.left += double(stereo[2 * i]) * stereo[2 * i];
+        levels.right += double(stereo[2 * i + 1]) * stereo[2 * i + 1];
+    }
+    if (frames > 0) {
+        levels.left = std::sqrt(levels.left / double(frames));
+        levels.right = std::sqrt(levels.right / double(frames));
+    }
+    return levels;
+}
+
+std::vector<float> renderStereo(vsound::ISoundEngine* engine, int ms) {
     int frames = kRate * ms / 1000;
     std::vector<float> out(size_t(frames) * 2);
     vsound::renderLoopback(engine, out.data(), frames);
-    Levels levels;
-    for (int i = 0; i < frames; ++i) {
-        levels.left += double(out[size_t(2 * i)]) * out[size_t(2 * i)];
-        levels.right += double(out[size_t(2 * i + 1)]) * out[size_t(2 * i + 1)];
+    return out;
+}
+
+Levels renderLevels(vsound::ISoundEngine* engine, int ms) {
+    return levelsOf(renderStereo(engine, ms));
+}
+
+Ears compareEars(const std::vector<float>& stereo, int rate) {
+    const long frames = long(stereo.size() / 2);
+    const long maxLag = rate / 500;  // 2 ms, beyond any head
+    long bestLag = 0;
+    double best = -1.0;
+    for (long lag = -maxLag; lag <= maxLag; ++lag) {
+        double sum = 0.0;
+        for (long i = std::max(0L, -lag); i < std::min(frames, frames - lag); ++i)
+            sum += double(stereo[size_t(2 * (i + lag))]) * stereo[size_t(2 * i + 1)];
+        if (sum > best) {
+            best = sum;
+            bestLag = lag;
+        }
     }
-    levels.left = std::sqrt(levels.left / frames);
-    levels.right = std::sqrt(levels.right / frames);
-    return levels;
+    Levels levels = levelsOf(stereo);
+    return {1000.0 * double(bestLag) / rate, levels.right > 0 ? levels.left / levels.right : 0.0};
 }
 
 }  // namespace soundtest

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <fstream>
 #include <thread>
 
 #include "SoundFiles.h"
@@ -17,9 +16,7 @@ namespace {
 class WaveFileDeviceTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        std::ofstream(scratchPath("alsoft.conf"))
-            << "[general]\ndrivers=wave\n[wave]\nfile=" << scratchPath("heard.wav") << "\n";
-        setenv("ALSOFT_CONF", scratchPath("alsoft.conf").c_str(), 1);
+        useWaveFileBackend();
         writeTone(scratchPath("tone.wav"), 0.3);
     }
 };
@@ -41,6 +38,18 @@ TEST_F(WaveFileDeviceTest, PlaysOnTheDefaultDeviceAndFreesEndedSounds) {
     for (float sample : heard)
         peak = std::max(peak, std::fabs(sample));
     EXPECT_GT(peak, 0.2f);
+}
+
+TEST_F(WaveFileDeviceTest, TheDefaultDeviceIsBinaural) {
+    std::string printed = playNoiseOnDefaultDevice(vec3df(3, 0, 0));
+    EXPECT_EQ(printed.rfind("Sound: binaural 3-D sound through HRTF \"", 0), 0u) << printed;
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
+
+    Ears ears = compareEars(readAll(scratchPath("heard.wav")), kRate);
+    EXPECT_GE(ears.leftDelayMs, 0.2);
+    EXPECT_LE(ears.leftDelayMs, 0.9);
+    EXPECT_GT(ears.leftOverRight, 0.1);
+    EXPECT_LT(ears.leftOverRight, 0.8);
 }
 
 TEST_F(WaveFileDeviceTest, AnUnknownDeviceGivesNoEngine) {

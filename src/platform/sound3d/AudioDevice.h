@@ -8,9 +8,11 @@ namespace vsound {
 // every engine call first makes its own context current.
 class AudioDevice {
 public:
-    // Null when no such device can be opened.
+    // Null when no such device can be opened. Both ask for HRTF (the loopback only when
+    // binaural) and then print one line on what they got.
     static AudioDevice* openDefault(const char* deviceName);
-    static AudioDevice* openLoopback(int sampleRate);
+    // Stereo float; without binaural, panned by level alone so that tests can reason about it.
+    static AudioDevice* openLoopback(int sampleRate, bool binaural);
     ~AudioDevice();
 
     AudioDevice(const AudioDevice&) = delete;

@@ -13,8 +13,8 @@ ISoundEngine* createIrrKlangDevice(E_SOUND_OUTPUT_DRIVER, int, const char* devic
     return new CSoundEngine(std::unique_ptr<AudioDevice>(device));
 }
 
-ISoundEngine* createLoopbackDevice(int sampleRate) {
-    AudioDevice* device = AudioDevice::openLoopback(sampleRate);
+ISoundEngine* createLoopbackDevice(int sampleRate, bool binaural) {
+    AudioDevice* device = AudioDevice::openLoopback(sampleRate, binaural);
     if (!device)
         return nullptr;
     return new CSoundEngine(std::unique_ptr<AudioDevice>(device));
