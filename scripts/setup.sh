@@ -9,7 +9,7 @@ VELMORA_BUILD="$VELMORA_ROOT/build"
 velmora_packages=(
   build-essential cmake pkg-config
   libirrlicht-dev libgl-dev libx11-dev libpng-dev
-  libbullet-dev libopenal-dev libsndfile1-dev liblua5.1-0-dev libtinyxml-dev
+  libbullet-dev libopenal-dev libopenal-data libsndfile1-dev liblua5.1-0-dev libtinyxml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri x11-utils xdotool
 )
