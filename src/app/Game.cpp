@@ -3,6 +3,7 @@
 #include "graphics/GraphicsSystem.h"
 #include "input/InputBackend.h"
 #include "input/InputHolder.h"
+#include "level/LevelFile.h"
 #include "physics/PhysicsSystem.h"
 #include "sound/SoundSystem.h"
 #include "waves/WaveManager.h"
@@ -11,7 +12,6 @@
 #include <NxControllerManager.h>
 #include <NxScene.h>
 
-#include <cstdio>
 
 using namespace vphysx;
 
@@ -44,8 +44,7 @@ void startUp() {
     createInputBackend(input.activeBackend);
     WaveManager::instance();
 
-    if (!graphics.sceneManager->loadScene(LEVEL_FILE, nullptr))
-        std::printf("Level: cannot load %s; the game goes on in an empty world\n", LEVEL_FILE);
+    loadLevelFile(graphics.sceneManager, LEVEL_FILE);
     PhysicsSystem::instance().loadLevel(graphics.sceneManager->getRootSceneNode());
 
     graphics.createShaderMaterials("shader.vsh", "shader2.fsh", true);

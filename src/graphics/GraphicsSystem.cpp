@@ -2,11 +2,13 @@
 
 #include "graphics/DesktopSize.h"
 #include "graphics/ShaderCallback.h"
+#include "level/ContentFile.h"
 #include "physics/PhysicsSystem.h"
 #include "world/GameObject.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 using namespace irr;
 
@@ -15,6 +17,7 @@ namespace {
 video::E_DRIVER_TYPE chosenDriver = video::EDT_OPENGL;
 core::dimension2du chosenSize(0, 0);  // 0x0: the desktop resolution
 bool chosenFullscreen = true;
+const std::uintmax_t MAX_SHADER_BYTES = std::uintmax_t(1) << 20;
 
 }  // namespace
 
@@ -90,11 +93,13 @@ bool GraphicsSystem::createShaderMaterials(const char* vertexFile, const char* p
         return true;
     }
     // Irrlicht builds a set from a missing file without complaint, and it would draw the level
-    // lit: a set needs both of its files.
+    // lit: a set needs both of its files. A directory in a file's place would make Irrlicht
+    // allocate what its size query returns (LONG_MAX).
     for (const char* file : {vertexFile, pixelFile}) {
-        if (!device->getFileSystem()->existFile(file)) {
-            std::printf("Graphics: shader file %s is missing; the level keeps its plain "
-                        "materials\n", file);
+        std::string problem = contentFileProblem(file, MAX_SHADER_BYTES);
+        if (!problem.empty()) {
+            std::printf("Graphics: shader file %s %s; the level keeps its plain materials\n", file,
+                        problem.c_str());
             brokenSet = true;
             return true;
         }

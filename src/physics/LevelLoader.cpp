@@ -17,9 +17,11 @@
 #include <NxActor.h>
 #include <NxController.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 using namespace irr;
 using namespace vphysx;
@@ -59,9 +61,8 @@ void handToWaveManager(CIrrKlangSceneNode* emitter) {
     }
 }
 
-}  // namespace
-
-bool PhysicsSystem::loadLevel(scene::ISceneNode* node) {
+// One node's turn in the walk: what the node itself becomes.
+void loadNode(PhysicsSystem& physics, scene::ISceneNode* node) {
     const scene::ESCENE_NODE_TYPE type = node->getType();
     const char* name = node->getName();
     GameObject* object = nullptr;
@@ -74,15 +75,15 @@ bool PhysicsSystem::loadLevel(scene::ISceneNode* node) {
         if (name[0] == '1') {
             std::printf("Adding Static PhysX Node: %s...\n", name);
             object = registerMeshNode(node);
-            actor = createStaticMeshActor(mesh, position, scale, object->id);
+            actor = physics.createStaticMeshActor(mesh, position, scale, object->id);
         } else if (name[0] == '2') {
             std::printf("Adding Trigger: %s...\n", name);
             object = registerMeshNode(node);
-            if (mesh) actor = createTriggerMeshActor(mesh, position, scale, object->id);
+            if (mesh) actor = physics.createTriggerMeshActor(mesh, position, scale, object->id);
         } else {
             std::printf("Adding Dynamic PhysX Node: %s...\n", name);
             object = registerMeshNode(node);
-            actor = createDynamicConvexActor(mesh, position, scale, object->id, DYNAMIC_DENSITY);
+            actor = physics.createDynamicConvexActor(mesh, position, scale, object->id, DYNAMIC_DENSITY);
             if (name[0] == '3' && actor) actor->raiseBodyFlag(NX_BF_KINEMATIC);
         }
     }
@@ -95,7 +96,7 @@ bool PhysicsSystem::loadLevel(scene::ISceneNode* node) {
     }
 
     if (type == scene::ESNT_ANIMATED_MESH) {
-        NxController* obstacle = createCapsuleController(OBSTACLE_HEIGHT, OBSTACLE_RADIUS, -1);
+        NxController* obstacle = physics.createCapsuleController(OBSTACLE_HEIGHT, OBSTACLE_RADIUS, -1);
         if (obstacle)
             obstacle->setPosition(
                 widened(node->getAbsolutePosition() - core::vector3df(0, OBSTACLE_DROP, 0)));
@@ -109,8 +110,22 @@ bool PhysicsSystem::loadLevel(scene::ISceneNode* node) {
         else
             attachScript(*object, scriptPath(name).c_str());
     }
+}
 
-    const core::list<scene::ISceneNode*> children = node->getChildren();
-    for (scene::ISceneNode* child : children) loadLevel(child);
+}  // namespace
+
+// Pre-order without recursion: a level may nest nodes deeper than the stack would allow. A node's
+// children are taken right after its own turn, its OnCreate included.
+bool PhysicsSystem::loadLevel(scene::ISceneNode* node) {
+    std::vector<scene::ISceneNode*> pending{node};
+    while (!pending.empty()) {
+        scene::ISceneNode* next = pending.back();
+        pending.pop_back();
+        loadNode(*this, next);
+        const core::list<scene::ISceneNode*>& children = next->getChildren();
+        std::size_t first = pending.size();
+        for (scene::ISceneNode* child : children) pending.push_back(child);
+        std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(first), pending.end());
+    }
     return true;
 }

@@ -89,6 +89,9 @@ NxActor* PhysicsSystem::createTriangleMeshActor(scene::IMesh* mesh, const core::
     NxTriangleMesh* triangleMesh = cooked.data ? sdk->createTriangleMesh(MemoryReadBuffer(cooked.data)) : nullptr;
     if (!triangleMesh) {
         if (!trigger) std::printf("PhysX Error: Failed to cook mesh!\n");
+        std::printf("Physics: the mesh of %s \"%s\" %s; the object gets no actor\n",
+                    trigger ? "trigger" : "static object", nodeName(id),
+                    meshDesc.numTriangles ? "could not be cooked into a triangle mesh" : "has no triangles");
         return nullptr;
     }
 
@@ -122,7 +125,11 @@ NxActor* PhysicsSystem::createDynamicConvexActor(scene::IMesh* mesh, const core:
         return nullptr;
     }
     NxConvexMesh* convexMesh = sdk->createConvexMesh(MemoryReadBuffer(cooked.data));
-    if (!convexMesh) return nullptr;
+    if (!convexMesh) {
+        std::printf("Physics: the cooked hull of \"%s\" could not be read back; the object gets no actor\n",
+                    nodeName(id));
+        return nullptr;
+    }
 
     NxConvexShapeDesc shape;
     shape.meshData = convexMesh;

@@ -1,8 +1,12 @@
 #include "sound/SoundAnalysisReader.h"
 
+#include "level/ContentFile.h"
+#include "level/XmlScanner.h"
+
 #include <tinyxml.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 using namespace irr;
@@ -10,6 +14,14 @@ using namespace irr;
 namespace {
 
 const int kSlotValues = 5;  // c1, c2, c3, c4, level
+const std::uintmax_t kMaxFileBytes = std::uintmax_t(16) << 20;  // an hour of slots is 4 MiB
+// The analyser writes slots two deep; TinyXML's parser recurses once per level.
+const std::size_t kMaxDepth = 32;
+
+void report(const char* fileName, const std::string& problem) {
+    std::printf("Sound: analysis file %s %s; the emitter shows its own wave instead\n", fileName,
+                problem.c_str());
+}
 
 // Every colour channel stays in [0.4, 1]: the wave manager scales beat pulses by red / blue, and
 // a zero, negative or undefined ratio would give pulses that never end.
@@ -42,15 +54,26 @@ bool readSlot(const TiXmlElement* slot, std::vector<f32>& levels,
     return true;
 }
 
+// Counts the slots it had to skip. The depth is bounded by the check before parsing.
 void visit(const TiXmlNode* node, std::vector<f32>& levels,
-           std::vector<core::vector3df>& colours) {
+           std::vector<core::vector3df>& colours, std::size_t& skipped) {
     const TiXmlElement* element = node->ToElement();
     if (element && std::strcmp(element->Value(), "slot") == 0) {
-        readSlot(element, levels, colours);
+        if (!readSlot(element, levels, colours)) ++skipped;
         return;
     }
     for (const TiXmlNode* child = node->FirstChild(); child; child = child->NextSibling())
-        visit(child, levels, colours);
+        visit(child, levels, colours, skipped);
+}
+
+// Empty when TinyXML may parse the text; a missing or broken closing tag, stray bytes or deep
+// nesting are found here without recursion.
+std::string structureProblem(const std::string& text) {
+    XmlScanner xml(text, kMaxDepth);
+    XmlScanner::Event event;
+    while ((event = xml.next()) != XmlScanner::Done)
+        if (event == XmlScanner::Error) return xml.error();
+    return std::string();
 }
 
 }  // namespace
@@ -63,7 +86,21 @@ core::stringc analysisFileName(const core::stringc& soundFileName) {
 
 void readSoundAnalysis(const char* fileName, std::vector<f32>& levels,
                        std::vector<core::vector3df>& colours) {
+    ContentFile file = readContentFile(fileName, kMaxFileBytes);
+    if (file.missing) return;  // an emitter without analysis is ordinary
+    std::string problem = file.problem.empty() ? structureProblem(file.text) : file.problem;
+    if (!problem.empty()) return report(fileName, problem + " and is not used");
+
     TiXmlDocument document(fileName);
-    document.LoadFile(TIXML_DEFAULT_ENCODING);
-    visit(&document, levels, colours);
+    document.Parse(file.text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
+    if (document.Error())
+        return report(fileName, std::string("is not XML (") + document.ErrorDesc() + ", line " +
+                                    std::to_string(document.ErrorRow()) + ") and is not used");
+    std::size_t skipped = 0, before = levels.size();
+    visit(&document, levels, colours, skipped);
+    if (levels.size() == before)
+        report(fileName, "has no slot with five values");
+    else if (skipped)
+        std::printf("Sound: analysis file %s has %zu slots without five values; they are skipped\n",
+                    fileName, skipped);
 }

@@ -4,13 +4,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 namespace vsound {
 
 namespace {
 constexpr sf_count_t kChunkFrames = 4096;
-// Keeps a buffer's byte size within what the audio library can address.
-constexpr std::size_t kMaxSamples = std::size_t(1) << 28;
+// What one sound may decode to: 32 Mi samples (64 MiB, about 12 minutes at 44.1 kHz).
+constexpr std::size_t kMaxSamples = std::size_t(1) << 25;
+// A header's frame count is a claim, not a size: room is made for at most this much up front.
+constexpr std::size_t kReserveSamples = std::size_t(1) << 20;
+constexpr int kMaxSampleRate = 768000;
 
 std::int16_t toPcm16(float value) {
     float scaled = std::round(std::clamp(value, -1.0f, 1.0f) * 32767.0f);
@@ -20,26 +24,31 @@ std::int16_t toPcm16(float value) {
 
 DecodedSound decodeMono(const char* fileName) {
     DecodedSound result;
+    std::error_code error;
+    if (std::filesystem::exists(fileName, error) && !std::filesystem::is_regular_file(fileName, error)) {
+        result.error = "not a regular file";
+        return result;
+    }
     SF_INFO info{};
     SNDFILE* file = sf_open(fileName, SFM_READ, &info);
     if (!file) {
         result.error = sf_strerror(nullptr);
         return result;
     }
-    if (info.channels < 1 || info.samplerate < 1) {
+    if (info.channels < 1 || info.samplerate < 1 || info.samplerate > kMaxSampleRate) {
         sf_close(file);
-        result.error = "no audio channels";
+        result.error = info.channels < 1 ? "no audio channels" : "a sample rate no device plays";
         return result;
     }
     result.sampleRate = info.samplerate;
-    result.samples.reserve(std::size_t(std::max<sf_count_t>(info.frames, 0)));
+    result.samples.reserve(std::min(std::size_t(std::max<sf_count_t>(info.frames, 0)), kReserveSamples));
     std::vector<float> chunk(std::size_t(kChunkFrames * info.channels));
     sf_count_t read;
     while ((read = sf_readf_float(file, chunk.data(), kChunkFrames)) > 0) {
         if (result.samples.size() + std::size_t(read) > kMaxSamples) {
             sf_close(file);
             result.samples.clear();
-            result.error = "too long to hold in memory";
+            result.error = "longer than the 64 MiB one sound may decode to";
             return result;
         }
         for (sf_count_t frame = 0; frame < read; ++frame) {

@@ -1,0 +1,68 @@
+// Analysis files are level content: a broken one says so in one line and gives no beats, so the
+// emitter shows its own wave.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "SoundFiles.h"
+#include "sound/SoundAnalysisReader.h"
+
+using namespace irr;
+
+namespace {
+
+std::string read(const std::string& path, size_t& slots) {
+    std::vector<f32> levels;
+    std::vector<core::vector3df> colours;
+    testing::internal::CaptureStdout();
+    readSoundAnalysis(path.c_str(), levels, colours);
+    slots = levels.size();
+    EXPECT_EQ(levels.size(), colours.size());
+    return testing::internal::GetCapturedStdout();
+}
+
+const char* const SLOT = "<slot><a v='1'/><b v='0'/><c v='0'/><d v='0'/><l v='0.9'/></slot>";
+
+}  // namespace
+
+TEST(BrokenAnalysisTest, EachBrokenFileGivesOneLineAndNoSlots) {
+    std::string deep;
+    for (int i = 0; i < 100000; ++i) deep += "<a>";
+    const std::pair<const char*, std::string> files[] = {
+        {"cut.xml", std::string("<analysis>") + SLOT + "<slot><a v='1"},
+        {"unclosed.xml", std::string("<analysis>") + SLOT},
+        {"deep.xml", deep + SLOT},
+        {"empty.xml", ""},
+        {"noslots.xml", "<analysis><step/></analysis>"},
+    };
+    const char* expected[] = {
+        "is cut off inside an attribute value (line 1) and is not used",
+        "ends before <analysis> is closed (line 1) and is not used",
+        "is nested deeper than 32 elements (line 1) and is not used",
+        "is not XML (Error document empty., line 0) and is not used",
+        "has no slot with five values",
+    };
+    for (size_t i = 0; i < std::size(files); ++i) {
+        std::string path = soundtest::scratchPath(files[i].first);
+        std::ofstream(path) << files[i].second;
+        size_t slots = 99;
+        EXPECT_EQ(read(path, slots), "Sound: analysis file " + path + " " + expected[i] +
+                                         "; the emitter shows its own wave instead\n");
+        EXPECT_EQ(slots, 0u) << path;
+    }
+
+    std::string folder = soundtest::scratchPath("folder.xml");
+    std::filesystem::create_directories(folder);
+    size_t slots = 99;
+    EXPECT_EQ(read(folder, slots), "Sound: analysis file " + folder +
+                                       " is not a regular file and is not used; the emitter shows its own "
+                                       "wave instead\n");
+    EXPECT_EQ(read(soundtest::scratchPath("absent.xml"), slots), "");  // no analysis is ordinary
+
+    std::string partly = soundtest::scratchPath("partly.xml");
+    std::ofstream(partly) << "<a>" << SLOT << "<slot><x v='1'/></slot>" << SLOT << "</a>";
+    EXPECT_EQ(read(partly, slots),
+              "Sound: analysis file " + partly + " has 1 slots without five values; they are skipped\n");
+    EXPECT_EQ(slots, 2u);
+}
