@@ -70,10 +70,14 @@ int main(int argc, char** argv) {
         snippets = {
             "table.insert({}, 2^31-1, 'x')",
             "local t = {} for i = 1, 2^20 do t[i] = i end table.foreachi(t, type)",
-            "local s = string.rep(string.rep(' ', 2^20), 16) for i = 1, 1e6 do tonumber(s) end",
-            "local s = string.rep(string.rep('x', 2^20), 16) for i = 1, 1e6 do s:byte(-1) s:upper() end",
-            "local s = string.rep(string.rep('%', 2^20), 16) for i = 1, 1e6 do s:format() end",
-            "for i = 1, 1e9 do unpack({}, 1, 7999) end",
+            "local s = string.rep(string.rep(' ', 2^20), 8) for i = 1, 1e6 do tonumber(s) end",
+            "local s = string.rep(string.rep('x', 2^20), 8) for i = 1, 1e6 do s:byte(-1) s:upper() end",
+            "local s = string.rep(string.rep('%', 2^20), 8) for i = 1, 1e6 do s:format() end",
+            "local t = {} for i = 1, 7000 do t[i] = i end for i = 1, 1e9 do unpack(t) end",
+            "local s = string.rep(string.rep('x', 2^20), 8) local r = s .. '' while true do local _ = s < r end",
+            "local t = {} for i = 1, 2^19 do t[i .. ''] = i end for k in pairs(t) do t[k] = nil end "
+            "while true do next(t) end",
+            "local t = {} for i = 1, 2^20 do t[i] = i % 2 end table.sort(t, rawequal)",
         };
         measureHoarders();
     }

@@ -3,6 +3,7 @@
 #include "luaplus/LuaException.h"
 #include "luaplus/LuaObject.h"
 #include "luaplus/LuaState.h"
+#include "scripting/PrintBudget.h"
 #include "scripting/ScriptFunctions.h"
 #include "scripting/ScriptHost.h"
 #include "scripting/ScriptReport.h"
@@ -16,7 +17,34 @@
 
 namespace {
 
-std::map<const vlua::LuaState*, int> failedTicks;
+// An OnTick stopped by its budget this many frames running is not called any more.
+const int kStoppedTicksBeforeRest = 3;
+
+struct TickRecord {
+    int failures = 0;
+    int budgetStopsInRow = 0;
+    bool resting = false;  // no longer ticked
+};
+
+std::map<const vlua::LuaState*, TickRecord> tickRecords;
+
+// Counts how the object's OnTick ended; true when the failure is to be reported.
+bool countTick(const GameObject& object, bool failed) {
+    TickRecord& record = tickRecords[object.script];
+    if (!failed) {
+        record.budgetStopsInRow = 0;
+        return false;
+    }
+    record.budgetStopsInRow = object.script->StoppedByBudget() ? record.budgetStopsInRow + 1 : 0;
+    if (record.budgetStopsInRow >= kStoppedTicksBeforeRest) {
+        record.resting = true;
+        reportScriptProblem(object,
+                            "OnTick was stopped by its budget " + std::to_string(kStoppedTicksBeforeRest) +
+                                " frames running",
+                            "it is no longer called; OnUse still is");
+    }
+    return ++record.failures == 1;
+}
 
 // Runs the file in a new state; the state, or none after reporting why.
 vlua::LuaState* loadScript(const GameObject& object, const char* path) {
@@ -73,10 +101,16 @@ void attachScript(GameObject& object, const char* path) {
 
 void callObjectEvent(GameObject& object, const char* event) {
     if (!object.script) return;
+    const bool tick = std::strcmp(event, "OnTick") == 0;
+    if (tick) {
+        if (tickRecords[object.script].resting) return;
+        startPrintFrame(object.script);
+    }
     try {
         callScriptFunction(object.script, event);
+        if (tick) countTick(object, false);
     } catch (const vlua::LuaException& failure) {
-        if (std::strcmp(event, "OnTick") == 0 && ++failedTicks[object.script] > 1) return;
+        if (tick && !countTick(object, true)) return;
         bool missing = std::strcmp(failure.what(), "m_functionObj.IsFunction()") == 0;
         std::string what = missing ? std::string("has no function ") + event
                                    : std::string(event) + " failed: " + failure.GetLuaMessage();
@@ -86,12 +120,13 @@ void callObjectEvent(GameObject& object, const char* event) {
 
 void detachScript(GameObject& object) {
     if (!object.script) return;
-    failedTicks.erase(object.script);
+    tickRecords.erase(object.script);
+    forgetPrintBudget(object.script);
     vlua::LuaState::Destroy(object.script);
     object.script = nullptr;
 }
 
 int tickFailures(const GameObject& object) {
-    auto found = failedTicks.find(object.script);
-    return found == failedTicks.end() ? 0 : found->second;
+    auto found = tickRecords.find(object.script);
+    return found == tickRecords.end() ? 0 : found->second.failures;
 }

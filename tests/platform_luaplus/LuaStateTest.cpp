@@ -2,6 +2,7 @@
 #include "LuaFixture.h"
 
 #include <string>
+#include <vector>
 
 using namespace vlua;
 
@@ -50,6 +51,30 @@ TEST_F(LuaStateTest, PCallResultsGiveTextOnlyFromNumbersAndStrings) {
     state->GetGlobal("g").Push();
     ASSERT_EQ(state->PCall(0, 1, 0), StatusRuntimeError);
     EXPECT_EQ(state->ToString(-1), nullptr);
+}
+
+TEST_F(LuaStateTest, AllStatesTogetherHaveAMemoryCap) {
+    // 20 MiB each: the per-state cap of 32 MiB lets every one keep it, the cap of all together
+    // stops the seventh at the latest.
+    std::string hoard = write("hoard.lua", "local s = string.rep('x', 2^20 - 1)\n"
+                                            "keep = {} for i = 1, 20 do keep[i] = s .. i end");
+    std::vector<LuaState*> hoarders;
+    int status = StatusOk;
+    while (status == StatusOk && hoarders.size() < 10) {
+        hoarders.push_back(LuaState::Create());
+        status = hoarders.back()->DoFile(hoard.c_str());
+    }
+    EXPECT_EQ(status, StatusMemoryError);
+    EXPECT_GE(hoarders.size(), 5u);
+    EXPECT_LE(hoarders.size(), 7u);
+    const char* text = hoarders.back()->ToString(-1);
+    EXPECT_NE(std::string(text ? text : "").find("all scripts together are over their memory cap of 128 MiB"),
+              std::string::npos);
+
+    // What a closed state held is free for the others again.
+    LuaState::Destroy(hoarders.front());
+    EXPECT_EQ(hoarders.back()->DoFile(hoard.c_str()), StatusOk);
+    for (size_t i = 1; i < hoarders.size(); ++i) LuaState::Destroy(hoarders[i]);
 }
 
 }  // namespace

@@ -38,7 +38,10 @@ TEST_F(SandboxTest, EndlessLoopsAreStoppedAndTheStateGoesOn) {
         // A pcall inside the script must not swallow the stop.
         "while true do pcall(function() while true do end end) end",
         // Library calls whose work the instruction count does not see.
-        "string.rep('', 1e15)",
+        "string.rep('', 2^31 - 1)",
+        "table.insert({}, -2^31 + 1, 'x')",
+        "table.concat({}, '', 1, 2^31 - 1)",
+        "local s = string.rep(' ', 2^20) .. string.rep(' ', 2^20) while true do tonumber(s) end",
         "local t = {} for i = 1, 1000 do t[i] = i end while true do table.insert(t, 1, 0) "
         "table.remove(t, 1) end",
         "local s = string.rep('x', 1e6) while true do local t = s .. 'y' end",
@@ -78,6 +81,65 @@ TEST_F(SandboxTest, TheBudgetIsPerCall) {
     ASSERT_EQ(run("function spin() while true do end end"), StatusOk);
     EXPECT_EQ(call("spin"), StatusRuntimeError);
     EXPECT_EQ(call("work"), StatusOk) << message();
+}
+
+TEST_F(SandboxTest, UnpackGivesWhatACallCanHoldAndRefusesTheRest) {
+    ASSERT_EQ(run("a, b, c = unpack({4, 5, 6})\nd, e = unpack({4, 5, 6}, 3)\n"
+                  "f = select('#', unpack({}, 1, 0))\ng, h = unpack({7}, 0, 1)\n"
+                  "i = select('#', unpack({}, 1, 7000))"),
+              StatusOk)
+        << message();
+    EXPECT_EQ(state->GetGlobal("a").GetInteger() * 100 + state->GetGlobal("c").GetInteger(), 406);
+    EXPECT_EQ(state->GetGlobal("d").GetInteger(), 6);
+    EXPECT_FALSE(state->GetGlobal("e").IsFunction());
+    EXPECT_EQ(state->GetGlobal("f").GetInteger(), 0);
+    EXPECT_EQ(state->GetGlobal("h").GetInteger(), 7);
+    EXPECT_EQ(state->GetGlobal("i").GetInteger(), 7000);
+
+    // Lua's own unpack writes past the stack on the first of these.
+    for (const char* range : {"{}, 0, 2^31 - 1", "{}, -2^31, 2^31 - 1", "{}, 1, 1e300", "{}, 0/0, 1",
+                              "{}, 2^40, 2^40 + 1", "{}, 1, 9000"}) {
+        EXPECT_EQ(run(std::string("unpack(") + range + ")"), StatusRuntimeError) << range;
+        EXPECT_NE(message().find("refused"), std::string::npos) << range << ": " << message();
+    }
+    EXPECT_EQ(run("after = 1"), StatusOk);
+}
+
+TEST_F(SandboxTest, PositionsOutsideTheIntegersAreRefusedNotConverted) {
+    for (const char* call : {"table.insert({}, 2^40, 1)", "table.insert({}, 0/0, 1)", "table.remove({1}, -2^53)",
+                             "table.concat({'a'}, '', 1, math.huge)", "string.rep('a', 0/0)"}) {
+        EXPECT_EQ(run(call), StatusRuntimeError) << call;
+        EXPECT_NE(message().find("out of range"), std::string::npos) << call << ": " << message();
+    }
+    ASSERT_EQ(run("t = {} table.insert(t, 2^31 - 1, 'far') table.insert(t, 'near')\n"
+                  "ok = t[2^31 - 1] == 'far' and t[1] == 'near' and table.concat({'a', 'b'}, '', 2) == 'b'"),
+              StatusOk)
+        << message();
+    run("ok = ok and 1 or 0");
+    EXPECT_EQ(state->GetGlobal("ok").GetInteger(), 1);
+}
+
+TEST_F(SandboxTest, FunctionsTheLibraryCallsBackAreChargedPerCall) {
+    // Each pass of foreach over a million elements costs four million instructions of the ten
+    // million budget: the third pass is stopped. Uncharged, only the clock would stop the loop,
+    // hundreds of passes later.
+    EXPECT_EQ(run("t = {} for i = 1, 1e6 do t[i] = i end passes = 0\n"
+                  "while true do table.foreach(t, math.randomseed) passes = passes + 1 end"),
+              StatusRuntimeError);
+    EXPECT_NE(message().find("over its budget"), std::string::npos) << message();
+    EXPECT_LE(state->GetGlobal("passes").GetInteger(), 2);
+    EXPECT_EQ(run("passes = 0 while true do table.foreachi(t, math.randomseed) passes = passes + 1 end"),
+              StatusRuntimeError);
+    EXPECT_LE(state->GetGlobal("passes").GetInteger(), 2);
+
+    // Sorting still sorts, with the default order and a comparator, and still reports bad orders.
+    ASSERT_EQ(run("a = {3, 1, 2} table.sort(a) b = {3, 1, 2} table.sort(b, function(x, y) return x > y end)\n"
+                  "ok = a[1] * 100 + a[3] * 10 + b[1]"),
+              StatusOk)
+        << message();
+    EXPECT_EQ(state->GetGlobal("ok").GetInteger(), 133);
+    EXPECT_EQ(run("table.sort({1, 'x', 2})"), StatusRuntimeError);
+    EXPECT_NE(message().find("attempt to compare"), std::string::npos) << message();
 }
 
 TEST_F(SandboxTest, MemoryBombsAreStoppedAndTheGameCanStillWrite) {

@@ -87,4 +87,25 @@ TEST_F(ObjectScriptTest, FailingAndEndlessEventsAreReportedInOneLineAndTheScript
     EXPECT_EQ(tickFailures(*fan), 3);
 }
 
+TEST_F(ObjectScriptTest, AnOnTickStoppedThreeFramesRunningRestsWhileOnUseStillRuns) {
+    GameObject* pump = addObject("Pump");
+    attach(pump, "ticks = 0\nfunction OnTick() ticks = ticks + 1 while true do end end\n"
+                 "function OnUse() PrintInt(ticks) end");
+    EXPECT_NE(event(pump, "OnTick").find("\"Pump\": OnTick failed: "), std::string::npos);
+    EXPECT_EQ(event(pump, "OnTick"), "");
+    EXPECT_EQ(event(pump, "OnTick"), "Scripting: object " + std::to_string(pump->id) +
+                                         " \"Pump\": OnTick was stopped by its budget 3 frames running; "
+                                         "it is no longer called; OnUse still is\n");
+    EXPECT_EQ(event(pump, "OnTick"), "");
+    EXPECT_EQ(event(pump, "OnUse"), "3");
+    EXPECT_EQ(tickFailures(*pump), 3);
+
+    // Detached and given a new script, the object is ticked again.
+    detachScript(*pump);
+    EXPECT_EQ(pump->script, nullptr);
+    attach(pump, "function OnTick() PrintString('tick') end");
+    EXPECT_EQ(event(pump, "OnTick"), "tick");
+    EXPECT_EQ(tickFailures(*pump), 0);
+}
+
 }  // namespace

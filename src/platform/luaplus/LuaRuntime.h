@@ -20,10 +20,12 @@ struct LuaRuntime {
     std::size_t bytesInUse = 0;
     bool capActive = false;   // only while script code runs
     bool capHit = false;      // an allocation was refused in the current run
+    bool totalCapHit = false; // ... because all states together were over theirs
 
     // Budget of the run in progress.
     long instructionsLeft = 0;
     double cpuDeadline = 0;   // thread CPU time in seconds
+    long chargedSinceClock = 0;  // instructions charged by library calls since the last clock read
     bool budgetSpent = false;
 };
 

@@ -35,9 +35,14 @@ void pushText(LuaRuntime& runtime, const std::string& text) {
 // Lua's own "not enough memory" would suggest the machine ran out; say what happened.
 void explainMemoryStop(LuaRuntime& runtime, int status) {
     if (status != LUA_ERRMEM || !runtime.capHit) return;
-    protect(runtime, 0, 1, [](lua_State* L) {
-        lua_pushfstring(L, "script stopped: over its memory cap of %d MiB",
-                        static_cast<int>(LuaState::kMemoryCap >> 20));
+    const bool all = runtime.totalCapHit;
+    protect(runtime, 0, 1, [all](lua_State* L) {
+        if (all)
+            lua_pushfstring(L, "script stopped: all scripts together are over their memory cap of %d MiB",
+                            static_cast<int>(LuaState::kAllStatesMemoryCap >> 20));
+        else
+            lua_pushfstring(L, "script stopped: over its memory cap of %d MiB",
+                            static_cast<int>(LuaState::kMemoryCap >> 20));
         return 1;
     });
     lua_replace(runtime.L, -2);
@@ -122,6 +127,8 @@ const char* LuaState::ToString(int index) {
     }
     return lua_type(L, index) == LUA_TSTRING ? lua_tostring(L, index) : nullptr;
 }
+
+bool LuaState::StoppedByBudget() const { return runtime->budgetSpent; }
 
 double LuaState::ToNumber(int index) { return lua_tonumber(runtime->L, index); }
 

@@ -41,6 +41,7 @@ ScriptRun::ScriptRun(LuaRuntime& runtime) : runtime(runtime) {
     runtime.instructionsLeft = LuaState::kInstructionBudget;
     runtime.cpuDeadline = threadCpuSeconds() + LuaState::kCpuBudget;
     runtime.budgetSpent = false;
+    runtime.chargedSinceClock = 0;
     runtime.capActive = true;
     runtime.capHit = false;
     lua_sethook(runtime.L, budgetHook, LUA_MASKCOUNT, kHookPeriod);
@@ -52,7 +53,12 @@ void chargeWork(lua_State* L, double instructions) {
     LuaRuntime& runtime = runtimeOf(L);
     if (!runtime.budgetSpent && instructions < static_cast<double>(runtime.instructionsLeft)) {
         runtime.instructionsLeft -= static_cast<long>(instructions);
-        return;
+        // Charged work between two instructions, as a callback loop inside the library, looks
+        // at the clock as often as the hook does.
+        runtime.chargedSinceClock += static_cast<long>(instructions);
+        if (runtime.chargedSinceClock < kHookPeriod) return;
+        runtime.chargedSinceClock = 0;
+        if (threadCpuSeconds() < runtime.cpuDeadline) return;
     }
     raiseStop(L);
 }

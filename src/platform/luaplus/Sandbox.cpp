@@ -1,56 +1,13 @@
 #include "Sandbox.h"
 
-#include "RunBudget.h"
+#include "LibraryCharges.h"
+#include "Unpack.h"
 
-#include <cmath>
 #include <initializer_list>
 
 namespace vlua {
 
 namespace {
-
-// Work a library call will do, in instructions, judged from its arguments.
-using WorkOf = double (*)(lua_State* L);
-
-double tableLength(lua_State* L) {
-    return lua_type(L, 1) == LUA_TTABLE ? static_cast<double>(lua_objlen(L, 1)) : 0.0;
-}
-
-// string.rep loops once per copy even when the text is empty, which no allocation would notice.
-double repWork(lua_State* L) { return std::fmax(0.0, lua_tonumber(L, 2)); }
-
-// table.insert and remove move up to every element.
-double shiftWork(lua_State* L) { return tableLength(L); }
-
-double sortWork(lua_State* L) {
-    double n = tableLength(L);
-    return n * std::log2(n + 1.0);
-}
-
-double concatWork(lua_State* L) {
-    double first = lua_isnoneornil(L, 3) ? 1.0 : lua_tonumber(L, 3);
-    double last = lua_isnoneornil(L, 4) ? tableLength(L) : lua_tonumber(L, 4);
-    return std::fmax(0.0, last - first + 1.0);
-}
-
-// Upvalues: the library's own function and the WorkOf that prices a call.
-int chargedCall(lua_State* L) {
-    WorkOf workOf = reinterpret_cast<WorkOf>(lua_touserdata(L, lua_upvalueindex(2)));
-    chargeWork(L, workOf(L));
-    lua_pushvalue(L, lua_upvalueindex(1));
-    lua_insert(L, 1);
-    lua_call(L, lua_gettop(L) - 1, LUA_MULTRET);
-    return lua_gettop(L);
-}
-
-void charge(lua_State* L, const char* library, const char* name, WorkOf workOf) {
-    lua_getglobal(L, library);
-    lua_getfield(L, -1, name);
-    lua_pushlightuserdata(L, reinterpret_cast<void*>(workOf));
-    lua_pushcclosure(L, chargedCall, 2);
-    lua_setfield(L, -2, name);
-    lua_pop(L, 1);
-}
 
 void removeField(lua_State* L, const char* library, const char* name) {
     lua_getglobal(L, library);
@@ -85,11 +42,9 @@ int openSandbox(lua_State* L) {
         removeField(L, LUA_STRLIBNAME, name);
     removeField(L, LUA_TABLIBNAME, "maxn");
 
-    charge(L, LUA_STRLIBNAME, "rep", repWork);
-    charge(L, LUA_TABLIBNAME, "insert", shiftWork);
-    charge(L, LUA_TABLIBNAME, "remove", shiftWork);
-    charge(L, LUA_TABLIBNAME, "sort", sortWork);
-    charge(L, LUA_TABLIBNAME, "concat", concatWork);
+    lua_pushcfunction(L, boundedUnpack);
+    lua_setglobal(L, "unpack");
+    chargeLibraryCalls(L);
     return 0;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Opens the libraries a level script may use (see luaplus/LuaState.h for the list) and charges
-// the bulk library calls to the run budget. A lua_CFunction for lua_cpcall on a new state.
+// Opens the libraries a level script may use (see luaplus/LuaState.h for the list), puts in the
+// bounded unpack and charges the library's own loops to the run budget. A lua_CFunction for lua_cpcall on a new state.
 
 #include "LuaRuntime.h"
 

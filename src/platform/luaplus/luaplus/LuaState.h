@@ -7,11 +7,13 @@
 //    table without maxn; math. No io, os, package or debug.
 //  - DoFile refuses precompiled bytecode.
 //  - every DoFile and PCall runs under a budget: kInstructionBudget VM instructions and
-//    kCpuBudget seconds of CPU time, whichever ends first. Bulk library calls (string.rep,
-//    table.insert, remove, sort, concat) are charged for their work. Past the budget the script
+//    kCpuBudget seconds of CPU time, whichever ends first. Library calls that loop are charged
+//    for their work (see LibraryCharges.h); unpack refuses more values than a call can return.
+//    Past the budget the script
 //    is stopped with an error that a pcall inside the script cannot swallow. Native functions
 //    are not charged, but the CPU time is checked after each of them.
-//  - Lua may hold at most kMemoryCap bytes while script code runs. The game's own reads and
+//  - Lua may hold at most kMemoryCap bytes while script code runs, and all states together at
+//    most kAllStatesMemoryCap, so that many objects cannot each fill theirs. The game's own reads and
 //    writes are exempt, so they do not fail because a script filled its share.
 // The game reads and writes tables raw: a metatable that a script sets never runs game-side.
 // Failures of the layer itself (memory outside any script) throw LuaException.
@@ -44,6 +46,7 @@ public:
     static constexpr long kInstructionBudget = 10000000;
     static constexpr double kCpuBudget = 0.1;                 // seconds of CPU time per run
     static constexpr unsigned long kMemoryCap = 32ul << 20;   // bytes
+    static constexpr unsigned long kAllStatesMemoryCap = 128ul << 20;
 
     // A new sandboxed state, or nullptr when Lua cannot make one.
     static LuaState* Create();
@@ -62,6 +65,7 @@ public:
     int PCall(int nargs, int nresults, int errfunc);
     const char* ToString(int index);  // a string or a number as text (in place), else nullptr
     double ToNumber(int index);       // 0 when the value is no number nor numeric string
+    bool StoppedByBudget() const;     // the last DoFile or PCall was stopped by its budget
 
     LuaState(const LuaState&) = delete;
     LuaState& operator=(const LuaState&) = delete;
