@@ -19,7 +19,8 @@ bool refuse(const char* path, const std::string& problem) {
 
 }  // namespace
 
-bool loadLevelText(scene::ISceneManager* sceneManager, const char* path, std::string_view text) {
+bool loadLevelText(scene::ISceneManager* sceneManager, const char* path, std::string_view text,
+                   scene::ISceneNode* root) {
     LevelCheck check = checkLevelText(text);
     if (!check.problem.empty()) return refuse(path, check.problem);
     for (const std::string& line : check.lines) std::printf("%s\n", line.c_str());
@@ -28,7 +29,7 @@ bool loadLevelText(scene::ISceneManager* sceneManager, const char* path, std::st
 
     io::IReadFile* file = sceneManager->getFileSystem()->createMemoryReadFile(
         check.text.data(), static_cast<s32>(check.text.size()), path, false);
-    bool loaded = file && sceneManager->loadScene(file);
+    bool loaded = file && sceneManager->loadScene(file, nullptr, root);
     if (file) file->drop();
     if (!loaded) std::printf("Level: cannot load %s; the game goes on in an empty world\n", path);
     return loaded;

@@ -10,5 +10,7 @@
 // False when nothing was loaded; the game then goes on in an empty world.
 bool loadLevelFile(irr::scene::ISceneManager* sceneManager, const char* path);
 
-// The same for level text already in memory; `path` names it in the lines printed.
-bool loadLevelText(irr::scene::ISceneManager* sceneManager, const char* path, std::string_view text);
+// The same for level text already in memory; `path` names it in the lines printed. The level's
+// nodes go under `root`, or the scene's root when none is given.
+bool loadLevelText(irr::scene::ISceneManager* sceneManager, const char* path, std::string_view text,
+                   irr::scene::ISceneNode* root = nullptr);
