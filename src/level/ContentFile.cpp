@@ -6,6 +6,11 @@
 
 namespace fs = std::filesystem;
 
+bool somethingAt(const char* path) {
+    std::error_code error;
+    return fs::exists(fs::symlink_status(path, error));
+}
+
 std::string contentFileProblem(const char* path, std::uintmax_t maxBytes) {
     std::error_code error;
     fs::file_status status = fs::status(path, error);
@@ -21,8 +26,7 @@ std::string contentFileProblem(const char* path, std::uintmax_t maxBytes) {
 ContentFile readContentFile(const char* path, std::uintmax_t maxBytes) {
     ContentFile file;
     file.problem = contentFileProblem(path, maxBytes);
-    std::error_code error;
-    file.missing = !file.problem.empty() && !fs::exists(path, error);
+    file.missing = !file.problem.empty() && !somethingAt(path);
     if (!file.problem.empty()) return file;
     std::ifstream in(path, std::ios::binary);
     if (!in) {

@@ -12,6 +12,9 @@ struct ContentFile {
     bool missing = false; // nothing at all at that path
 };
 
+// Something, of any kind, is at `path`.
+bool somethingAt(const char* path);
+
 // Empty when `path` names a regular file of at most maxBytes; otherwise why not.
 std::string contentFileProblem(const char* path, std::uintmax_t maxBytes);
 

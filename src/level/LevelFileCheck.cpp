@@ -1,5 +1,6 @@
 #include "level/LevelFileCheck.h"
 
+#include "level/ContentFile.h"
 #include "level/MeshFileCheck.h"
 #include "level/NumberText.h"
 #include "level/XmlScanner.h"
@@ -13,6 +14,7 @@ namespace {
 // graph recurse once per level.
 const std::size_t MAX_LEVEL_DEPTH = 512;
 const std::size_t LISTED_LINES = 20;
+const std::uintmax_t MAX_TEXTURE_BYTES = std::uintmax_t(64) << 20;
 
 // Attribute elements whose value Irrlicht reads as numbers, separated by commas.
 bool isNumberAttribute(std::string_view element) {
@@ -73,6 +75,14 @@ void Checker::attributeElement(const XmlScanner& xml) {
         if (known == meshProblems.end()) known = meshProblems.emplace(path, meshFileProblem(path.c_str())).first;
         if (known->second.empty()) return;
         report("Level: " + node.shown() + " gets no mesh: " + path.substr(0, 200) + " " + known->second);
+        edits.push_back({value->valueOffset, value->value.size(), std::string()});
+    } else if (element == "texture" && !value->value.empty()) {
+        // A missing texture Irrlicht reports and skips itself; a directory it would try to read.
+        std::string path(value->value);
+        std::string problem = somethingAt(path.c_str()) ? contentFileProblem(path.c_str(), MAX_TEXTURE_BYTES) : "";
+        if (problem.empty()) return;
+        report("Level: " + node.shown() + " gets no " + std::string(name->value.substr(0, 32)) + ": " +
+               path.substr(0, 200) + " " + problem);
         edits.push_back({value->valueOffset, value->value.size(), std::string()});
     } else if (isNumberAttribute(element)) {
         std::string repaired;

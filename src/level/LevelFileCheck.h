@@ -2,8 +2,9 @@
 // The level file is checked before Irrlicht reads it. A file that would trip Irrlicht's reader
 // (cut off, unclosed, not XML, nested deeper than any real level) is refused whole. Inside a
 // sound file, what Irrlicht would take silently is repaired and reported: a number attribute
-// that is not a finite number ("nan", "inf", "1e999", "x") becomes 0, and a node whose mesh file
-// is missing, not a regular file or broken gets no mesh.
+// that is not a finite number ("nan", "inf", "1e999", "x") becomes 0, a node whose mesh file
+// is missing, not a regular file or broken gets no mesh, and one whose texture is a directory or
+// huge gets no texture.
 
 #include <cstddef>
 #include <string>

@@ -79,6 +79,15 @@ std::string checkIndices(const Buffer& buffer, long indexCount, std::string_view
     return std::string();
 }
 
+// A missing texture Irrlicht reports and skips itself; a directory it would try to read whole.
+std::string textureProblem(const XmlAttribute* value) {
+    if (!value || value->value.empty()) return std::string();
+    std::string path(value->value);
+    if (!somethingAt(path.c_str())) return std::string();
+    std::string problem = contentFileProblem(path.c_str(), MAX_MESH_BYTES);
+    return problem.empty() ? problem : "names a texture " + shown(value->value) + " that " + problem;
+}
+
 }  // namespace
 
 std::string meshTextProblem(std::string_view text) {
@@ -108,6 +117,8 @@ std::string meshTextProblem(std::string_view text) {
             problem = "has an element inside its numbers";
         } else if (name == "mesh") {
             sawMesh = true;
+        } else if (name == "texture") {
+            problem = textureProblem(xml.attribute("value"));
         } else if (name == "buffer") {
             // Irrlicht ends a buffer at the first </buffer>, whatever opened it.
             if (buffers.size() > 1) problem = "has a buffer inside a buffer";

@@ -1,8 +1,8 @@
 #pragma once
 // Irrlicht's .irrmesh reader trusts its file: a negative vertexCount makes it allocate without
 // end, an unknown vertex type or indices before vertices make it use a buffer it never made, and
-// an index past the vertices is drawn from beyond the buffer. A mesh file is checked for all of
-// that before a level node may load it.
+// an index past the vertices is drawn from beyond the buffer; a texture that is a directory makes
+// it allocate without end. A mesh file is checked for all of that before a level node may load it.
 
 #include <string>
 #include <string_view>

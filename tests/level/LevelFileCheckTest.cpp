@@ -112,17 +112,24 @@ TEST(LevelFileCheck, ANodeWhoseMeshCannotBeReadGetsNoMeshAndOneLine) {
                         node("Crate", (dir / "negative.irrmesh").string()) +
                         node("Crate2", (dir / "negative.irrmesh").string()) +
                         node("Gone", (dir / "gone.irrmesh").string()) +
-                        node("Good", "Content/meshes/crate.irrmesh") + "</irr_scene>";
+                        node("Good", "Content/meshes/crate.irrmesh") +
+                        "<node type=\"empty\"><attributes><string name=\"Name\" value=\"Lit\"/></attributes>"
+                        "<materials><attributes><texture name=\"Texture1\" value=\"" + dir.string() +
+                        "\"/><texture name=\"Texture2\" value=\"absent.png\"/></attributes></materials></node>"
+                        "</irr_scene>";
     LevelCheck check = checkLevelText(level);
     fs::remove_all(dir);
     ASSERT_EQ(check.problem, "");
-    ASSERT_EQ(check.lines.size(), 4u);
+    ASSERT_EQ(check.lines.size(), 5u);
     EXPECT_EQ(check.lines[0], "Level: node \"1Room\" gets no mesh: " + (dir / "folder.irrmesh").string() +
                                   " is not a regular file");
     EXPECT_EQ(check.lines[1], "Level: node \"Crate\" gets no mesh: " + (dir / "negative.irrmesh").string() +
                                   " has a vertexCount \"-5\" that is not a count");
     EXPECT_NE(check.lines[2].find("node \"Crate2\" gets no mesh"), std::string::npos);
     EXPECT_NE(check.lines[3].find("gone.irrmesh is missing"), std::string::npos);
+    // A missing texture Irrlicht skips by itself; a directory would be read whole.
+    EXPECT_EQ(check.lines[4], "Level: node \"Lit\" gets no Texture1: " + dir.string() + " is not a regular file");
+    EXPECT_NE(check.text.find("absent.png"), std::string::npos);
     EXPECT_EQ(check.text.find(dir.string()), std::string::npos);  // every bad path blanked
     EXPECT_NE(check.text.find("Content/meshes/crate.irrmesh"), std::string::npos);
 }
@@ -150,6 +157,8 @@ TEST(MeshFileCheck, RefusesWhatIrrlichtsMeshReaderWouldCrashOrOverrunOn) {
         {"<mesh><buffer><vertices type=\"standard\" vertexCount=\"1\">0 0", "ends before <vertices> is closed"},
         {"<mesh><buffer><vertices type=\"standard\" vertexCount=\"1", "is cut off inside an attribute value"},
         {"<notamesh/>", "has no <mesh> element"},
+        {mesh("<material><texture name=\"Texture1\" value=\"Content\"/></material>"),
+         "names a texture \"Content\" that is not a regular file"},
     };
     for (const auto& [text, problem] : cases)
         EXPECT_NE(meshTextProblem(text).find(problem), std::string::npos)
