@@ -1,7 +1,7 @@
 // Wave-lit surfaces: dark except where a sound wave passes.
 //
 // waveData holds nine-float records: centre x, y, z; colour r, g, b; radius; intensity; trail
-// (-1 for a glow). A record of nine -1 ends the list. The array holds 64 records (576 floats):
+// (-1 for a glow). A record of nine -1 ends the list. The shader reads at most 64 records:
 // records past the 64th are not seen.
 //
 // A pulse lights a crisp front at its radius and a fainter wake that fades out over its trail
@@ -9,40 +9,61 @@
 // brighter for brighter waves, and the waves add up. Upright surfaces catch more of it, so walls
 // and the faces of objects stand out from the floor a footstep runs along.
 //
-// Every fragment pays for every wave, so the loop body is kept to one square root, one division
-// and no other costly step.
+// Every fragment pays for every wave, so the wave's light is kept to one square root, one
+// division and no other costly step. The game also builds this file for an exact number of
+// waves: it then defines WAVE_COUNT (records sent, besides the end marker) and WAVE_SUM (the
+// sum of waveLight over those records, written out so that every index is a constant).
 #version 120
 
-const int MAX_WAVES = 64;
+#ifndef WAVE_COUNT
+#define WAVE_COUNT 64
+#endif
+
 const float FRONT = 0.3;   // world units over which a front rises to full brightness
 
-uniform float waveData[576];
+uniform float waveData[9 * WAVE_COUNT + 9];   // the records and the end marker
 
 varying vec3 worldPosition;
 varying vec3 worldNormal;
 
+// Light of the record that starts at waveData[r], before the surface's own colour.
+vec3 waveLight(int r)
+{
+    float radius = waveData[r + 6];
+    float intensity = waveData[r + 7];
+    float trail = waveData[r + 8];
+    vec3 toSurface = worldPosition - vec3(waveData[r], waveData[r + 1], waveData[r + 2]);
+    float behind = radius - sqrt(dot(toSurface, toSurface));
+    float rise = clamp(behind * (1.0 / FRONT) + 1.0, 0.0, 1.0);
+    float front = clamp(1.0 - behind * (0.5 / FRONT), 0.0, 1.0);
+    // A glow's trail of -1 turns the wake into a full disc.
+    float wake = clamp(1.0 - behind / trail, 0.0, 1.0) * (trail < 0.0 ? 1.0 : 0.5);
+    // Faint waves are lifted (1 - (1 - i)^4) so a dying footstep still shows the room.
+    float fade = 1.0 - intensity;
+    fade *= fade;
+    float amount = (1.0 - fade * fade) * rise * max(front, wake);
+    return vec3(waveData[r + 3], waveData[r + 4], waveData[r + 5]) * amount;
+}
+
+#ifndef WAVE_SUM
+// Every record up to the end marker.
+vec3 everyWave()
+{
+    vec3 light = vec3(0.0);
+    for (int i = 0; i < WAVE_COUNT; ++i) {
+        int r = i * 9;
+        if (waveData[r + 7] == -1.0 && waveData[r + 6] == -1.0)
+            break;
+        light += waveLight(r);
+    }
+    return light;
+}
+#define WAVE_SUM everyWave()
+#endif
+
 void main()
 {
     float upright = 1.0 - abs(normalize(worldNormal).y);
-    vec3 light = vec3(0.0);
-    for (int i = 0; i < MAX_WAVES; ++i) {
-        int r = i * 9;
-        float radius = waveData[r + 6];
-        float intensity = waveData[r + 7];
-        if (intensity == -1.0 && radius == -1.0)
-            break;
-        float trail = waveData[r + 8];
-        vec3 toSurface = worldPosition - vec3(waveData[r], waveData[r + 1], waveData[r + 2]);
-        float behind = radius - sqrt(dot(toSurface, toSurface));
-        float rise = clamp(behind * (1.0 / FRONT) + 1.0, 0.0, 1.0);
-        float front = clamp(1.0 - behind * (0.5 / FRONT), 0.0, 1.0);
-        // A glow's trail of -1 turns the wake into a full disc.
-        float wake = clamp(1.0 - behind / trail, 0.0, 1.0) * (trail < 0.0 ? 1.0 : 0.5);
-        // Faint waves are lifted (1 - (1 - i)^4) so a dying footstep still shows the room.
-        float fade = 1.0 - intensity;
-        fade *= fade;
-        float amount = (1.0 - fade * fade) * rise * max(front, wake);
-        light += vec3(waveData[r + 3], waveData[r + 4], waveData[r + 5]) * amount;
-    }
+    vec3 light = WAVE_SUM;
     gl_FragColor = vec4((1.1 + 0.5 * upright) * light * gl_Color.rgb, 1.0);
 }

@@ -2,8 +2,10 @@
 
 #include "graphics/DesktopSize.h"
 #include "graphics/ShaderCallback.h"
+#include "graphics/WaveLitDrawer.h"
 #include "level/ContentFile.h"
 #include "physics/PhysicsSystem.h"
+#include "waves/WaveManager.h"
 #include "world/GameObject.h"
 
 #include <cstdio>
@@ -65,6 +67,7 @@ GraphicsSystem::GraphicsSystem()
 }
 
 GraphicsSystem::~GraphicsSystem() {
+    waveLitDrawer.reset();
     if (device) device->drop();
 }
 
@@ -72,7 +75,7 @@ void GraphicsSystem::renderFrame() {
     running = device->run();
     if (running && driver) {
         driver->beginScene(true, true, video::SColor(255, 255, 255, 255));
-        sceneManager->drawAll();
+        drawScene();
         driver->setTransform(video::ETS_WORLD, core::IdentityMatrix);
         PhysicsSystem::instance().drawDebug();
         if (afterDraw) afterDraw();
@@ -81,6 +84,18 @@ void GraphicsSystem::renderFrame() {
     u32 now = timer->getRealTime();
     frameTime = fixedFrameTime >= 0 ? fixedFrameTime : static_cast<s32>(now - lastTime);
     lastTime = now;
+}
+
+void GraphicsSystem::drawScene() {
+    // Only once no shader set is still to come: the drawing adds materials of its own, which
+    // must not take the rim-lit set's ids.
+    if (wavesApplied && waveLitDrawer && (variants == 3 || brokenSet)) {
+        WaveManager& waves = WaveManager::instance();
+        waves.ensureEndMarker();
+        waveLitDrawer->draw(waves.waveData());
+    } else {
+        sceneManager->drawAll();
+    }
 }
 
 bool GraphicsSystem::createShaderMaterials(const char* vertexFile, const char* pixelFile,
@@ -122,6 +137,9 @@ bool GraphicsSystem::createShaderMaterials(const char* vertexFile, const char* p
     }
     if (!shadersCreated) {
         for (int i = 0; i < BUILTIN_MATERIALS; ++i) waveMaterials[i] = ids[i];
+        waveLitDrawer.reset(new Graphics::WaveLitDrawer(device, WaveManager::instance(),
+                                                        vertexFile, pixelFile,
+                                                        ids[video::EMT_SOLID]));
     }
     callback->drop();
     shadersCreated = true;

@@ -9,6 +9,11 @@
 #include <irrlicht.h>
 
 #include <functional>
+#include <memory>
+
+namespace Graphics {
+class WaveLitDrawer;
+}
 
 struct GameObject;
 
@@ -55,7 +60,11 @@ private:
     GraphicsSystem(const GraphicsSystem&) = delete;
     GraphicsSystem& operator=(const GraphicsSystem&) = delete;
 
+    void drawScene();
+
     bool running;
     int variants;
     bool brokenSet;
+    // Draws the wave-lit frame in place of drawAll, to the same pixels.
+    std::unique_ptr<Graphics::WaveLitDrawer> waveLitDrawer;
 };

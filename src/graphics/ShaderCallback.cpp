@@ -40,8 +40,8 @@ void ShaderCallback::OnSetConstants(video::IMaterialRendererServices* services, 
     const core::matrix4& world = services->getVideoDriver()->getTransform(video::ETS_WORLD);
     send(services, modelMatrix, true, world.pointer(), 16);
 
-    waves.ensureEndMarker();
-    const WaveData& records = waves.waveData();
+    if (!chosen) waves.ensureEndMarker();
+    const WaveData& records = chosen ? *chosen : waves.waveData();
     send(services, waveData, false, records.data(), static_cast<int>(records.size()));
 }
 

@@ -7,6 +7,7 @@
 #include <irrlicht.h>
 
 #include <string>
+#include <vector>
 
 class WaveManager;
 
@@ -22,6 +23,14 @@ public:
     void OnSetConstants(irr::video::IMaterialRendererServices* services,
                         irr::s32 userData) override;
 
+    // From now on sends these records (closed by their own end marker) instead of the
+    // manager's array; null goes back to the manager's. The drawing by screen tiles sends each
+    // piece only the waves that light it.
+    void sendRecords(const std::vector<float>* records) { chosen = records; }
+    // For shaders built from files that already passed: built for no waves, the compiler may
+    // drop both uniforms, and that is no fault to report.
+    void quietAboutMissingUniforms() { modelMatrix.reported = waveData.reported = true; }
+
 private:
     // A uniform reached by its bare name or, as some GL drivers list arrays, by "name[0]".
     struct Uniform {
@@ -35,6 +44,7 @@ private:
               const irr::f32* floats, int count);
 
     WaveManager& waves;
+    const std::vector<float>* chosen = nullptr;
     Uniform modelMatrix;
     Uniform waveData;
 };

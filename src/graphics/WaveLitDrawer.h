@@ -1,0 +1,56 @@
+#pragma once
+// The wave-lit frame, drawn faster than the scene manager's drawAll draws it and to the same
+// pixels. Nearly all of a wave-lit frame is spent shading pixels, once per pixel per wave, and
+// most waves light nothing at a given pixel. So the level's wave-lit solid mesh nodes are drawn
+// here, one plane piece at a time (PlanePieces) and screen tile by screen tile under a scissor,
+// each draw sent only the waves that can light that piece in that tile (WaveCulling) and shaded
+// by the shader built for exactly that many waves (FixedCountMaterials). Everything else (the
+// camera, other node types, the rim-lit held object) goes through drawAll as before.
+
+#include "graphics/FixedCountMaterials.h"
+#include "graphics/PlanePieces.h"
+
+#include <irrlicht.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace Graphics {
+
+class WaveLitDrawer {
+public:
+    // The shader files of the wave-lit set, and the id of its material on the solid base type:
+    // the nodes drawn here are those whose every material has that id.
+    WaveLitDrawer(irr::IrrlichtDevice* device, WaveManager& waves, const char* vertexFile,
+                  const char* pixelFile, irr::s32 solidWaveMaterial);
+    ~WaveLitDrawer();
+    WaveLitDrawer(const WaveLitDrawer&) = delete;
+    WaveLitDrawer& operator=(const WaveLitDrawer&) = delete;
+
+    // In place of drawAll, between beginScene and endScene. `records` is the wave array closed
+    // by its end marker, as the wave-lit shader would receive it.
+    void draw(const std::vector<irr::f32>& records);
+
+    // Draws of the last frame, for the benchmark and tests.
+    int drawCalls() const { return draws; }
+
+private:
+    struct Piece;
+    void collect(irr::scene::ISceneNode* node);
+    PlanePieces* piecesOf(irr::scene::IMesh* mesh);
+    void drawPiece(const Piece& piece, const std::vector<int>& chosen);
+
+    irr::IrrlichtDevice* device;
+    irr::video::IVideoDriver* driver;
+    irr::scene::ISceneManager* scene;
+    FixedCountMaterials fixed;
+    irr::s32 solidWaveMaterial;
+    std::map<irr::scene::IMesh*, std::unique_ptr<PlanePieces>> cut;
+    std::vector<irr::scene::IMeshSceneNode*> nodes;   // this frame's, in scene order
+    const irr::f32* records = nullptr;
+    std::vector<irr::f32> chosenRecords;
+    int draws = 0;
+};
+
+}  // namespace Graphics

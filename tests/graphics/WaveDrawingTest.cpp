@@ -1,0 +1,142 @@
+// One frame drawn both ways in a real OpenGL window: by the shader's own loop over every wave
+// (drawAll) and by the tiled drawing with its culled waves and fixed-count shaders. The two may
+// differ only where floating-point order differs: a few pixels, by one level.
+// Each test runs in a process of its own, so each gets a fresh graphics system.
+#include "WaveRoom.h"
+#include "WaveScenes.h"
+#include "graphics/GraphicsSystem.h"
+#include "waves/WaveManager.h"
+
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+using namespace irr;
+
+namespace {
+
+const int FEW_PIXELS = 8;
+
+int litPixels(const std::vector<u8>& picture) {
+    int lit = 0;
+    for (size_t p = 0; p + 2 < picture.size(); p += 3)
+        lit += picture[p] + picture[p + 1] + picture[p + 2] > 0;
+    return lit;
+}
+
+// A window of its own with the shipped level or the plain room, the game's wave-lit set and
+// the tiled drawing.
+struct Window {
+    IrrlichtDevice* device;
+    std::unique_ptr<WaveScenes::WaveLit> waveLit;
+    std::vector<f32> records;
+
+    explicit Window(bool level) {
+        device = createDevice(video::EDT_OPENGL, core::dimension2du(640, 480), 32, false, true,
+                              false);
+        if (!device) return;
+        waveLit.reset(new WaveScenes::WaveLit(device));
+        if (level)
+            WaveScenes::loadShippedLevel(device->getSceneManager());
+        else
+            WaveRoom::build(device->getSceneManager());
+        WaveScenes::useMaterials(device->getSceneManager()->getRootSceneNode(), waveLit->table);
+    }
+    ~Window() {
+        waveLit.reset();
+        if (device) device->drop();
+    }
+
+    std::vector<u8> frame(bool tiled) {
+        waveLit->pointAt(records);
+        device->run();
+        video::IVideoDriver* driver = device->getVideoDriver();
+        driver->beginScene(true, true, video::SColor(255, 255, 255, 255));
+        if (tiled)
+            waveLit->drawer->draw(records);
+        else
+            device->getSceneManager()->drawAll();
+        std::vector<u8> picture = WaveScenes::readPixels(driver);
+        driver->endScene();
+        return picture;
+    }
+
+    void expectSamePicture(int minimumLit) {
+        std::vector<u8> loop = frame(false);
+        std::vector<u8> tiled = frame(true);
+        WaveScenes::Difference d = WaveScenes::compare(loop, tiled);
+        EXPECT_LE(d.pixels, FEW_PIXELS);
+        EXPECT_LE(d.largest, 1);
+        EXPECT_GE(litPixels(loop), minimumLit);
+        EXPECT_GT(waveLit->drawer->drawCalls(), 0);
+    }
+};
+
+}  // namespace
+
+TEST(WaveDrawing, ShippedLevelWithPulsesGlowsAndSpentWavesLooksTheSame) {
+    Window window(true);
+    ASSERT_TRUE(window.device && window.waveLit->built());
+    // Over the whole level: ramps and ledges seen tilted, walls running off screen, waves
+    // centred behind the eye, glows, and a quarter of the records spent (intensity 0).
+    core::aabbox3df area = WaveScenes::meshBounds(window.device->getSceneManager());
+    window.records = WaveScenes::spreadWaves(40, area, 3);
+    for (size_t r = 0; r + 9 < window.records.size(); r += 9 * 4) window.records[r + 7] = 0;
+    window.expectSamePicture(20000);
+}
+
+TEST(WaveDrawing, ManyWavesOnOneWallAndNoWavesAtAll) {
+    Window window(false);
+    ASSERT_TRUE(window.device && window.waveLit->built());
+    // 64 records, more than the shader reads, crowded on the back wall and the crate.
+    for (int i = 0; i < 70; ++i) {
+        f32 record[9] = {static_cast<f32>(i % 9 - 4) * 2, 1.0f + (i % 5), 19.0f, 1, 0.5f, 0.25f,
+                         2.0f + (i % 7), 0.8f, i % 3 == 0 ? -1.0f : 3.0f};
+        window.records.insert(window.records.end(), record, record + 9);
+    }
+    window.records.insert(window.records.end(), 9, -1.0f);
+    window.expectSamePicture(5000);
+
+    window.records.assign(9, -1.0f);
+    std::vector<u8> dark = window.frame(true);
+    EXPECT_EQ(litPixels(dark), 0);
+    EXPECT_EQ(WaveScenes::compare(window.frame(false), dark).pixels, 0);
+}
+
+TEST(WaveDrawing, TheGameDrawsItsWaveLitFramesTiledAndKeepsTheMaterialNumbering) {
+    GraphicsSystem::useWindowSize(core::dimension2du(640, 480), false);
+    GraphicsSystem& g = GraphicsSystem::instance();
+    ASSERT_TRUE(WaveScenes::loadShippedLevel(g.sceneManager));
+    g.createShaderMaterials("shader.vsh", "shader2.fsh", true);
+    g.createShaderMaterials("rimShader.vsh", "rimShader.fsh", false);
+    // The carried object keeps its rim-lit shader.
+    scene::ISceneNode* crate = g.sceneManager->getSceneNodeFromName("Crate1");
+    ASSERT_TRUE(crate);
+    crate->getMaterial(0).MaterialType = static_cast<video::E_MATERIAL_TYPE>(48);
+    WaveManager& waves = WaveManager::instance();
+    for (int i = 0; i < 12; ++i)
+        waves.addPulse(core::vector3df(static_cast<f32>(i % 4 - 2) * 6, 0.5f,
+                                       static_cast<f32>(i / 4) * 8 - 14),
+                       40, 4, 10, 1, 3.0f + i, core::vector3df(0.7f, 0.8f, 1.0f));
+    ASSERT_EQ(g.driver->getMaterialRendererCount(), 72u);
+
+    std::vector<u8> tiled;
+    g.afterDraw = [&] { tiled = WaveScenes::readPixels(g.driver); };
+    g.renderFrame();
+    EXPECT_GT(g.driver->getMaterialRendererCount(), 72u);   // the fixed-count shaders, after the sets
+
+    g.device->run();
+    g.driver->beginScene(true, true, video::SColor(255, 255, 255, 255));
+    g.sceneManager->drawAll();
+    std::vector<u8> loop = WaveScenes::readPixels(g.driver);
+    g.driver->endScene();
+    WaveScenes::Difference d = WaveScenes::compare(loop, tiled);
+    EXPECT_LE(d.pixels, FEW_PIXELS);
+    EXPECT_LE(d.largest, 1);
+    EXPECT_GE(litPixels(loop), 20000);
+
+    // F2: the built-in materials, drawn by drawAll.
+    g.toggleWaveShading();
+    g.renderFrame();
+    EXPECT_GT(litPixels(tiled), litPixels(loop));
+}
