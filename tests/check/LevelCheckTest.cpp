@@ -1,0 +1,247 @@
+// The level checker run as a designer runs it, from a game folder made by the test, on small
+// levels made to show each warning: what it prints under which node, and its exit code.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CheckRun {
+    std::string out;
+    int code = -1;
+
+    // The block printed for the node: its line and the warning lines under it.
+    std::string block(const std::string& nodeLine) const {
+        size_t start = out.find(nodeLine);
+        if (start == std::string::npos) return "";
+        size_t end = start;
+        do end = out.find('\n', end) + 1;
+        while (end < out.size() && out.compare(end, 11, "  warning: ") == 0);
+        return out.substr(start, end - start);
+    }
+};
+
+std::string attrs(const std::string& name, const std::string& pos, const std::string& extra = "",
+                  bool scale = true, bool visible = true, const std::string& size = "1, 1, 1") {
+    return "<attributes><string name=\"Name\" value=\"" + name + "\"/><vector3d name=\"Position\" value=\"" +
+           pos + "\"/>" + (scale ? "<vector3d name=\"Scale\" value=\"" + size + "\"/>" : "") +
+           (visible ? "<bool name=\"Visible\" value=\"true\"/>" : "") + extra + "</attributes>";
+}
+
+// The mesh "box" is a unit cube about the node's origin.
+std::string mesh(const std::string& name, const std::string& pos, const std::string& file = "box",
+                 bool scale = true, bool visible = true, const std::string& size = "1, 1, 1") {
+    return "<node type=\"mesh\">" +
+           attrs(name, pos, "<string name=\"Mesh\" value=\"Content/" + file + ".irrmesh\"/>", scale, visible,
+                 size) +
+           "</node>\n";
+}
+
+// A floor whose top is y = 0, the player standing on it, and whatever the test adds.
+std::string level(const std::string& nodes, const std::string& start = "0, 2, 0") {
+    std::string text = "<?xml version=\"1.0\"?>\n<irr_scene>\n" +
+                       mesh("1Floor", "0, -0.5, 0", "box", true, true, "40, 1, 40") + nodes;
+    if (!start.empty()) text += "<node type=\"empty\">" + attrs("player_start", start) + "</node>\n";
+    return text + "</irr_scene>\n";
+}
+
+const char* const FULL_EMITTER =
+    "<string name=\"SoundFileName\" value=\"Content/beat.wav\"/><enum name=\"PlayMode\" value=\"looping\"/>"
+    "<float name=\"MinDistance\" value=\"4\"/><vector3d name=\"EffectColor\" value=\"1, 0, 0\"/>"
+    "<float name=\"MaxRadius\" value=\"10\"/><float name=\"MaxIntensity\" value=\"1\"/>"
+    "<float name=\"Trail\" value=\"3\"/>";
+
+std::string emitter(const std::string& name, const std::string& extra) {
+    return "<node type=\"irrKlangSceneNode\">" + attrs(name, "0, 3, 0", extra) + "</node>\n";
+}
+
+// Runs the checker from `folder` as the game is run, with standard error merged in.
+CheckRun runChecker(const fs::path& folder, const std::string& arguments) {
+    CheckRun run;
+    std::string command = "cd '" + folder.string() + "' && '" VELMORA_CHECK "' " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+    int status = pclose(pipe);
+    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+class LevelCheck : public ::testing::Test {
+protected:
+    fs::path game = fs::current_path();
+    fs::path dir = fs::temp_directory_path() / ("velmora_check_" + std::to_string(getpid()));
+
+    void SetUp() override {
+        fs::create_directories(dir / "Content/scripts");
+        fs::create_directory_symlink(game / "Content/sounds", dir / "Content/sounds");
+        fs::copy_file(game / "Content/meshes/crate.irrmesh", dir / "Content/box.irrmesh");
+        fs::copy_file(game / "Content/sounds/ambient/drip.wav", dir / "Content/beat.wav");
+        write("Content/beat.xml", analysis(1.0f));
+    }
+
+    void TearDown() override { fs::remove_all(dir); }
+
+    static std::string analysis(float loudest) {
+        std::string slots;
+        for (float level : {0.0f, loudest, 0.0f, loudest})
+            slots += "<slot><a v=\"1\"/><b v=\"0\"/><c v=\"0\"/><d v=\"0\"/><l v=\"" +
+                     std::to_string(level) + "\"/></slot>";
+        return "<analysis>" + slots + "</analysis>\n";
+    }
+
+    void write(const std::string& file, const std::string& text) { std::ofstream(dir / file) << text; }
+
+    CheckRun check(const std::string& levelText) {
+        write("Content/test.irr", levelText);
+        return checkFile("Content/test.irr");
+    }
+
+    CheckRun checkFile(const std::string& file) { return runChecker(dir, "'" + file + "'"); }
+};
+
+TEST_F(LevelCheck, TheShippedLevelGivesOneLinePerNodeAndNoWarnings) {
+    CheckRun run = runChecker(game, "");
+    EXPECT_EQ(run.code, 0) << run.out;
+    EXPECT_NE(run.out.find("Content/TestRoom3.irr:\n"), std::string::npos);
+    EXPECT_EQ(run.out.find("warning:"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\n1Room (mesh): static geometry\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\n  Crate3 (mesh): loose object, mass 50, the player can pick it up\n"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("\nHeavyCrate (mesh): loose object, mass 400, too heavy to pick up\n"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("\nDrippingPipe (irrKlangSceneNode): emitter: Pulse, colour (0.3, 0.6, 1), "
+                           "radius 14, beats "),
+              std::string::npos);
+    EXPECT_NE(run.out.find("\n2Mat (mesh): trigger volume"), std::string::npos);
+    EXPECT_NE(run.out.find("\nWatchman (animatedMesh): obstacle"), std::string::npos);
+}
+
+TEST_F(LevelCheck, ACleanLevelExitsZeroAndALevelThatCannotBeReadExitsTwo) {
+    CheckRun clean = check(level(mesh("Crate", "3, 0.5, 3") + emitter("Drip", FULL_EMITTER +
+                                                                 std::string("<enum name=\"EffectType\" value=\"Pulse\"/>"))));
+    EXPECT_EQ(clean.code, 0) << clean.out;
+    EXPECT_NE(clean.out.find("Drip (irrKlangSceneNode): emitter: Pulse, colour (1, 0, 0), radius 10, "
+                             "beats 2 times per pass at threshold 0.5\n"),
+              std::string::npos)
+        << clean.out;
+    EXPECT_NE(clean.out.find("\nNo warnings.\n"), std::string::npos);
+
+    CheckRun missing = checkFile("Content/nothere.irr");
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(missing.out, "Level: cannot read Content/nothere.irr: there is no such file; nothing was checked\n");
+    CheckRun cut = check(level(mesh("Crate", "3, 0.5, 3")).substr(0, 200));
+    EXPECT_EQ(cut.code, 2);
+    EXPECT_NE(cut.out.find("it is not well-formed XML"), std::string::npos) << cut.out;
+}
+
+TEST_F(LevelCheck, MeshNodesAreWarnedOfMissingFilesScaleAndVisibility) {
+    CheckRun run = check(level(mesh("Ghost", "3, 1, 3", "nothere") + mesh("Flat", "6, 1, 3", "box", false) +
+                          mesh("Hidden", "9, 1, 3", "box", true, false) +
+                          "<node type=\"wibble\">" + attrs("Odd", "0, 0, 0") + "</node>\n"));
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.block("Ghost (mesh): loose object, but without an actor")
+                  .find("  warning: its mesh file \"Content/nothere.irrmesh\" cannot be loaded"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.block("Flat (mesh)").find("  warning: it gives no \"Scale\", which reads as 0"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.block("Hidden (mesh): loose object, mass 50")
+                  .find("  warning: it gives no \"Visible\", which reads as false: it is invisible, yet solid"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.block("Odd (wibble): left out").find("does not know node type \"wibble\""),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(run.block("1Floor (mesh)"), "1Floor (mesh): static geometry\n");
+}
+
+TEST_F(LevelCheck, ScriptsAreWarnedOfMissingFunctionsLoadFailuresAndOnCreateFailures) {
+    write("Content/scripts/Fan.lua", "function OnCreate() end\nfunction OnTick() end\n");
+    write("Content/scripts/Bad.lua", "function OnCreate( end\n");
+    write("Content/scripts/Boom.lua",
+          "function OnCreate() error('boom') end\nfunction OnTick() end\nfunction OnUse() end\n");
+    write("Content/scripts/Good.lua", "function OnCreate() end\nfunction OnTick() end\nfunction OnUse() end\n");
+    CheckRun run = check(level(mesh("3Fan", "3, 5, 3") + mesh("3Bad", "6, 5, 3") + mesh("3Boom", "9, 5, 3") +
+                          mesh("3Good", "12, 5, 3")));
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.block("3Fan (mesh)").find("  warning: its script has no function OnUse;"), std::string::npos)
+        << run.out;
+    EXPECT_EQ(run.block("3Fan (mesh)").find("OnTick"), std::string::npos);
+    EXPECT_NE(run.block("3Bad (mesh)").find("Content/scripts/Bad.lua did not run"), std::string::npos) << run.out;
+    EXPECT_NE(run.block("3Boom (mesh)").find("OnCreate failed: Content/scripts/Boom.lua:1: boom"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.block("3Good (mesh)").find("; runs its script\n"), std::string::npos) << run.out;
+    EXPECT_EQ(run.block("3Good (mesh)").find("warning"), std::string::npos) << run.out;
+}
+
+TEST_F(LevelCheck, EmittersAreWarnedOfMissingAttributesUnknownWordsAndSoundsThatCannotBeUsed) {
+    write("Content/quiet.wav", "");
+    write("Content/flat.wav", "not a sound");
+    std::ifstream drip(game / "Content/sounds/ambient/drip.wav", std::ios::binary);
+    std::ofstream(dir / "Content/soft.wav", std::ios::binary) << drip.rdbuf();
+    write("Content/soft.xml", analysis(0.3f));
+    CheckRun run = check(level(
+        emitter("Dark", "<string name=\"SoundFileName\" value=\"Content/beat.wav\"/>"
+                        "<enum name=\"PlayMode\" value=\"looping\"/><enum name=\"EffectType\" value=\"Pulse\"/>") +
+        emitter("Odd", FULL_EMITTER + std::string("<enum name=\"EffectType\" value=\"Ripple\"/>")) +
+        emitter("Lost", "<string name=\"SoundFileName\" value=\"Content/lost.wav\"/>"
+                        "<enum name=\"PlayMode\" value=\"loop\"/><float name=\"MinDistance\" value=\"4\"/>") +
+        emitter("Broken", "<string name=\"SoundFileName\" value=\"Content/flat.wav\"/>"
+                          "<enum name=\"PlayMode\" value=\"looping\"/><float name=\"MinDistance\" value=\"4\"/>") +
+        emitter("Soft", "<string name=\"SoundFileName\" value=\"Content/soft.wav\"/>"
+                        "<enum name=\"PlayMode\" value=\"looping\"/><float name=\"MinDistance\" value=\"4\"/>")));
+    EXPECT_EQ(run.code, 1);
+    const std::string dark = run.block("Dark (irrKlangSceneNode): emitter: Pulse, colour (0, 0, 0), radius 50");
+    for (const char* attribute : {"MinDistance", "EffectColor", "MaxIntensity", "MaxRadius", "Trail"})
+        EXPECT_NE(dark.find(std::string("  warning: it gives no \"") + attribute + "\""), std::string::npos)
+            << attribute << "\n" << run.out;
+    EXPECT_NE(dark.find("black"), std::string::npos);
+    EXPECT_NE(dark.find("invisible"), std::string::npos);
+    EXPECT_NE(run.block("Odd (irrKlangSceneNode): emitter without a wave")
+                  .find("its EffectType \"Ripple\" is none of Pulse, Glow, Multi-Pulse"),
+              std::string::npos)
+        << run.out;
+    const std::string lost = run.block("Lost (irrKlangSceneNode)");
+    EXPECT_NE(lost.find("its sound file \"Content/lost.wav\" is missing or cannot be read"), std::string::npos)
+        << run.out;
+    EXPECT_NE(lost.find("its PlayMode \"loop\" is none of"), std::string::npos);
+    EXPECT_NE(lost.find("it gives no \"EffectType\""), std::string::npos);
+    EXPECT_NE(run.block("Broken (irrKlangSceneNode)").find("\"Content/flat.wav\" is missing or cannot be read"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.block("Soft (irrKlangSceneNode)")
+                  .find("its analysis file \"Content/soft.xml\" never reaches the threshold 0.5"),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(run.out.find("Sound: "), std::string::npos) << "the engine's own lines are the checker's to word";
+}
+
+TEST_F(LevelCheck, ThePlayerStartIsWarnedWhenMissingOrInsideGeometry) {
+    CheckRun none = check(level("", ""));
+    EXPECT_EQ(none.code, 1);
+    EXPECT_NE(none.out.find("The level as a whole:\n  warning: there is no node named player_start"),
+              std::string::npos)
+        << none.out;
+
+    CheckRun sunk = check(level("", "0, 1, 0"));
+    EXPECT_NE(sunk.out.find("  warning: the player starts at (0, 1, 0), inside \"1Floor\""), std::string::npos)
+        << sunk.out;
+    CheckRun buried = check(level(mesh("1Block", "0, 2, 0", "box", true, true, "4, 4, 4")));
+    EXPECT_NE(buried.out.find("inside \"1Block\""), std::string::npos) << buried.out;
+
+    CheckRun clear = check(level("", "0, 2, 0"));
+    EXPECT_EQ(clear.code, 0) << clear.out;
+}
+
+}  // namespace

@@ -1,0 +1,113 @@
+#include "LevelReport.h"
+
+#include "EmitterWarnings.h"
+#include "NodeOutcome.h"
+#include "NodeWarnings.h"
+#include "PlayerStartCheck.h"
+#include "sound/CIrrKlangSceneNode.h"
+#include "world/GameWorld.h"
+#include "world/Player.h"
+
+#include <NxController.h>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace irr;
+
+namespace {
+
+const char* const SUBSYSTEMS[] = {"Physics: ", "Level: ", "Scripting: ", "Script: ", "Sound: ",
+                                  "Waves: ", "Graphics: "};
+
+bool isReport(const std::string& line) {
+    for (const char* prefix : SUBSYSTEMS)
+        if (line.rfind(prefix, 0) == 0) return true;
+    return false;
+}
+
+const GameObject* objectOf(const scene::ISceneNode& node) {
+    for (const GameObject* object : GameWorld::instance().objects)
+        if (object->node == &node) return object;
+    return nullptr;
+}
+
+}  // namespace
+
+LevelReport::LevelCheck(std::vector<std::string> gameLines, vsound::ISoundEngine* engine)
+    : engine(engine) {
+    for (std::string& line : gameLines)
+        if (isReport(line)) reports.push_back(std::move(line));
+}
+
+void LevelReport::warn(const std::string& text) {
+    std::printf("  warning: %s\n", text.c_str());
+    ++count;
+}
+
+void LevelReport::run(const std::vector<std::unique_ptr<RawNode>>& nodes, scene::ISceneNode& root) {
+    for (const auto& raw : nodes) walk(*raw, &root, 0);
+    levelWarnings();
+}
+
+// The game loads a file's nodes in order under their parent; a node of a type it does not know
+// is missing there. Names pair the two, type names settle a tie.
+static scene::ISceneNode* loadedNode(const RawNode& raw, scene::ISceneNode* parent,
+                                     const std::vector<scene::ISceneNode*>& taken) {
+    if (!parent) return nullptr;
+    scene::ISceneNode* byName = nullptr;
+    scene::ISceneManager* scene = parent->getSceneManager();
+    for (scene::ISceneNode* child : parent->getChildren()) {
+        if (raw.name() != child->getName()) continue;
+        if (std::find(taken.begin(), taken.end(), child) != taken.end()) continue;
+        const char* typeName = scene->getSceneNodeTypeName(child->getType());
+        if (typeName && raw.type == typeName) return child;
+        if (!byName) byName = child;
+    }
+    return byName;
+}
+
+void LevelReport::walk(const RawNode& raw, scene::ISceneNode* parent, int depth) {
+    scene::ISceneNode* node = loadedNode(raw, parent, matched);
+    if (node) matched.push_back(node);
+    const GameObject* object = node ? objectOf(*node) : nullptr;
+    const std::string what = node ? describeNode(*node, object) : "left out";
+    std::printf("%*s%s (%s): %s\n", 2 * depth, "", raw.name().c_str(), raw.type.c_str(), what.c_str());
+    if (raw.name() == "player_start") sawPlayerStart = true;
+
+    for (const std::string& text : nodeWarnings(raw, node, object)) warn(text);
+    if (const auto* emitter = dynamic_cast<const CIrrKlangSceneNode*>(node))
+        for (const std::string& text : emitterWarnings(raw, *emitter, engine)) warn(text);
+    if (node) gameReportsAbout(*node, object);
+    for (const auto& child : raw.children) walk(*child, node, depth + 1);
+}
+
+// A report names its node in quotes; a script report names its object's id as well.
+void LevelReport::gameReportsAbout(const scene::ISceneNode& node, const GameObject* object) {
+    const std::string quoted = std::string("\"") + node.getName() + "\"";
+    const std::string byId = object ? "Scripting: object " + std::to_string(object->id) + " " : "";
+    auto concerns = [&](const std::string& line) {
+        if (object && line.rfind("Scripting: object ", 0) == 0) return line.rfind(byId, 0) == 0;
+        return node.getName()[0] && line.find(quoted) != std::string::npos;
+    };
+    auto mine = std::stable_partition(reports.begin(), reports.end(),
+                                      [&](const std::string& line) { return !concerns(line); });
+    for (auto line = mine; line != reports.end(); ++line) warn("the game says: " + *line);
+    reports.erase(mine, reports.end());
+}
+
+void LevelReport::levelWarnings() {
+    std::printf("The level as a whole:\n");
+    for (const std::string& line : reports) warn("the game says: " + line);
+    Player* player = GameWorld::instance().player;
+    if (!sawPlayerStart)
+        warn("there is no node named player_start: the player starts at the default place");
+    if (!player || !player->controller) return;
+    const vphysx::NxExtendedVec3& p = player->controller->getPosition();
+    const core::vector3df centre(float(p.x), float(p.y), float(p.z));
+    const std::string solid = solidAround(GameWorld::instance().objects, centre, player->height / 2,
+                                          player->radius);
+    if (!solid.empty())
+        warn("the player starts at " + formatVector(centre) + ", inside \"" + solid +
+             "\": it will be stuck or thrown out");
+}
