@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds Velmora and runs it from game/. Without a display it runs the headless demo under a
+# Builds the game and the demo (not the tests and benchmarks) and runs the game from game/.
+# Without a display it runs the headless demo under a
 # private Xvfb instead and says where the screenshots are.
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 
 velmora_install
-velmora_build
+velmora_build velmora velmora_demo
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   cd "$VELMORA_ROOT/game"

@@ -27,9 +27,12 @@ velmora_install() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+# velmora_build [targets...]: configures, then builds the named cmake targets, or everything.
 velmora_build() {
   cmake -S "$VELMORA_ROOT" -B "$VELMORA_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$VELMORA_BUILD" -j "$(nproc)"
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
+  cmake --build "$VELMORA_BUILD" -j "$(nproc)" "${targets[@]}"
 }
 
 # Starts a private Xvfb on a free display and exports DISPLAY; velmora_stop_xvfb ends it by pid.

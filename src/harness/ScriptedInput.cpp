@@ -55,14 +55,20 @@ void ScriptedInput::deliver(const InputFrame& frame) {
         event.KeyInput.PressedDown = true;
         OnEvent(event);
     }
-    if (frame.leftButton != current.leftButton) {
+    const bool buttons[2][2] = {{current.leftButton, frame.leftButton},
+                                {current.rightButton, frame.rightButton}};
+    const EMOUSE_INPUT_EVENT downs[2] = {EMIE_LMOUSE_PRESSED_DOWN, EMIE_RMOUSE_PRESSED_DOWN};
+    const EMOUSE_INPUT_EVENT ups[2] = {EMIE_LMOUSE_LEFT_UP, EMIE_RMOUSE_LEFT_UP};
+    for (int b = 0; b < 2; ++b) {
+        if (buttons[b][0] == buttons[b][1]) continue;
         SEvent mouse;
         mouse.EventType = EET_MOUSE_INPUT_EVENT;
         mouse.MouseInput.X = 0;
         mouse.MouseInput.Y = 0;
         mouse.MouseInput.Wheel = 0;
-        mouse.MouseInput.ButtonStates = frame.leftButton ? EMBSM_LEFT : 0;
-        mouse.MouseInput.Event = frame.leftButton ? EMIE_LMOUSE_PRESSED_DOWN : EMIE_LMOUSE_LEFT_UP;
+        mouse.MouseInput.ButtonStates =
+            (frame.leftButton ? EMBSM_LEFT : 0) | (frame.rightButton ? EMBSM_RIGHT : 0);
+        mouse.MouseInput.Event = buttons[b][1] ? downs[b] : ups[b];
         OnEvent(mouse);
     }
     current = frame;

@@ -10,6 +10,7 @@
 struct InputFrame {
     std::vector<irr::EKEY_CODE> keys;  // held during this frame
     bool leftButton = false;
+    bool rightButton = false;
     float cursorX = 0.5f;              // relative to the window, 0.5 is the centre
     float cursorY = 0.5f;
 };

@@ -17,6 +17,7 @@ enum InputAction {
     ACTION_RELEASE = 11,
     ACTION_TOGGLE_SHADING = 12,
     ACTION_TOGGLE_MOUSE = 13,
+    ACTION_CANE_TAP = 14,
 };
 
 enum InputAxis {

@@ -65,6 +65,7 @@ bool InputBackendKBandM::isAction(int action) {
     case ACTION_RELEASE: return held(buttonState[MOUSE_LEFT]);
     case ACTION_TOGGLE_SHADING: return keyState[KEY_F2] == PRESSED;
     case ACTION_TOGGLE_MOUSE: return keyState[KEY_F3] == PRESSED;
+    case ACTION_CANE_TAP: return keyState[KEY_KEY_Q] == PRESSED || buttonState[MOUSE_RIGHT] == PRESSED;
     default: return false;
     }
 }

@@ -108,6 +108,7 @@ void CIrrKlangSceneNode::OnAnimate(u32 timeMs) {
                 stopSound();
         } else if (sound && sound->isFinished()) {
             stopSound();
+            playedOut = true;
             if (DeleteWhenFinished)
                 SceneManager->addToDeletionQueue(this);
         }

@@ -79,6 +79,7 @@ public:
     irr::s32 MaxTimeMsInterval;                   // "MaxTimeMsInterval", msec
     irr::s32 MinTimeMsInterval;                   // "MinTimeMsInterval", msec
     irr::s32 playCount;                           // play_once: starts made, 0 or 1
+    bool playedOut = false;                       // play_once: its sound has played to the end
 
 private:
     void startSound(bool looped);

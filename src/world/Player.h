@@ -29,6 +29,11 @@ public:
     bool drop(bool keepVelocity);
     void pickUpWeapon(GameObject* object);
 
+    // Once per frame: ages the cane's rest by frameMs and, when asked and rested, taps the floor
+    // ahead. True when it tapped.
+    bool tapCane(bool wanted, irr::s32 frameMs);
+    static const irr::s32 CANE_REST_MS = 500;  // at most one tap per this long
+
     irr::scene::ICameraSceneNode* camera;
     vphysx::NxController* controller;
     float height;                  // capsule height, and the eye height above its centre
@@ -43,6 +48,7 @@ public:
     bool jumping;
     GameObject* held;              // carried object or wielded weapon
     std::list<GameObject*> inventory;  // weapons, in pick-up order
+    irr::s32 caneRestMs = CANE_REST_MS;  // since the last tap, up to CANE_REST_MS
 
 private:
     void moveHorizontally(const irr::core::vector3df& direction, float amount);

@@ -47,6 +47,7 @@ bool GameWorld::update() {
             player->jumping = true;
             player->verticalSpeed = JUMP_SPEED;
         }
+        player->tapCane(input->isAction(ACTION_CANE_TAP), graphics.frameTime);
         if (input->isAction(ACTION_TOGGLE_SHADING)) graphics.toggleWaveShading();
         if (input->isAction(ACTION_TOGGLE_MOUSE))
             inputHolder().centreMouse = !inputHolder().centreMouse;

@@ -1,17 +1,22 @@
-// The finished level in a real window: it loads without a complaint, and the player uses the door.
+// The finished level in a real window: it loads without a complaint, the switch works the door,
+// the low ceiling stops a jump, and the cane lights the way.
 #include "app/Game.h"
 #include "graphics/GraphicsSystem.h"
 #include "harness/ScriptedInput.h"
+#include "harness/Screenshot.h"
 #include "world/GameWorld.h"
 #include "world/Player.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <sstream>
+#include <utility>
 
 using namespace irr;
 
-TEST(LevelPlay, TheLevelLoadsCleanlyAndTheDoorSwingsWhenUsed) {
+TEST(LevelPlay, TheLevelLoadsCleanlyAndTheSwitchOpensAndShutsTheDoor) {
     GraphicsSystem::useWindowSize(core::dimension2du(320, 240), false);
     testing::internal::CaptureStdout();
     startUp();
@@ -31,22 +36,88 @@ TEST(LevelPlay, TheLevelLoadsCleanlyAndTheDoorSwingsWhenUsed) {
     GameWorld& world = GameWorld::instance();
     GameObject* door = world.findObject(world.findObjectId("3Door"));
     ASSERT_NE(door, nullptr);
-    f32 closed = door->node->getRotation().Y;
-
-    // Stand before the door, looking down at its hinge.
-    world.player->setPosition(-4.5f, 2.0f, 27.0f);
-    world.player->pitch = 45.0f;
+    const f32 closed = door->node->getRotation().Y;
+    auto turned = [&] { return std::fabs(std::remainder(door->node->getRotation().Y - closed, 360.0f)); };
     GraphicsSystem::instance().fixedFrameTime = 20;
     InputFrame use;
     use.keys = {KEY_KEY_E};
-    installScriptedInput({InputFrame(), InputFrame(), use});
-    testing::internal::CaptureStdout();
-    for (int i = 0; i < 10; ++i) ASSERT_TRUE(runFrame());
-    std::string played = testing::internal::GetCapturedStdout();
-    EXPECT_NE(played.find("\t...executing OnUse script for 3Door\nThe door swings open"),
+    auto useFrom = [&](f32 x, f32 z, f32 pitch) {
+        world.player->setPosition(x, 2.0f, z);
+        world.player->yaw = 0;
+        world.player->pitch = pitch;
+        installScriptedInput({InputFrame(), InputFrame(), use});
+        testing::internal::CaptureStdout();
+        for (int i = 0; i < 10; ++i) EXPECT_TRUE(runFrame());
+        return testing::internal::GetCapturedStdout();
+    };
+
+    // The door itself does not move; the switch beside it opens it, and shuts it again.
+    std::string played = useFrom(-4.5f, 27.0f, 45.0f);
+    EXPECT_NE(played.find("\t...executing OnUse script for 3Door\nThe door will not move by hand"),
               std::string::npos) << played;
-    f32 turned = door->node->getRotation().Y - closed;
-    EXPECT_NEAR(std::fabs(std::remainder(turned, 360.0f)), 90.0f, 0.5f) << turned;
+    EXPECT_NEAR(turned(), 0.0f, 0.5f);
+    for (f32 expected : {90.0f, 0.0f, 90.0f}) {
+        played = useFrom(-8.5f, 26.0f, 30.0f);
+        EXPECT_NE(played.find("OnUse script for 1Switch"), std::string::npos) << played;
+        EXPECT_NEAR(turned(), expected, 0.5f) << played;
+    }
+}
+
+TEST(LevelPlay, APlayerStandsUnderTheLowCeilingAndAJumpThereHitsIt) {
+    GraphicsSystem::useWindowSize(core::dimension2du(160, 120), false);
+    startUp();
+    Player& player = *GameWorld::instance().player;
+    GraphicsSystem::instance().fixedFrameTime = 20;
+    auto highestAfterJump = [&](f32 x, f32 z) {
+        player.setPosition(x, 2.0f, z);
+        installScriptedInput({});
+        for (int i = 0; i < 20; ++i) EXPECT_TRUE(runFrame());
+        const f32 standing = player.camera->getAbsolutePosition().Y;
+        installScriptedInput({holding({KEY_SPACE})});
+        f32 highest = standing;
+        for (int i = 0; i < 60; ++i) {
+            EXPECT_TRUE(runFrame());
+            highest = std::max(highest, player.camera->getAbsolutePosition().Y);
+        }
+        return std::make_pair(standing, highest);
+    };
+    auto [openStanding, openHighest] = highestAfterJump(0.0f, 10.0f);
+    auto [underStanding, underHighest] = highestAfterJump(0.0f, 20.0f);
+    EXPECT_NEAR(underStanding, openStanding, 0.05f) << "standing fits under the ceiling";
+    EXPECT_GT(openHighest - openStanding, 2.0f);
+    // The capsule's top (the eye level) stops at the slab's underside, 5 above the floor.
+    EXPECT_LT(underHighest, 5.05f);
+    EXPECT_GT(underHighest - underStanding, 0.8f);
+}
+
+// Share of the rectangle's pixels that are lit (any channel above a dark floor's level).
+static float litShare(const Snapshot& shot, u32 y0, u32 y1) {
+    u32 lit = 0;
+    for (u32 y = y0; y < y1; ++y)
+        for (u32 x = 0; x < shot.width; ++x) {
+            video::SColor c = shot.at(x, y);
+            if (std::max({c.getRed(), c.getGreen(), c.getBlue()}) > 24) ++lit;
+        }
+    return float(lit) / float(shot.width * (y1 - y0));
+}
+
+TEST(LevelPlay, ACaneTapLightsTheFloorAheadOfAWalkingPlayer) {
+    GraphicsSystem::useWindowSize(core::dimension2du(160, 120), false);
+    startUp();
+    Player& player = *GameWorld::instance().player;
+    GraphicsSystem::instance().fixedFrameTime = 33;
+    player.setPosition(0.0f, 2.0f, -40.0f);  // by the back wall, facing the open room
+    player.yaw = 0;
+    player.pitch = 10;
+    const InputFrame walk = holding({KEY_KEY_W});
+    std::vector<InputFrame> frames(40, walk);
+    frames[12] = holding({KEY_KEY_W, KEY_KEY_Q});
+    installScriptedInput(frames);
+    for (int i = 0; i < 12; ++i) ASSERT_TRUE(runFrame());
+    const float before = litShare(captureFrame(), 60, 120);
+    for (int i = 0; i < 8; ++i) ASSERT_TRUE(runFrame());
+    const float after = litShare(captureFrame(), 60, 120);
+    EXPECT_GT(after, before + 0.2f) << before << " -> " << after;
 }
 
 TEST(LevelPlay, ACarriedCrateIsRimLitOnlyWhileWaveShadingIsOn) {

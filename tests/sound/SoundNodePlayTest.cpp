@@ -80,8 +80,10 @@ TEST_F(SoundNodePlayTest, PlayOnceEndsInNothingAndLeavesTheSceneOnlyWhenAsked) {
     EXPECT_EQ(stays->playCount, 1);
     advance(100);
     EXPECT_NE(stays->sound, nullptr);
+    EXPECT_FALSE(stays->playedOut);
     advance(200);
     for (Node* node : {stays, goes}) {
+        EXPECT_TRUE(node->playedOut);
         EXPECT_EQ(node->PlayMode, Node::EPM_NOTHING);
         EXPECT_EQ(node->playCount, 0);
         EXPECT_EQ(node->sound, nullptr);

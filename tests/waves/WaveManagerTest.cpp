@@ -169,6 +169,27 @@ TEST(WaveManager, AnEmitterThatLeavesTheSceneTakesItsWavesWithIt) {
     EXPECT_FLOAT_EQ(waves.waveData()[0], 5.0f);
 }
 
+TEST(WaveManager, APlayOnceEmittersRingRunsOutAtItsNextRestartOnceItsSoundHasPlayed) {
+    WaveManager waves;
+    CIrrKlangSceneNode* done = addEmitterNode(vector3df(0, 0, 0), 10, 10);
+    CIrrKlangSceneNode* playing = addEmitterNode(vector3df(5, 0, 0), 10, 10);
+    waves.addNodeWave(done);
+    waves.addNodeWave(playing);
+    setFrameTime(100);
+    for (int i = 0; i < 15; ++i) waves.update();  // both rings have restarted once
+    ASSERT_EQ(2, waves.recordCount());
+
+    done->playedOut = true;
+    for (int i = 0; i < 4; ++i) waves.update();  // radius 5 to 9: the ring goes on
+    EXPECT_EQ(2, waves.recordCount());
+    waves.update();
+    waves.update();  // past 10: it would restart, and ends
+    ASSERT_EQ(1, waves.recordCount());
+    EXPECT_EQ(waves.waves().front()->source, playing);
+    for (int i = 0; i < 30; ++i) waves.update();
+    EXPECT_EQ(1, waves.recordCount());
+}
+
 TEST(WaveManager, AStillEmittersBeatsAreReportedOnceAndShowNothing) {
     WaveManager waves;
     CIrrKlangSceneNode* node = addEmitterNode(vector3df(0, 0, 0), 20, 0);

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Writes the test level: game/Content/TestRoom3.irr and the .irrmesh meshes it places.
 
-Run from anywhere; the output is the same every time. The level is a closed room with things to
+Run from anywhere, with no arguments; it overwrites those files, the same every time. The level is a closed room with things to
 try by walking: ledges of 1.0 and 1.3, ramps of 30 and 50 degrees, a low ceiling, pillars, light
 and heavy crates, a kinematic fan and the weapon.
 """
+import argparse
 import math
 import os
 
@@ -155,10 +156,11 @@ def make_meshes():
     ramp50.ramp(-3, 3, 0, 4, 50, FLOOR)
     ramp50.write("ramp50")
 
-    ceiling = Mesh()  # a slab 3.5 above the floor: standing fits, a jump hits it
-    ceiling.box((-4, 3.5, -4), (4, 4.0, 4), STONE)
+    # A slab 5 above the floor: the player (4 tall) stands under it, and a jump (2.25) hits it.
+    ceiling = Mesh()
+    ceiling.box((-4, 5.0, -4), (4, 5.5, 4), STONE)
     for (x, z) in ((-4, -4), (3.5, -4), (-4, 3.5), (3.5, 3.5)):
-        ceiling.box((x, 0, z), (x + 0.5, 3.5, z + 0.5), STONE)
+        ceiling.box((x, 0, z), (x + 0.5, 5.0, z + 0.5), STONE)
     ceiling.write("lowceiling")
 
     crate = Mesh()
@@ -294,6 +296,7 @@ def make_scene():
 
 
 if __name__ == "__main__":
+    argparse.ArgumentParser(description=__doc__).parse_args()
     os.makedirs(MESHES, exist_ok=True)
     make_meshes()
     make_scene()

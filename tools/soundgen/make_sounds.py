@@ -8,6 +8,7 @@ Run from anywhere; the output is the same every time (fixed seed, standard libra
   ambient/hum.wav                                        a machine hum, a seamless 2 s loop
   ambient/drip.wav                                       a dripping pipe: four drips in 3 s
   ambient/tick.wav                                       a ticking clock: tick-tock, a 1 s loop
+  fx/global/cane/tap.wav                                 the player's cane tapping the floor
 All are 16-bit mono at 44.1 kHz. The drips and ticks start just after a 100 ms boundary and
 die away within it, so every beat fills one analysis slot (tools/soundanalyse).
 """
@@ -216,6 +217,18 @@ def tick(rng):
     return finish(mix(*layers), 0.6, fade=0.0)
 
 
+def cane_tap(rng):
+    """The tip of a cane striking concrete, 0.15 s: a hard click, the hollow ring of the
+    shaft and a faint knock of the floor."""
+    count = int(0.15 * RATE)
+    start = 0.002
+    click = times(band(noise(rng, count), 2500.0, 9000.0), decay(count, start, 0.0012))
+    shaft = mix((1.0, body(count, start, 1900.0, 1750.0, 0.012)),
+                (0.4, body(count, start, 4300.0, 4100.0, 0.006)))
+    knock = body(count, start, 260.0, 200.0, 0.01)
+    return finish(mix((1.0, click), (0.5, shaft), (0.35, knock)), 0.8)
+
+
 def write(path, samples):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     frames = b"".join(struct.pack("<h", max(-32767, min(32767, int(round(x * 32767)))))
@@ -237,6 +250,7 @@ def main():
     write(os.path.join(SOUNDS, "ambient", "hum.wav"), hum(rng))
     write(os.path.join(SOUNDS, "ambient", "drip.wav"), drip(rng))
     write(os.path.join(SOUNDS, "ambient", "tick.wav"), tick(rng))
+    write(os.path.join(SOUNDS, "fx", "global", "cane", "tap.wav"), cane_tap(rng))
 
 
 if __name__ == "__main__":

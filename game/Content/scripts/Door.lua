@@ -1,6 +1,5 @@
--- The door (3Door): swings open on its hinge when used, and shut when used again.
-open = false
-
+-- The door (3Door): heavy on its hinge; only the switch beside it swings it, so the two always
+-- agree on whether it is open.
 function OnCreate()
     local where = {}
     GetPosition(objID, where)
@@ -10,14 +9,7 @@ function OnCreate()
 end
 
 function OnUse()
-    if open then
-        RotateObjRelative(objID, 0, 1.5707963, 0)
-        PrintString("The door swings shut\n")
-    else
-        RotateObjRelative(objID, 0, -1.5707963, 0)
-        PrintString("The door swings open\n")
-    end
-    open = not open
+    PrintString("The door will not move by hand; the switch beside it works it\n")
 end
 
 function OnTick()

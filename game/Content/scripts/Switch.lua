@@ -1,4 +1,8 @@
--- The switch (1Switch) beside the door: finds the door by name and swings it a quarter turn.
+-- The switch (1Switch) beside the door: the door's only control. It opens the door when it is
+-- closed and closes it when it is open, so the door swings between the two and never round
+-- into the switch.
+open = false
+
 function OnCreate()
 end
 
@@ -11,8 +15,12 @@ function OnUse()
         PrintString("Switch: there is no door\n")
         return
     end
-    PrintString("Switch turns door ")
-    PrintInt(id)
-    PrintString("\n")
-    RotateObjRelative(id, 0, -1.5707963, 0)
+    if open then
+        RotateObjRelative(id, 0, 1.5707963, 0)
+        PrintString("The switch swings the door shut\n")
+    else
+        RotateObjRelative(id, 0, -1.5707963, 0)
+        PrintString("The switch swings the door open\n")
+    end
+    open = not open
 end
