@@ -34,7 +34,7 @@ const GameObject* objectOf(const scene::ISceneNode& node) {
 
 }  // namespace
 
-LevelReport::LevelCheck(std::vector<std::string> gameLines, vsound::ISoundEngine* engine)
+LevelReport::LevelReport(std::vector<std::string> gameLines, vsound::ISoundEngine* engine)
     : engine(engine) {
     for (std::string& line : gameLines)
         if (isReport(line)) reports.push_back(std::move(line));
@@ -75,15 +75,23 @@ void LevelReport::walk(const RawNode& raw, scene::ISceneNode* parent, int depth)
     std::printf("%*s%s (%s): %s\n", 2 * depth, "", raw.name().c_str(), raw.type.c_str(), what.c_str());
     if (raw.name() == "player_start") sawPlayerStart = true;
 
-    for (const std::string& text : nodeWarnings(raw, node, object)) warn(text);
+    const std::vector<std::string> said = node ? gameReportsAbout(*node, object) : std::vector<std::string>();
+    // The game names a mesh it cannot load itself; the checker's own line would repeat it.
+    const std::string mesh = raw.value("Mesh");
+    const bool meshSaid = !mesh.empty() && std::any_of(said.begin(), said.end(), [&](const std::string& line) {
+        return line.find(mesh) != std::string::npos;
+    });
+    for (const std::string& text : nodeWarnings(raw, node, object))
+        if (!meshSaid || text.find(mesh) == std::string::npos) warn(text);
     if (const auto* emitter = dynamic_cast<const CIrrKlangSceneNode*>(node))
         for (const std::string& text : emitterWarnings(raw, *emitter, engine)) warn(text);
-    if (node) gameReportsAbout(*node, object);
+    for (const std::string& line : said) warn("the game says: " + line);
     for (const auto& child : raw.children) walk(*child, node, depth + 1);
 }
 
 // A report names its node in quotes; a script report names its object's id as well.
-void LevelReport::gameReportsAbout(const scene::ISceneNode& node, const GameObject* object) {
+std::vector<std::string> LevelReport::gameReportsAbout(const scene::ISceneNode& node,
+                                                       const GameObject* object) {
     const std::string quoted = std::string("\"") + node.getName() + "\"";
     const std::string byId = object ? "Scripting: object " + std::to_string(object->id) + " " : "";
     auto concerns = [&](const std::string& line) {
@@ -92,8 +100,9 @@ void LevelReport::gameReportsAbout(const scene::ISceneNode& node, const GameObje
     };
     auto mine = std::stable_partition(reports.begin(), reports.end(),
                                       [&](const std::string& line) { return !concerns(line); });
-    for (auto line = mine; line != reports.end(); ++line) warn("the game says: " + *line);
+    std::vector<std::string> said(mine, reports.end());
     reports.erase(mine, reports.end());
+    return said;
 }
 
 void LevelReport::levelWarnings() {

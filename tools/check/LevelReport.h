@@ -27,7 +27,8 @@ public:
 private:
     void walk(const RawNode& raw, irr::scene::ISceneNode* parent, int depth);
     void warn(const std::string& text);
-    void gameReportsAbout(const irr::scene::ISceneNode& node, const GameObject* object);
+    // Takes the game's reports about the node out of the ones not shown yet.
+    std::vector<std::string> gameReportsAbout(const irr::scene::ISceneNode& node, const GameObject* object);
     void levelWarnings();
 
     std::vector<std::string> reports;   // the game's report lines not shown yet

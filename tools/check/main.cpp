@@ -42,15 +42,17 @@ int main(int argc, char** argv) {
 
     setenv("ALSOFT_DRIVERS", "null", 1);
     GraphicsSystem::useDriver(irr::video::EDT_NULL);
-    ConsoleCapture capture;
+    ConsoleCapture startUp;  // what the subsystems say as they come up is not about the level
     GameWorld::instance();
     PhysicsSystem::instance();
     SoundSystem::instance();
     GraphicsSystem& graphics = GraphicsSystem::instance();
     WaveManager::instance();
+    startUp.finish();
+    ConsoleCapture loading;
     const bool loaded = loadLevelFile(graphics.sceneManager, path);
     if (loaded) PhysicsSystem::instance().loadLevel(graphics.sceneManager->getRootSceneNode());
-    std::vector<std::string> gameLines = capture.finish();
+    std::vector<std::string> gameLines = loading.finish();
     if (!loaded) {
         for (const std::string& line : gameLines)
             if (line.rfind("Level: ", 0) == 0) std::printf("%s\n", line.c_str());
