@@ -66,6 +66,25 @@ TEST_F(Backend, JustPressedActionsFireOncePerPress) {
     EXPECT_FALSE(backend.isAction(ACTION_TOGGLE_MOUSE));
 }
 
+TEST_F(Backend, TheCaneTapsOncePerPressOfQOrTheRightButtonAndOnlyOnIt) {
+    press(backend, KEY_KEY_Q, true);
+    backend.endFrame();
+    for (int other = -1; other < 20; ++other)
+        EXPECT_EQ(backend.isAction(other), other == ACTION_CANE_TAP) << other;
+    nextFrame();
+    backend.endFrame();
+    EXPECT_FALSE(backend.isAction(ACTION_CANE_TAP)) << "held is not a new tap";
+    backend.beginFrame();
+    press(backend, KEY_KEY_Q, false);
+    backend.OnEvent(mouse(EMIE_RMOUSE_PRESSED_DOWN));
+    backend.endFrame();
+    EXPECT_TRUE(backend.isAction(ACTION_CANE_TAP));
+    EXPECT_FALSE(backend.isAction(ACTION_RELEASE)) << "the right button lets nothing go";
+    nextFrame();
+    backend.endFrame();
+    EXPECT_FALSE(backend.isAction(ACTION_CANE_TAP));
+}
+
 TEST_F(Backend, KeyPressedAndReleasedInOnePumpIsSeenByNoAction) {
     press(backend, KEY_KEY_E, true);
     press(backend, KEY_KEY_E, false);
@@ -87,7 +106,7 @@ TEST_F(Backend, EveryKeyMapsToItsActionAndUnknownActionsAreOff) {
         press(backend, keys[action], false);
         nextFrame();
     }
-    press(backend, KEY_KEY_Q, true);
+    press(backend, KEY_KEY_Z, true);
     backend.endFrame();
     for (int other = -5; other < 20; ++other) EXPECT_FALSE(backend.isAction(other));
 }
