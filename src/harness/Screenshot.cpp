@@ -5,6 +5,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 using namespace irr;
 
 float Snapshot::brightness(u32 x0, u32 y0, u32 x1, u32 y1) const {
@@ -16,6 +18,16 @@ float Snapshot::brightness(u32 x0, u32 y0, u32 x1, u32 y1) const {
             sum += (c.getRed() + c.getGreen() + c.getBlue()) / 3.0;
         }
     return n ? static_cast<float>(sum / n) : 0.0f;
+}
+
+float Snapshot::litShare(u32 x0, u32 y0, u32 x1, u32 y1, u32 level) const {
+    u32 lit = 0, n = 0;
+    for (u32 y = y0; y < y1 && y < height; ++y)
+        for (u32 x = x0; x < x1 && x < width; ++x, ++n) {
+            video::SColor c = at(x, y);
+            if (std::max({c.getRed(), c.getGreen(), c.getBlue()}) > level) ++lit;
+        }
+    return n ? float(lit) / float(n) : 0.0f;
 }
 
 Snapshot readBackBuffer() {

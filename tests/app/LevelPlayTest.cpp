@@ -90,17 +90,6 @@ TEST(LevelPlay, APlayerStandsUnderTheLowCeilingAndAJumpThereHitsIt) {
     EXPECT_GT(underHighest - underStanding, 0.8f);
 }
 
-// Share of the rectangle's pixels that are lit (any channel above a dark floor's level).
-static float litShare(const Snapshot& shot, u32 y0, u32 y1) {
-    u32 lit = 0;
-    for (u32 y = y0; y < y1; ++y)
-        for (u32 x = 0; x < shot.width; ++x) {
-            video::SColor c = shot.at(x, y);
-            if (std::max({c.getRed(), c.getGreen(), c.getBlue()}) > 24) ++lit;
-        }
-    return float(lit) / float(shot.width * (y1 - y0));
-}
-
 TEST(LevelPlay, ACaneTapLightsTheFloorAheadOfAWalkingPlayer) {
     GraphicsSystem::useWindowSize(core::dimension2du(160, 120), false);
     startUp();
@@ -114,9 +103,9 @@ TEST(LevelPlay, ACaneTapLightsTheFloorAheadOfAWalkingPlayer) {
     frames[12] = holding({KEY_KEY_W, KEY_KEY_Q});
     installScriptedInput(frames);
     for (int i = 0; i < 12; ++i) ASSERT_TRUE(runFrame());
-    const float before = litShare(captureFrame(), 60, 120);
+    const float before = captureFrame().litShare(0, 60, 160, 120, 24);
     for (int i = 0; i < 8; ++i) ASSERT_TRUE(runFrame());
-    const float after = litShare(captureFrame(), 60, 120);
+    const float after = captureFrame().litShare(0, 60, 160, 120, 24);
     EXPECT_GT(after, before + 0.2f) << before << " -> " << after;
 }
 

@@ -27,6 +27,14 @@ void walk(DemoScript& s, size_t frames) { hold(s, frames, holding({KEY_KEY_W}));
 
 void shot(DemoScript& s, const char* name) { s.shots.push_back({s.input.size(), name}); }
 
+// The same view with wave shading off: the level in its plain colours, beside a dark shot.
+void plainShot(DemoScript& s, const char* name) {
+    press(s, KEY_F2);
+    hold(s, 2, InputFrame());
+    shot(s, name);
+    press(s, KEY_F2);
+}
+
 void goTo(DemoScript& s, float x, float y, float z, float yaw, float pitch) {
     s.stations.push_back({s.input.size(), x, y, z, yaw, pitch});
 }
@@ -65,21 +73,30 @@ DemoScript makeDemoScript() {
     hold(s, 2, InputFrame());
     shot(s, "07-shading-off.png");
     press(s, KEY_F2);
-    goTo(s, -4.5f, 2, 27, 0, 45);  // before the door, looking at its hinge
+    goTo(s, -8.5f, 2, 26, 0, 30);  // before the switch beside the door
     hold(s, 3, InputFrame());
-    press(s, KEY_KEY_E);
-    turn(s, 0, -35, 5);
-    walk(s, 14);  // footsteps light the open doorway
+    press(s, KEY_KEY_E);  // the switch swings the door open
+    turn(s, 35, -10, 5);  // toward the door
+    press(s, KEY_KEY_Q);  // a cane tap lights it
+    hold(s, 8, InputFrame());
     shot(s, "08-door-swung-open.png");
+    plainShot(s, "08-door-swung-open-plain.png");
     goTo(s, 18, 2, 8, 22, -15);  // the dripping pipe beats in its analysed colours
     hold(s, 45, InputFrame());
     shot(s, "09-pipe-beats.png");
     goTo(s, -20, 2, -12, 0, 20);  // the 1.0 ledge is climbed in stride
     walk(s, 14);
+    turn(s, 0, 20, 5);  // on top, looking down over its far edge
+    press(s, KEY_KEY_Q);
+    hold(s, 8, InputFrame());
     shot(s, "10-up-the-1.0-ledge.png");
+    plainShot(s, "10-up-the-1.0-ledge-plain.png");
     goTo(s, -20, 2, -1, 0, 20);  // the 1.3 ledge stops the player
     walk(s, 14);
+    press(s, KEY_KEY_Q);
+    hold(s, 6, InputFrame());
     shot(s, "11-stopped-by-the-1.3-ledge.png");
+    plainShot(s, "11-stopped-by-the-1.3-ledge-plain.png");
     hold(s, 1, InputFrame());
     return s;
 }

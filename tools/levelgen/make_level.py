@@ -140,12 +140,13 @@ def make_meshes():
         pillars.box((x - 1, 0, z - 1), (x + 1, 12, z + 1), STONE)
     pillars.write("pillars")
 
+    # Ledges in metal, so their edges stand out from the floor in the plain colours too.
     ledge10 = Mesh()
-    ledge10.box((-4, 0, -2), (4, 1.0, 2), FLOOR)
+    ledge10.box((-4, 0, -2), (4, 1.0, 2), METAL)
     ledge10.write("ledge10")
 
     ledge13 = Mesh()
-    ledge13.box((-4, 0, -2), (4, 1.3, 2), FLOOR)
+    ledge13.box((-4, 0, -2), (4, 1.3, 2), METAL)
     ledge13.write("ledge13")
 
     ramp30 = Mesh()
