@@ -57,8 +57,10 @@ DemoScript makeDemoScript() {
     turn(s, -90, 0, 10);  // the crates are ahead again
     walk(s, 7);
     press(s, KEY_KEY_E);
-    hold(s, 3, InputFrame());
+    press(s, KEY_KEY_Q);  // a cane tap lights the floor under the carried crate
+    hold(s, 6, InputFrame());
     shot(s, "04-carrying-a-crate.png");
+    plainShot(s, "04-carrying-a-crate-plain.png");
     turn(s, -40, -20, 10);
     walk(s, 5);
     press(s, KEY_KEY_E);  // the carried crate hangs in view: using it puts it down
