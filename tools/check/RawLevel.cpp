@@ -2,7 +2,6 @@
 
 #include <tinyxml.h>
 
-#include <filesystem>
 
 namespace {
 
@@ -33,21 +32,17 @@ std::string RawNode::value(const char* name) const {
     return found == attributes.end() ? std::string() : found->second.value;
 }
 
-std::vector<std::unique_ptr<RawNode>> readRawLevel(const char* path, std::string* error) {
+std::vector<std::unique_ptr<RawNode>> readRawLevel(const std::string& text, std::string* error) {
     std::vector<std::unique_ptr<RawNode>> nodes;
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored)) {
-        *error = "there is no such file";
-        return nodes;
-    }
     TiXmlDocument document;
-    if (!document.LoadFile(path)) {
-        *error = std::string("it is not well-formed XML (") + document.ErrorDesc() + ")";
+    document.Parse(text.c_str());
+    if (document.Error()) {
+        *error = std::string("is not well-formed XML (") + document.ErrorDesc() + ")";
         return nodes;
     }
     const TiXmlElement* root = document.RootElement();
     if (!root || root->ValueStr() != "irr_scene") {
-        *error = "its root element is not irr_scene";
+        *error = "has no irr_scene root element";
         return nodes;
     }
     RawNode top;

@@ -23,5 +23,6 @@ struct RawNode {
     std::string name() const { return value("Name"); }
 };
 
-// The nodes under the file's root, or none with *error set when the file cannot be read as XML.
-std::vector<std::unique_ptr<RawNode>> readRawLevel(const char* path, std::string* error);
+// The nodes under the level's root, or none with *error set (as the tail of a sentence: "is not
+// ...") when the text cannot be read as a level. The text has passed the game's own level check.
+std::vector<std::unique_ptr<RawNode>> readRawLevel(const std::string& text, std::string* error);

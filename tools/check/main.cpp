@@ -8,12 +8,15 @@
 #include "RawLevel.h"
 
 #include "graphics/GraphicsSystem.h"
+#include "level/ContentFile.h"
 #include "level/LevelFile.h"
+#include "level/LevelFileCheck.h"
 #include "physics/PhysicsSystem.h"
 #include "sound/SoundSystem.h"
 #include "waves/WaveManager.h"
 #include "world/GameWorld.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -21,9 +24,11 @@
 namespace {
 
 const char* const DEFAULT_LEVEL = "Content/TestRoom3.irr";
+const std::uintmax_t MAX_LEVEL_BYTES = std::uintmax_t(64) << 20;  // as the game allows
 
+// why: the tail of a sentence, "is missing".
 int cannotRead(const char* path, const std::string& why) {
-    std::printf("Level: cannot read %s: %s; nothing was checked\n", path, why.c_str());
+    std::printf("Level: %s %s; nothing was checked\n", path, why.c_str());
     return 2;
 }
 
@@ -36,8 +41,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const char* path = argc == 2 ? argv[1] : DEFAULT_LEVEL;
+    // The game's own check comes first: TinyXML, like Irrlicht, must not see a hostile file.
+    const ContentFile file = readContentFile(path, MAX_LEVEL_BYTES);
+    if (!file.problem.empty()) return cannotRead(path, file.problem);
+    const LevelCheck precheck = checkLevelText(file.text);
+    if (!precheck.problem.empty()) return cannotRead(path, precheck.problem);
     std::string error;
-    const auto raw = readRawLevel(path, &error);
+    const auto raw = readRawLevel(precheck.text, &error);
     if (!error.empty()) return cannotRead(path, error);
 
     setenv("ALSOFT_DRIVERS", "null", 1);
@@ -56,7 +66,7 @@ int main(int argc, char** argv) {
     if (!loaded) {
         for (const std::string& line : gameLines)
             if (line.rfind("Level: ", 0) == 0) std::printf("%s\n", line.c_str());
-        return cannotRead(path, "the game cannot load it");
+        return cannotRead(path, "cannot be loaded by the game");
     }
 
     std::printf("%s:\n", path);
