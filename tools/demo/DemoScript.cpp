@@ -47,7 +47,10 @@ DemoScript makeDemoScript() {
     hold(s, 10, InputFrame());
     shot(s, "01-start.png");
     walk(s, 10);  // footsteps send out their rings
+    turn(s, 0, 50, 4);  // down to the floor the rings spread on
+    hold(s, 16, InputFrame());  // till the crates' landing rings from the start have passed
     shot(s, "02-footsteps.png");
+    turn(s, 0, -50, 4);
     turn(s, 90, 0, 10);  // the weapon lies to the right
     walk(s, 8);
     turn(s, 0, 50, 10);
