@@ -3,6 +3,7 @@
 #include <BulletCollision/CollisionDispatch/btInternalEdgeUtility.h>
 
 #include "CookedFormat.h"
+#include "SharedEdgeShape.h"
 
 namespace vphysx {
 
@@ -36,7 +37,9 @@ TriangleMeshImpl::TriangleMeshImpl(std::vector<float> points, std::vector<NxU32>
     part.m_vertexType = PHY_DOUBLE;
     triangles.addIndexedMesh(part, PHY_INTEGER);
     meshShape = std::make_unique<btBvhTriangleMeshShape>(&triangles, true);
-    btGenerateInternalEdgeInfo(meshShape.get(), &edges);
+    SharedEdgeShape neighbours(&triangles, vertices, indices);
+    btGenerateInternalEdgeInfo(&neighbours, &edges);
+    if (neighbours.askedInOrder()) meshShape->setTriangleInfoMap(&edges);
 }
 
 NxU32 TriangleMeshImpl::getCount(NxU32 submeshIndex, NxInternalArray array) const
