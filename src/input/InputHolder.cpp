@@ -2,6 +2,8 @@
 
 #include "input/InputBackendKBandM.h"
 
+InputHolder::~InputHolder() { delete activeBackend; }
+
 InputHolder& inputHolder() {
     static InputHolder holder;
     return holder;

@@ -1,10 +1,11 @@
 #pragma once
 // The active input backend and the mouse-centring flag, set up together on first touch. The
-// holder never deletes the backend: it lives until the process ends.
+// holder owns the backend and deletes it at process exit.
 
 class InputBackend;
 
 struct InputHolder {
+    ~InputHolder();
     InputBackend* activeBackend = nullptr;
     bool centreMouse = true;
 };

@@ -39,6 +39,14 @@ PhysicsSystem::PhysicsSystem()
     if (scene) debugRenderable = scene->getDebugRenderable();
 }
 
+// Controllers first: they live in the scene the SDK's release takes with it.
+PhysicsSystem::~PhysicsSystem() {
+    if (controllerManager) NxReleaseControllerManager(controllerManager);
+    if (cooking) cooking->NxCloseCooking();
+    if (sdk && scene) sdk->releaseScene(*scene);
+    if (sdk) sdk->release();
+}
+
 bool PhysicsSystem::init() {
     NxSDKCreateError error = NXCE_NO_ERROR;
     sdk = NxCreatePhysicsSDK(NX_PHYSICS_SDK_VERSION, &allocator, nullptr, NxPhysicsSDKDesc(), &error);

@@ -17,7 +17,7 @@
 
 class PhysicsSystem {
 public:
-    // Runs init on the first call; the world lives until the process ends.
+    // Runs init on the first call; the world is released at process exit.
     static PhysicsSystem& instance();
 
     // False, with no scene, when the scene cannot be made; the frame loop then skips physics.
@@ -57,6 +57,7 @@ public:
 
 private:
     PhysicsSystem();
+    ~PhysicsSystem();
     PhysicsSystem(const PhysicsSystem&) = delete;
     PhysicsSystem& operator=(const PhysicsSystem&) = delete;
 

@@ -1,6 +1,6 @@
 #pragma once
 // One registered level node and what the level loader attached to it. Plain data: the world's
-// registry holds plain pointers and nothing ever frees an object.
+// registry holds plain pointers; the world frees each object and its script at exit.
 
 #include <irrlicht.h>
 

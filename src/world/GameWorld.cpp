@@ -1,6 +1,7 @@
 #include "world/GameWorld.h"
 
 #include "graphics/GraphicsSystem.h"
+#include "luaplus/LuaState.h"
 #include "world/Player.h"
 
 using namespace irr;
@@ -16,6 +17,15 @@ GameWorld::GameWorld() : player(nullptr), camera(nullptr), lastId(0) {
                                                        core::vector3df(0, 0, 100), -1);
     player = new Player(camera);
     player->setPosition(35.497997f, 6.215026f, -35.154297f);
+}
+
+// Nodes belong to the scene manager and actors to the physics world; each is freed by its owner.
+GameWorld::~GameWorld() {
+    for (GameObject* object : objects) {
+        vlua::LuaState::Destroy(object->script);
+        delete object;
+    }
+    delete player;
 }
 
 s32 GameWorld::registerObject(GameObject* object) {

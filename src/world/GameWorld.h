@@ -36,6 +36,7 @@ public:
 
 private:
     GameWorld();
+    ~GameWorld();
     GameWorld(const GameWorld&) = delete;
     GameWorld& operator=(const GameWorld&) = delete;
 };
