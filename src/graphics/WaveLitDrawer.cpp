@@ -36,7 +36,8 @@ struct WaveLitDrawer::Piece {
 WaveLitDrawer::WaveLitDrawer(IrrlichtDevice* device, WaveManager& waves, const char* vertexFile,
                              const char* pixelFile, s32 solidWaveMaterial)
     : device(device), driver(device->getVideoDriver()), scene(device->getSceneManager()),
-      fixed(driver, waves, vertexFile, pixelFile), solidWaveMaterial(solidWaveMaterial) {}
+      fixed(driver, waves, vertexFile, pixelFile), solidWaveMaterial(solidWaveMaterial),
+      afterSolidPass(*this) {}
 
 WaveLitDrawer::~WaveLitDrawer() {
     for (auto& entry : cut) entry.first->drop();
@@ -82,29 +83,43 @@ void WaveLitDrawer::drawPiece(const Piece& piece, const std::vector<int>& chosen
     ++draws;
 }
 
+void WaveLitDrawer::AfterSolidPass::OnRenderPassPostRender(scene::E_SCENE_NODE_RENDER_PASS pass) {
+    if (pass == scene::ESNRP_SOLID) drawer.drawPieces();
+}
+
 void WaveLitDrawer::draw(const std::vector<f32>& recordArray) {
     draws = 0;
     nodes.clear();
-    scene::ICameraSceneNode* camera = scene->getActiveCamera();
-    if (camera && fixed.usable()) collect(scene->getRootSceneNode());
+    if (scene->getActiveCamera() && fixed.usable()) collect(scene->getRootSceneNode());
     if (nodes.empty()) {
         scene->drawAll();
         return;
     }
+    records = recordArray.data();
+    recordCount = 0;
+    const int available = static_cast<int>(recordArray.size() / 9);
+    while (recordCount < available && recordCount < MAX_RECORDS &&
+           !isEndMarker(records + 9 * recordCount))
+        ++recordCount;
+
     for (scene::IMeshSceneNode* node : nodes) node->setVisible(false);
+    piecesDrawn = false;
+
     scene->drawAll();
-    // drawAll animated only the visible nodes.
+    scene->setLightManager(nullptr);
+    if (!piecesDrawn) drawPieces();
+}
+
+void WaveLitDrawer::drawPieces() {
+    piecesDrawn = true;
+    // Hidden from drawAll, they missed its animation pass; its registration is over now.
     const u32 now = device->getTimer()->getTime();
     for (scene::IMeshSceneNode* node : nodes) {
         node->setVisible(true);
         node->OnAnimate(now);
     }
-
-    records = recordArray.data();
-    int live = 0;
-    const int available = static_cast<int>(recordArray.size() / 9);
-    while (live < available && live < MAX_RECORDS && !isEndMarker(records + 9 * live)) ++live;
-
+    const int live = recordCount;
+    scene::ICameraSceneNode* camera = scene->getActiveCamera();
     const core::matrix4 viewProjection =
         driver->getTransform(video::ETS_PROJECTION) * driver->getTransform(video::ETS_VIEW);
     const core::vector3df eye = camera->getAbsolutePosition();

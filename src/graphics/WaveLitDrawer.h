@@ -5,7 +5,8 @@
 // here, one plane piece at a time (PlanePieces) and screen tile by screen tile under a scissor,
 // each draw sent only the waves that can light that piece in that tile (WaveCulling) and shaded
 // by the shader built for exactly that many waves (FixedCountMaterials). Everything else (the
-// camera, other node types, the rim-lit held object) goes through drawAll as before.
+// camera, other node types, the rim-lit held object) goes through drawAll as before; the pieces
+// are drawn right after drawAll's solid pass, so that what is transparent blends over them.
 
 #include "graphics/FixedCountMaterials.h"
 #include "graphics/PlanePieces.h"
@@ -37,6 +38,22 @@ public:
 
 private:
     struct Piece;
+    // Told by drawAll when its solid pass is done.
+    class AfterSolidPass : public irr::scene::ILightManager {
+    public:
+        explicit AfterSolidPass(WaveLitDrawer& drawer) : drawer(drawer) {}
+        void OnPreRender(irr::core::array<irr::scene::ISceneNode*>&) override {}
+        void OnPostRender() override {}
+        void OnRenderPassPreRender(irr::scene::E_SCENE_NODE_RENDER_PASS) override {}
+        void OnRenderPassPostRender(irr::scene::E_SCENE_NODE_RENDER_PASS pass) override;
+        void OnNodePreRender(irr::scene::ISceneNode*) override {}
+        void OnNodePostRender(irr::scene::ISceneNode*) override {}
+
+    private:
+        WaveLitDrawer& drawer;
+    };
+
+    void drawPieces();
     void collect(irr::scene::ISceneNode* node);
     PlanePieces* piecesOf(irr::scene::IMesh* mesh);
     void drawPiece(const Piece& piece, const std::vector<int>& chosen);
@@ -48,7 +65,10 @@ private:
     irr::s32 solidWaveMaterial;
     std::map<irr::scene::IMesh*, std::unique_ptr<PlanePieces>> cut;
     std::vector<irr::scene::IMeshSceneNode*> nodes;   // this frame's, in scene order
+    AfterSolidPass afterSolidPass;
+    bool piecesDrawn = false;
     const irr::f32* records = nullptr;
+    int recordCount = 0;
     std::vector<irr::f32> chosenRecords;
     int draws = 0;
 };
