@@ -104,7 +104,7 @@ void WaveLitDrawer::draw(const std::vector<f32>& recordArray) {
 
     for (scene::IMeshSceneNode* node : nodes) node->setVisible(false);
     piecesDrawn = false;
-
+    scene->setLightManager(&afterSolidPass);
     scene->drawAll();
     scene->setLightManager(nullptr);
     if (!piecesDrawn) drawPieces();
