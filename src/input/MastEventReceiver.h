@@ -1,6 +1,8 @@
 #pragma once
 // Turns Irrlicht key and mouse-button events into per-key states with one-frame transitions:
 // a key that went down during the last event pump is PRESSED for one frame, then DOWN.
+// A tap (down and up again within one pump) is not lost: the key stays PRESSED for that one
+// frame and is RELEASED in the next.
 
 #include <irrlicht.h>
 
@@ -25,6 +27,9 @@ public:
 
     KeyState buttonState[3];
     KeyState keyState[irr::KEY_KEY_CODES_COUNT];
+    // Went up again after going down in this pump: RELEASED once the frame has seen it PRESSED.
+    bool buttonTapped[3];
+    bool keyTapped[irr::KEY_KEY_CODES_COUNT];
     irr::s32 mouseX;
     irr::s32 mouseY;
     float wheel;  // summed over the current frame
@@ -33,4 +38,5 @@ public:
 private:
     void keyEvent(const irr::SEvent::SKeyInput& key);
     void mouseEvent(const irr::SEvent::SMouseInput& mouse);
+    void settle(KeyState* states, bool* tapped, int count);
 };

@@ -85,13 +85,26 @@ TEST_F(Backend, TheCaneTapsOncePerPressOfQOrTheRightButtonAndOnlyOnIt) {
     EXPECT_FALSE(backend.isAction(ACTION_CANE_TAP));
 }
 
-TEST_F(Backend, KeyPressedAndReleasedInOnePumpIsSeenByNoAction) {
+TEST_F(Backend, KeyTappedWithinOnePumpIsSeenByExactlyTheNextFrame) {
     press(backend, KEY_KEY_E, true);
     press(backend, KEY_KEY_E, false);
     press(backend, KEY_ESCAPE, true);
     press(backend, KEY_ESCAPE, false);
+    button(backend, true);
+    button(backend, false);
+    press(backend, KEY_KEY_Q, true);
+    press(backend, KEY_KEY_Q, false);
     backend.endFrame();
+    EXPECT_TRUE(backend.isAction(ACTION_USE));
+    EXPECT_TRUE(backend.isAction(ACTION_QUIT));
+    EXPECT_TRUE(backend.isAction(ACTION_RELEASE));
+    EXPECT_TRUE(backend.isAction(ACTION_CANE_TAP));
+    nextFrame();
+    EXPECT_FALSE(backend.isAction(ACTION_CANE_TAP));
     EXPECT_FALSE(backend.isAction(ACTION_USE));
+    EXPECT_FALSE(backend.isAction(ACTION_QUIT));
+    EXPECT_FALSE(backend.isAction(ACTION_RELEASE));
+    nextFrame();
     EXPECT_FALSE(backend.isAction(ACTION_QUIT));
 }
 

@@ -30,12 +30,31 @@ TEST_F(Receiver, KeyGoesPressedThenDownThenReleasedThenUp) {
     EXPECT_EQ(r.keyState[KEY_KEY_W], UP);
 }
 
-TEST_F(Receiver, PressAndReleaseWithinOnePumpEndsReleasedAndRepressEndsPressed) {
+TEST_F(Receiver, ATapWithinOnePumpIsPressedForOneFrameThenReleased) {
     r.OnEvent(key(KEY_KEY_E, true));
+    r.OnEvent(key(KEY_KEY_E, false));
+    EXPECT_EQ(r.keyState[KEY_KEY_E], PRESSED);
+    r.settleStates();
+    EXPECT_EQ(r.keyState[KEY_KEY_E], RELEASED);
+    r.settleStates();
+    EXPECT_EQ(r.keyState[KEY_KEY_E], UP);
+
+    // Tapped and pressed again: held from then on.
+    r.OnEvent(key(KEY_KEY_E, true));
+    r.OnEvent(key(KEY_KEY_E, false));
+    r.OnEvent(key(KEY_KEY_E, true));
+    EXPECT_EQ(r.keyState[KEY_KEY_E], PRESSED);
+    r.settleStates();
+    EXPECT_EQ(r.keyState[KEY_KEY_E], DOWN);
+
+    // A held key let go and tapped again in one pump: the new press counts.
     r.OnEvent(key(KEY_KEY_E, false));
     EXPECT_EQ(r.keyState[KEY_KEY_E], RELEASED);
     r.OnEvent(key(KEY_KEY_E, true));
+    r.OnEvent(key(KEY_KEY_E, false));
     EXPECT_EQ(r.keyState[KEY_KEY_E], PRESSED);
+    r.settleStates();
+    EXPECT_EQ(r.keyState[KEY_KEY_E], RELEASED);
 }
 
 TEST_F(Receiver, MouseButtonPressedTwiceInOnePumpBecomesDown) {
@@ -45,8 +64,13 @@ TEST_F(Receiver, MouseButtonPressedTwiceInOnePumpBecomesDown) {
     EXPECT_EQ(r.buttonState[MOUSE_LEFT], DOWN);
     r.OnEvent(mouse(EMIE_RMOUSE_PRESSED_DOWN));
     r.OnEvent(mouse(EMIE_RMOUSE_LEFT_UP));
-    EXPECT_EQ(r.buttonState[MOUSE_RIGHT], RELEASED);
+    EXPECT_EQ(r.buttonState[MOUSE_RIGHT], PRESSED);  // a click within one pump
+    r.OnEvent(mouse(EMIE_RMOUSE_PRESSED_DOWN));      // and a second click begun
+    EXPECT_EQ(r.buttonState[MOUSE_RIGHT], PRESSED);
     EXPECT_EQ(r.buttonState[MOUSE_MIDDLE], UP);
+    r.settleStates();
+    EXPECT_EQ(r.buttonState[MOUSE_LEFT], DOWN);
+    EXPECT_EQ(r.buttonState[MOUSE_RIGHT], DOWN);
 }
 
 TEST_F(Receiver, MoveAndWheelAreRecordedAndWheelResetsEachFrame) {
