@@ -85,9 +85,10 @@ void Player::moveVertically() {
     if (controller)
         controller->move(NxVec3(0, dy, 0), ACTIVE_GROUPS, MIN_DISTANCE, flags, SHARPNESS);
     if (flags & NXCC_COLLISION_DOWN) {
+        // The ground stops any fall, so walking off a ledge later starts from rest.
+        verticalSpeed = 0;
         if (jumping) {
             jumping = false;
-            verticalSpeed = 0;
             playFootstep(side, true, true);
         }
         airborne = false;

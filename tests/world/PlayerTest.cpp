@@ -1,6 +1,8 @@
 // First-person control on a real capsule controller: look, walk, jump, land and footsteps.
 #include "WorldFixture.h"
 
+#include <cstdio>
+
 #include "app/Game.h"
 
 #include "graphics/GraphicsSystem.h"
@@ -63,14 +65,13 @@ TEST_F(WorldFixture, JumpRisesTwoAndAQuarterAndLandsWithTwoFootsteps) {
     EXPECT_GE(WaveManager::instance().recordCount(), recordsBefore + 2);
 }
 
-TEST_F(WorldFixture, CeilingReversesTheRiseAndStandingSpeedKeepsGrowing) {
+TEST_F(WorldFixture, CeilingReversesTheRiseAndStandingGathersNoSpeed) {
     for (int x = -1; x <= 1; ++x)
         for (int z = -1; z <= 1; ++z)
             addStaticCube("1Ceiling", core::vector3df(f32(x), 3.2f, f32(z)));
     idle(5);
-    float standingSpeed = player->verticalSpeed;
-    idle(5);
-    EXPECT_LT(player->verticalSpeed, standingSpeed);  // never reset while standing
+    EXPECT_EQ(player->verticalSpeed, 0.0f);
+    EXPECT_FALSE(player->airborne);
     std::vector<InputFrame> frames(1, holding({KEY_SPACE}));
     installScriptedInput(frames);
     GraphicsSystem::instance().fixedFrameTime = 10;
@@ -103,4 +104,28 @@ TEST_F(WorldFixture, LookingDownSlowsWalkingByTheCosineOfThePitch) {
     core::vector3df start = feet();
     play({holding({KEY_KEY_W})}, 1000);
     EXPECT_NEAR((feet() - start).Z, 6.0f, 0.05f);
+}
+
+TEST_F(WorldFixture, AfterLongStandingAFallOffALedgeStartsFromRest) {
+    // A column four high whose top is at y = 2, two above the ground's top.
+    for (int i = 0; i < 4; ++i) addStaticCube("1Column", core::vector3df(0, -1.5f + i, 0));
+    player->setPosition(0, 4.1f, 0);
+    idle(500);  // ten seconds standing on it
+    ASSERT_NEAR(feet().Y, 4.02f, 0.05f);
+    ASSERT_FALSE(player->airborne);
+
+    installScriptedInput(std::vector<InputFrame>(200, holding({KEY_KEY_W})));
+    GraphicsSystem::instance().fixedFrameTime = 10;
+    int leftAt = -1, landedAt = -1;
+    for (int i = 0; i < 200 && landedAt < 0; ++i) {
+        ASSERT_TRUE(runFrame());
+        if (leftAt < 0 && player->airborne) leftAt = i;
+        if (leftAt >= 0 && !player->airborne) landedAt = i;
+    }
+    ASSERT_GE(leftAt, 0);
+    ASSERT_GT(landedAt, leftAt);
+    EXPECT_NEAR(feet().Y, 0.02f, 0.05f);
+    std::printf("fell four units in %.2f s after standing ten seconds\n", (landedAt - leftAt) * 0.010f);
+    // Falling four units from rest under 32 units/s^2 takes sqrt(2 * 4 / 32) = 0.5 s.
+    EXPECT_NEAR((landedAt - leftAt) * 0.010f, 0.5f, 0.06f);
 }
