@@ -115,6 +115,8 @@ bool SoundSystem::init() {
 bool SoundSystem::updateListener() {
     if (!listener)
         return false;
+    // The camera was placed this frame; its absolute position is refreshed only when drawn.
+    listener->updateAbsolutePosition();
     vector3df position = listener->getAbsolutePosition();
     vector3df look = listener->getTarget() - position;
     if (engine)

@@ -1,4 +1,9 @@
+#include <AL/al.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 #include <memory>
 #include <set>
@@ -134,6 +139,26 @@ TEST_F(SoundSystemTest, AWaveComesEvenWithoutTheFileAndTheCameraHearsTheSound) {
     expectRecord({-5, 0, 0, 0.7f, 1, 0.6f, 0, 1, 10});
     soundtest::Levels impact = soundtest::renderLevels(engine, 700);
     EXPECT_GT(impact.right, 2 * impact.left);
+}
+
+TEST_F(SoundSystemTest, WhileStrafingTheListenerLooksWhereTheCameraLooks) {
+    // As the player places the camera each frame: a new position and target, drawn later.
+    float worst = 0;
+    for (int frame = 0; frame < 10; ++frame) {
+        vector3df eye(10 - 0.24f * frame, 6, 20);
+        vector3df look(std::sin(0.1f * frame), 0, std::cos(0.1f * frame));
+        camera->setPosition(eye);
+        camera->setTarget(eye + look);
+        sound->updateListener();
+        float orientation[6];
+        alGetListenerfv(AL_ORIENTATION, orientation);
+        vector3df heard(orientation[0], orientation[1], -orientation[2]);
+        float degrees = std::acos(std::min(1.0f, heard.normalize().dotProduct(look))) * 180 / 3.14159265f;
+        worst = std::max(worst, degrees);
+        camera->updateAbsolutePosition();  // the frame is drawn
+    }
+    std::printf("listener at most %.3f degrees off the view while strafing\n", worst);
+    EXPECT_LT(worst, 1.0f);
 }
 
 TEST_F(SoundSystemTest, WithoutAnEngineOrACameraTheGameGoesOnSilently) {
