@@ -5,7 +5,7 @@
 
 using namespace irr;
 
-InputBackendKBandM::InputBackendKBandM() : cursor(nullptr) {}
+InputBackendKBandM::InputBackendKBandM() : cursor(nullptr), looking(false) {}
 
 InputBackendKBandM::~InputBackendKBandM() { shutdown(); }
 
@@ -26,9 +26,17 @@ void InputBackendKBandM::shutdown() {
     cursor = nullptr;
 }
 
+bool InputBackendKBandM::windowActive() const {
+    IrrlichtDevice* device = GraphicsSystem::instance().device;
+    return device && device->isWindowActive();
+}
+
 void InputBackendKBandM::beginFrame() {
     settleStates();
-    if (cursor && inputHolder().centreMouse) {
+    // The pointer belongs to the window that has the focus: ours is re-centred and looks
+    // only while it has it.
+    looking = windowActive();
+    if (looking && cursor && inputHolder().centreMouse) {
         core::dimension2du size = GraphicsSystem::instance().driver->getScreenSize();
         cursor->setPosition(s32(size.Width / 2), s32(size.Height / 2));
     }
@@ -37,7 +45,10 @@ void InputBackendKBandM::beginFrame() {
 void InputBackendKBandM::endFrame() { ignoreEvents = true; }
 
 float InputBackendKBandM::getAxis(int axis) {
-    if (!cursor) return axis == AXIS_MOUSE_X || axis == AXIS_MOUSE_Y ? 0.5f : 0.0f;
+    // Focus regained during the pump: the pointer is where the player left it, not re-centred
+    // yet, so this frame does not turn.
+    if (!cursor || !looking || !windowActive())
+        return axis == AXIS_MOUSE_X || axis == AXIS_MOUSE_Y ? 0.5f : 0.0f;
     // In whole pixels from the centre the cursor is put back to, so that a resting cursor
     // reads exactly 0.5 in a window of odd width or height too.
     core::dimension2du size = GraphicsSystem::instance().driver->getScreenSize();

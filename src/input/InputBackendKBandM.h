@@ -18,6 +18,8 @@ public:
 
 private:
     bool held(KeyState s) const { return s == DOWN || s == PRESSED; }
+    bool windowActive() const;
 
     irr::gui::ICursorControl* cursor;
+    bool looking;  // the window had the focus when this frame began
 };
