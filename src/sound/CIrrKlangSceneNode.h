@@ -46,8 +46,11 @@ public:
     // Silences the node for good: mode "nothing", sound stopped and released.
     void stopSound();
     void validateEffectAttributes();
-    // True on the frame in which the playing sound's analysed level rises to Threshold.
+    // Judges the oldest analysis slot that has ended since the last one judged: true when the
+    // playing sound's analysed level rose to Threshold there. A long frame leaves several
+    // slots to judge, one call each, in order.
     bool crossedThreshold();
+    bool slotToJudge() const { return nextSlot() >= 0; }
     // The colour of the analysis slot judged last, or EffectColor without analysis.
     irr::core::vector3df currentColour() const;
     // Reads the analysis file beside SoundFileName; true when it gave at least one slot.
@@ -73,6 +76,7 @@ public:
     std::vector<irr::core::vector3df> analysisColours;  // one per 100 ms, same order
     irr::f32 Threshold;                           // "Threshold" (read only): loud from here
     irr::s32 lastSlotIndex;                       // analysis slot judged last
+    bool slotJudged;                              // any slot judged since the node was made
     irr::s32 PlayMode;                            // "PlayMode", E_PLAY_MODE
     irr::u32 nextPlayTimeMs;                      // random mode: start after this; 0: at once
     bool DeleteWhenFinished;                      // "DeleteWhenFinished", play_once only
@@ -82,6 +86,7 @@ public:
     bool playedOut = false;                       // play_once: its sound has played to the end
 
 private:
+    irr::s32 nextSlot() const;  // the slot crossedThreshold judges next, or -1
     void startSound(bool looped);
     void scheduleNextPlay(irr::u32 timeMs);
 };

@@ -13,21 +13,33 @@ bool CIrrKlangSceneNode::loadAnalysis() {
     return !analysisLevels.empty();
 }
 
-bool CIrrKlangSceneNode::crossedThreshold() {
+s32 CIrrKlangSceneNode::nextSlot() const {
     if (!sound)
-        return false;
+        return -1;
     s32 n = s32(analysisLevels.size());
     u32 slot = sound->getPlayPosition() / 100;
     if (slot >= u32(n))
-        return false;
+        return -1;
     // The slot that ended last; in the first 100 ms that is the end of the previous pass.
-    s32 idx = (slot == 0 ? n : s32(slot)) - 1;
-    if (idx == lastSlotIndex)
+    s32 ended = (slot == 0 ? n : s32(slot)) - 1;
+    if (ended == lastSlotIndex)
+        return -1;
+    // The first judgement takes the latest slot only: the ones before it never played.
+    if (!slotJudged || lastSlotIndex < 0 || lastSlotIndex >= n)
+        return ended;
+    return (lastSlotIndex + 1) % n;
+}
+
+bool CIrrKlangSceneNode::crossedThreshold() {
+    s32 idx = nextSlot();
+    if (idx < 0)
         return false;
+    s32 n = s32(analysisLevels.size());
     f32 previous = analysisLevels[size_t((n + idx - 1) % n)];
     f32 current = analysisLevels[size_t(idx)];
     bool rose = (lastSlotIndex == 0 || previous < Threshold) && current >= Threshold;
     lastSlotIndex = idx;
+    slotJudged = true;
     return rose;
 }
 

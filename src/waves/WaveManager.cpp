@@ -86,24 +86,28 @@ void WaveManager::addPulse(const vector3df& position, float maxRadius, float tra
                            startRadius));
 }
 
-// A beat's pulse is scaled by the colour's red over its blue: warm beats reach further, faster,
-// with a shorter trail.
+// Every slot that ended since an emitter was last judged is judged, so a long frame loses no beat.
 void WaveManager::pulseOnBeats() {
     beatEmitters.erase(std::remove_if(beatEmitters.begin(), beatEmitters.end(), removed),
                        beatEmitters.end());
-    for (CIrrKlangSceneNode* node : beatEmitters) {
-        if (!node->crossedThreshold()) continue;
-        vector3df colour = node->currentColour();
-        float scale = colour.X / colour.Z;
-        float maxRadius = node->MaxRadius * scale, speed = node->WaveSpeed * scale;
-        if (!neverFinishes(maxRadius, speed)) {
-            addPulse(node->getAbsolutePosition(), maxRadius, node->Trail / scale, speed, 1.0f,
-                     0.0f, colour);
-        } else if (stillBeats.insert(node).second) {
-            std::printf("Waves: emitter \"%s\" beats with pulses of radius %g and speed %g, which "
-                        "would never finish; its beats show nothing\n",
-                        node->getName(), maxRadius, speed);
-        }
+    for (CIrrKlangSceneNode* node : beatEmitters)
+        while (node->slotToJudge())
+            if (node->crossedThreshold()) pulseOnBeat(node);
+}
+
+// A beat's pulse is scaled by the colour's red over its blue: warm beats reach further, faster,
+// with a shorter trail.
+void WaveManager::pulseOnBeat(CIrrKlangSceneNode* node) {
+    vector3df colour = node->currentColour();
+    float scale = colour.X / colour.Z;
+    float maxRadius = node->MaxRadius * scale, speed = node->WaveSpeed * scale;
+    if (!neverFinishes(maxRadius, speed)) {
+        addPulse(node->getAbsolutePosition(), maxRadius, node->Trail / scale, speed, 1.0f, 0.0f,
+                 colour);
+    } else if (stillBeats.insert(node).second) {
+        std::printf("Waves: emitter \"%s\" beats with pulses of radius %g and speed %g, which "
+                    "would never finish; its beats show nothing\n",
+                    node->getName(), maxRadius, speed);
     }
 }
 

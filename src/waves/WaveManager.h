@@ -50,6 +50,7 @@ public:
 private:
     void add(SoundWave* wave);
     void pulseOnBeats();
+    void pulseOnBeat(CIrrKlangSceneNode* node);
     void hold(CIrrKlangSceneNode* node);
 
     std::list<std::unique_ptr<SoundWave>> live;   // in order of addition

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -144,6 +146,36 @@ TEST(WaveManager, ABeatSendsAPulseScaledByItsColour) {
     // Twice as red as blue: twice as far and as fast, half the trail, always at full strength.
     expectPulse(*waves.waves().front(), 40, 3, 30, 1.0f, 0, vector3df(0.8f, 0.4f, 0.4f));
     EXPECT_EQ(vector3df(4, 5, 6), waves.waves().front()->position);
+}
+
+// Plays one pass of a looping 1.7 s sound with eight beats (rises on the odd slots, the last
+// slot quiet) in frames of `frame` ms, ending in the first slot of the next pass; returns the
+// pulses sent.
+size_t beatsHeardInFramesOf(std::uint32_t frame) {
+    WaveManager waves;
+    CIrrKlangSceneNode* node = addEmitterNode(vector3df(0, 0, 0), 20, 15);
+    for (int i = 0; i < 17; ++i) node->analysisLevels.push_back(i % 2 && i < 16 ? 0.9f : 0.1f);
+    node->analysisColours = std::vector<vector3df>(17, BLUE);
+    node->Threshold = 0.5f;
+    ScriptedSound* sound = new ScriptedSound(0);
+    node->sound = sound;
+    waves.addEmitter(node);
+    setFrameTime(0);  // the pulses stay, to be counted
+    waves.update();
+    for (std::uint32_t played = 0; played < 1700;) {
+        played += frame;
+        sound->playPosition = played % 1700;
+        waves.update();
+    }
+    return waves.waves().size();
+}
+
+TEST(WaveManager, LongFramesMissNoBeat) {
+    for (std::uint32_t frame : {50u, 110u, 250u, 425u, 850u}) {
+        size_t beats = beatsHeardInFramesOf(frame);
+        std::printf("frames of %u ms: %zu of 8 beats\n", frame, beats);
+        EXPECT_EQ(beats, 8u) << frame;
+    }
 }
 
 }  // namespace
