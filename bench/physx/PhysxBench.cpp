@@ -1,6 +1,7 @@
 // Timings of the physics layer on real Bullet, printed as figures. Run by hand:
 //   build/bench/physx/physx_bench
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -93,6 +94,36 @@ void stepping(int hulls)
                 falling, settling, resting, room.sleeping());
 }
 
+// Unit boxes dropped from 4 to 12 units onto a floor of two large triangles, as the level's
+// room has: how far each comes to rest from below where it was let go, and whether it lies flat.
+void landing()
+{
+    PhysxWorld world(false);
+    world.staticBox(NxVec3(-40, -2, -40), NxVec3(40, 0, 40));
+    std::mt19937 random(11);
+    std::uniform_real_distribution<float> jitter(0, 4), height(4, 12);
+    std::vector<NxActor*> boxes;
+    std::vector<NxVec3> drops;
+    for (int i = 0; i < 6; ++i)
+        for (int j = 0; j < 6; ++j) {
+            drops.emplace_back(-16 + 5.5f * i + jitter(random), height(random), -16 + 5.5f * j + jitter(random));
+            boxes.push_back(world.dynamicBox(drops.back(), NxVec3(0.5f, 0.5f, 0.5f)));
+        }
+    world.run(240);
+    int flat = 0;
+    double sum = 0, worst = 0;
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        NxVec3 p = boxes[i]->getGlobalPosition();
+        double slide = std::hypot(p.x - drops[i].x, p.z - drops[i].z);
+        bool upright = boxes[i]->getGlobalOrientation().getColumn(1).y > std::cos(2 * 3.14159265 / 180);
+        flat += slide < 0.05 && upright;
+        sum += slide;
+        worst = std::max(worst, slide);
+    }
+    std::printf("landing: %d of %zu boxes rest flat within 0.05 of where they fell; slide %.3f mean, %.3f worst\n",
+                flat, boxes.size(), sum / boxes.size(), worst);
+}
+
 void controllerMove()
 {
     Room room;
@@ -137,6 +168,7 @@ void cookingMesh()
 int main()
 {
     for (int hulls : {50, 200, 1000}) stepping(hulls);
+    landing();
     controllerMove();
     cookingMesh();
     return 0;

@@ -2,6 +2,7 @@
 
 #include <BulletDynamics/Dynamics/btDiscreteDynamicsWorld.h>
 
+#include <algorithm>
 #include <string>
 
 #include "CollisionFilter.h"
@@ -58,7 +59,8 @@ ActorImpl::ActorImpl(SceneImpl& scene, const NxActorDesc& desc, BuiltShape built
     int flags = rigid->getCollisionFlags();
     if (isTrigger()) flags |= btCollisionObject::CF_NO_CONTACT_RESPONSE;
     if (isKinematic()) flags |= btCollisionObject::CF_KINEMATIC_OBJECT;
-    if (shapeDesc.getType() == NX_SHAPE_MESH) flags |= btCollisionObject::CF_CUSTOM_MATERIAL_CALLBACK;
+    // Every contact passes the SDK's contact callback: mesh edges and static friction.
+    flags |= btCollisionObject::CF_CUSTOM_MATERIAL_CALLBACK;
     rigid->setCollisionFlags(flags);
     if (moving) {
         rigid->setLinearVelocity(toBullet(desc.body->linearVelocity));
@@ -70,8 +72,7 @@ ActorImpl::ActorImpl(SceneImpl& scene, const NxActorDesc& desc, BuiltShape built
         rigid->setCcdMotionThreshold(size);
         rigid->setCcdSweptSphereRadius(size * btScalar(0.8));
     }
-    const NxMaterial& material = *scene.getMaterialFromIndex(0);
-    applyMaterial(material.getDynamicFriction(), material.getRestitution());
+    applyMaterial(*scene.getMaterialFromIndex(0));
 
     FilterPair filter = collisionFilter(false, isTrigger(), hasBody, isKinematic());
     scene.world().addRigidBody(rigid.get(), filter.group, filter.mask);
@@ -265,10 +266,12 @@ void ActorImpl::applyGravity(const btVector3& gravity)
     rigid->setGravity(off ? btVector3(0, 0, 0) : gravity);
 }
 
-void ActorImpl::applyMaterial(btScalar friction, btScalar restitution)
+void ActorImpl::applyMaterial(const NxMaterial& material)
 {
-    rigid->setFriction(friction);
-    rigid->setRestitution(restitution);
+    rigid->setFriction(material.getDynamicFriction());
+    rigid->setRestitution(material.getRestitution());
+    // A static coefficient below the dynamic one would let a stopped body slip again.
+    holdingFriction = std::max(material.getStaticFriction(), material.getDynamicFriction());
 }
 
 void ActorImpl::wakeUp(NxReal wakeCounterValue)

@@ -8,6 +8,7 @@
 
 #include "NxActor.h"
 #include "NxActorDesc.h"
+#include "NxMaterial.h"
 #include "ShapeBuilder.h"
 #include "ShapeImpl.h"
 
@@ -70,7 +71,10 @@ public:
     void stepTargetMotion(btScalar fraction);
     void finishTargetMotion() { targetPosition = targetRotation = false; }
 
-    void applyMaterial(btScalar friction, btScalar restitution);
+    // The body's own friction is the dynamic one; restingFriction is what holds a contact
+    // that is not sliding (see ContactFriction.h).
+    void applyMaterial(const NxMaterial& material);
+    btScalar restingFriction() const { return holdingFriction; }
     void applyGravity(const btVector3& gravity);
 
     // Moves the actor at once, with no velocity from the jump.
@@ -89,6 +93,7 @@ private:
     std::unique_ptr<btRigidBody> rigid;
     bool hasBody;
     btScalar mass = 0;
+    btScalar holdingFriction = 0;
     btVector3 inertia{0, 0, 0};
     NxU32 bodyFlags = 0, actorFlags = 0, reportFlags = 0;
     NxReal reportThreshold = 0;

@@ -43,7 +43,10 @@ MotionResult CapsuleMotion::attempt(const btVector3& start, const btVector3& dis
         if (blocked && rise > 0) result.flags |= NXCC_COLLISION_UP;
         lifted = std::max(btScalar(0), moved - rise);  // the rise goes first, the step lift after
     }
-    if (side.length2() > 0) slide(result, side);
+    if (side.length2() > 0) {
+        slide(result, side);
+        tiltSideTouches(result, side.length(), displacement.y());
+    }
     btScalar drop = lifted + std::max(-displacement.y(), btScalar(0));
     if (drop > 0) fall(result, drop);
     return result;
@@ -98,6 +101,15 @@ void CapsuleMotion::slide(MotionResult& result, btVector3 motion) const
         motion -= wall * motion.dot(wall);
         motion.setY(0);
     }
+}
+
+// Side touches carry the direction of the whole motion that touched: a move that also rises
+// or falls is no horizontal push.
+void CapsuleMotion::tiltSideTouches(MotionResult& result, btScalar across, btScalar rise) const
+{
+    if (rise == 0) return;
+    for (Touch& t : result.touches)
+        if (t.pass == PASS_SIDE) t.direction = (t.direction * across + UP * rise).normalized();
 }
 
 // Walkable ground stops the fall; steeper ground lets the character slide down along it.

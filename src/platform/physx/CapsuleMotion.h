@@ -57,6 +57,7 @@ private:
                btScalar& travel) const;
     bool advance(MotionResult& result, const btVector3& motion, bool first, SweepStep& step) const;
     void slide(MotionResult& result, btVector3 motion) const;
+    void tiltSideTouches(MotionResult& result, btScalar across, btScalar rise) const;
     void fall(MotionResult& result, btScalar distance) const;
     void touch(MotionResult& result, MotionPass pass, const SweepHit& hit, const btVector3& direction,
                btScalar length) const;

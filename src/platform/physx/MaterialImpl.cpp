@@ -26,6 +26,7 @@ void MaterialImpl::setStaticFriction(NxReal value)
 {
     if (!accept(value, "static friction")) return;
     staticFriction = value;
+    scene.applyMaterial();
 }
 
 void MaterialImpl::setDynamicFriction(NxReal value)

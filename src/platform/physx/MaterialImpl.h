@@ -1,6 +1,6 @@
 #pragma once
-// The scene's default material. Bullet has one friction coefficient per object: the
-// dynamic friction is used, since it is what sliding objects feel.
+// The scene's default material. Bullet has one friction coefficient per object, the dynamic
+// one; contacts that are not sliding get the static one from the SDK's contact callback.
 
 #include "NxMaterial.h"
 

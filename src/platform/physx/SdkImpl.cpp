@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "ContactFriction.h"
 #include "ConvexMeshImpl.h"
 #include "NxSceneDesc.h"
 #include "NxUserOutputStream.h"
@@ -30,11 +31,13 @@ btScalar averageRestitution(const btCollisionObject* a, const btCollisionObject*
 
 // Contacts with a triangle mesh near an edge shared by two triangles take the normal of the
 // surface, not of the edge: otherwise sliding bodies bump on the seams of a flat floor.
-// In convex-mesh pairs the mesh is always the second object.
-bool smoothMeshEdges(btManifoldPoint& point, const btCollisionObjectWrapper* first, int, int,
-                     const btCollisionObjectWrapper* second, int part, int index)
+// In convex-mesh pairs the mesh is always the second object; other pairs are left as they are.
+// Then the point gets static or dynamic friction.
+bool adjustContact(btManifoldPoint& point, const btCollisionObjectWrapper* first, int, int,
+                   const btCollisionObjectWrapper* second, int part, int index)
 {
     btAdjustInternalEdgeContacts(point, second, first, part, index);
+    chooseFriction(point, *first->getCollisionObject(), *second->getCollisionObject());
     return false;
 }
 
@@ -49,7 +52,7 @@ NxPhysicsSDK* NxCreatePhysicsSDK(NxU32 sdkVersion, NxUserAllocator*, NxUserOutpu
     }
     gCalculateCombinedFrictionCallback = averageFriction;
     gCalculateCombinedRestitutionCallback = averageRestitution;
-    gContactAddedCallback = smoothMeshEdges;
+    gContactAddedCallback = adjustContact;
     if (errorCode) *errorCode = NXCE_NO_ERROR;
     return new SdkImpl(outputStream);
 }
