@@ -98,6 +98,10 @@ TEST_F(CallbackTest, WalkingIntoACratePushesItAtOnePointTwo) {
     crate->setLinearVelocity(NxVec3());
     player->move(NxVec3(0, -0.5f, 0), 3, 0.01f, flags, 1);  // vertical: pushes nothing
     EXPECT_EQ(crate->getLinearVelocity(), NxVec3());
+    player->move(NxVec3(0.5f, -0.001f, 0), 3, 0.01f, flags, 1);  // the least slope: nothing
+    player->move(NxVec3(0.5f, 0.001f, 0), 3, 0.01f, flags, 1);
+    EXPECT_TRUE(flags & NXCC_COLLISION_SIDES);
+    EXPECT_EQ(crate->getLinearVelocity(), NxVec3());
 
     player->setPosition(NxExtendedVec3(-22.3, 0.02, 10));
     player->move(NxVec3(0.5f, 0, 0), 3, 0.01f, flags, 1);
