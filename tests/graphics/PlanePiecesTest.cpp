@@ -1,5 +1,5 @@
-// Cutting meshes into plane pieces for the tiled wave-lit drawing: pieces keep their vertices
-// and triangle order, a curved surface stays whole, and what cannot be cut is said so.
+// Cutting meshes into plane pieces for the tiled wave-lit drawing where the level's pictures do
+// not reach: a curved surface stays whole, and what cannot be cut is left to drawAll.
 #include "graphics/PlanePieces.h"
 
 #include <gtest/gtest.h>
@@ -27,44 +27,17 @@ struct Pieces : ::testing::Test {
     }
 
     static void addTriangle(scene::SMeshBuffer* b, core::vector3df p0, core::vector3df p1,
-                            core::vector3df p2, video::SColor colour = video::SColor(255, 1, 2, 3)) {
+                            core::vector3df p2) {
         for (const core::vector3df& p : {p0, p1, p2}) {
             b->Indices.push_back(static_cast<u16>(b->Vertices.size()));
-            b->Vertices.push_back(video::S3DVertex(p, core::vector3df(0, 1, 0), colour,
+            b->Vertices.push_back(video::S3DVertex(p, core::vector3df(0, 1, 0),
+                                                   video::SColor(255, 1, 2, 3),
                                                    core::vector2df(p.X, p.Z)));
         }
     }
 };
 
 }  // namespace
-
-TEST_F(Pieces, AFloorAndAWallBecomeTwoPiecesWithTheirVerticesAndOrderKept) {
-    scene::SMeshBuffer* b = addBuffer();
-    addTriangle(b, {0, 0, 0}, {0, 0, 1}, {1, 0, 0});                     // floor
-    addTriangle(b, {0, 0, 5}, {0, 1, 5}, {1, 0, 5});                     // wall
-    addTriangle(b, {0, 0, 0}, {1, 0, 0}, {2, 0, 0});                     // no area
-    addTriangle(b, {1, 0, 1}, {1, 0, 2}, {2, 0, 1}, video::SColor(255, 9, 9, 9));   // floor
-    b->Material.BackfaceCulling = false;
-    b->Vertices[0].Normal.set(0, 0.5f, 0);   // a shading normal that is not the plane's
-
-    Graphics::PlanePieces pieces(device->getVideoDriver(), mesh);
-    ASSERT_TRUE(pieces.complete());
-    ASSERT_EQ(pieces.pieces().size(), 2u);
-    const Graphics::PlanePiece& floor = pieces.pieces()[0];
-    const Graphics::PlanePiece& wall = pieces.pieces()[1];
-    EXPECT_TRUE(floor.planar);
-    EXPECT_NEAR(std::fabs(floor.plane.Normal.Y), 1.0f, 1e-6f);
-    EXPECT_NEAR(std::fabs(wall.plane.Normal.Z), 1.0f, 1e-6f);
-    ASSERT_EQ(floor.buffer->getIndexCount(), 6u);
-    ASSERT_EQ(floor.corners.size(), 6u);
-    const video::S3DVertex* v = static_cast<const video::S3DVertex*>(floor.buffer->getVertices());
-    EXPECT_EQ(v[floor.buffer->getIndices()[0]].Normal, core::vector3df(0, 0.5f, 0));
-    EXPECT_EQ(v[floor.buffer->getIndices()[3]].Color, video::SColor(255, 9, 9, 9));
-    EXPECT_EQ(v[floor.buffer->getIndices()[5]].TCoords, core::vector2df(2, 1));
-    EXPECT_EQ(floor.corners[3], core::vector3df(1, 0, 1));
-    EXPECT_FALSE(floor.buffer->getMaterial().BackfaceCulling);
-    EXPECT_EQ(wall.material, 0u);
-}
 
 TEST_F(Pieces, ACurvedSurfaceStaysWholeAndEachBufferKeepsItsMaterialIndex) {
     addBuffer();

@@ -151,34 +151,3 @@ TEST(WaveCulling, ClippedToATileKeepsEveryWaveThatLightsWhatShowsThere) {
     EXPECT_GT(shownLit, 50);
     EXPECT_GT(dropped, 30);
 }
-
-TEST(WaveCulling, ClippingKeepsWhatShowsAndNothingBehindTheEye) {
-    core::matrix4 identity;
-    ScreenRect right{0, -1, 1, 1};
-    // In clip space with w = 1: x, y are the screen position.
-    core::vector3df across[3] = {{-0.5f, 0, 0}, {0.5f, 0.5f, 0}, {0.5f, -0.5f, 0}};
-    core::vector3df out[8];
-    int n = Graphics::clipToRect(identity, across, right, out);
-    ASSERT_EQ(n, 4);
-    for (int i = 0; i < n; ++i) EXPECT_GE(out[i].X, -1e-6f);
-    core::vector3df away[3] = {{2, 0, 0}, {3, 1, 0}, {3, -1, 0}};
-    EXPECT_EQ(Graphics::clipToRect(identity, away, right, out), 0);
-
-    core::matrix4 projection;
-    projection.buildProjectionMatrixPerspectiveFovLH(core::PI / 2, 1, 1, 100);
-    // A floor running from behind the eye to far ahead: only the part in front remains.
-    core::vector3df floor[3] = {{-5, -1, -10}, {5, -1, -10}, {0, -1, 20}};
-    n = Graphics::clipToRect(projection, floor, ScreenRect{-1, -1, 1, 1}, out);
-    ASSERT_GT(n, 2);
-    for (int i = 0; i < n; ++i) EXPECT_GT(out[i].Z, 0);
-}
-
-TEST(WaveCulling, DistanceRangeOfAPolygon) {
-    core::vector3df square[4] = {{0, 0, 0}, {2, 0, 0}, {2, 0, 2}, {0, 0, 2}};
-    DistanceRange above = Graphics::distanceRange(square, 4, core::vector3df(1, 3, 1));
-    EXPECT_NEAR(above.nearest, 3, 1e-5f);
-    EXPECT_NEAR(above.farthest, std::sqrt(11.0f), 1e-5f);
-    DistanceRange beside = Graphics::distanceRange(square, 4, core::vector3df(5, 0, 1));
-    EXPECT_NEAR(beside.nearest, 3, 1e-5f);
-    EXPECT_NEAR(beside.farthest, std::sqrt(26.0f), 1e-5f);
-}
