@@ -32,7 +32,7 @@ public:
     // Once per frame: ages the cane's rest by frameMs and, when asked and rested, taps the floor
     // ahead. True when it tapped.
     bool tapCane(bool wanted, irr::s32 frameMs);
-    static const irr::s32 CANE_REST_MS = 500;  // at most one tap per this long
+    static constexpr irr::s32 CANE_REST_MS = 500;  // at most one tap per this long
 
     irr::scene::ICameraSceneNode* camera;
     vphysx::NxController* controller;

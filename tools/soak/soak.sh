@@ -15,8 +15,8 @@ cd "$root/game"
 "$velmora" >"$log" 2>&1 &
 pid=$!
 finish() {
-  kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-  velmora_stop_xvfb
+  kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
+  velmora_stop_xvfb || true
   rm -f "$log"
 }
 trap finish EXIT
