@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Starts the real game binary in game/ under the test display, checks its window, ends it with
-# Escape (exit 0); then checks that without a display it fails fast with one line.
+# Starts the real game binary in game/ under the test display, checks its window and that its
+# lines reach a log while it runs, ends it with Escape (exit 0); then checks that without a
+# display it fails fast with one line.
 set -u
 velmora=$1
 
@@ -18,6 +19,10 @@ if [ -z "$window" ]; then
   echo "no window captioned Velmora appeared (exit status $?)"; cat /tmp/velmora_test_$$.log; exit 1
 fi
 sleep 1
+grep -q '^Adding ' /tmp/velmora_test_$$.log || {
+  kill $pid 2>/dev/null; wait $pid
+  echo "the running game's log holds no loading line yet: standard output is not line-buffered"; exit 1
+}
 # Keys reach only the window under the pointer.
 xdotool mousemove --window "$window" 10 10
 xdotool windowfocus --sync "$window" 2>/dev/null
