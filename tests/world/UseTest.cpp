@@ -93,6 +93,24 @@ TEST_F(WorldFixture, HeavyAndStaticObjectsStayAndTheButtonFreesACarriedOne) {
     EXPECT_TRUE(wall->actor != nullptr && !wall->actor->isDynamic());
 }
 
+namespace {
+
+// Every corner of the node's box lies deeper along the view than the camera's near plane.
+void expectWhollyPastTheNearPlane(scene::ISceneNode* node) {
+    scene::ICameraSceneNode* camera = GameWorld::instance().camera;
+    camera->updateAbsolutePosition();
+    node->updateAbsolutePosition();
+    core::vector3df eye = camera->getAbsolutePosition();
+    core::vector3df view = (camera->getTarget() - eye).normalize();
+    core::aabbox3df box = node->getTransformedBoundingBox();
+    core::vector3df corners[8];
+    box.getEdges(corners);
+    for (const core::vector3df& corner : corners)
+        EXPECT_GT((corner - eye).dotProduct(view), camera->getNearValue());
+}
+
+}  // namespace
+
 TEST_F(WorldFixture, TheWeaponIsTakenForGoodAndASecondOneWaitsHidden) {
     GameObject* weapon = addCube("weapon", core::vector3df(0, 2, 3), 50);
     GameObject* spare = addCube("weapon", core::vector3df(0, 2, 3.5f), 50);
@@ -108,6 +126,7 @@ TEST_F(WorldFixture, TheWeaponIsTakenForGoodAndASecondOneWaitsHidden) {
     EXPECT_NEAR(inHand.Z, 0.7f, 0.01f);  // ahead, right and below the eye
     EXPECT_NEAR(inHand.X, 0.6f, 0.01f);
     EXPECT_NEAR(inHand.Y, -0.25f, 0.01f);
+    expectWhollyPastTheNearPlane(weapon->node);
 
     play({holding({}, true), InputFrame()});  // release never frees the weapon
     EXPECT_EQ(player->held, weapon);
