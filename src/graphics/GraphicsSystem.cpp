@@ -98,6 +98,14 @@ void GraphicsSystem::drawScene() {
     }
 }
 
+// What the game draws with when the set being made fails: before the wave-lit set there is
+// nothing but the plain materials; after it, the level stays wave-lit and so do the objects
+// that would have been rim-lit.
+const char* GraphicsSystem::withoutThisSet() const {
+    return shadersCreated ? "the carried object and the weapon stay wave-lit like the level"
+                          : "the level keeps its plain materials";
+}
+
 bool GraphicsSystem::createShaderMaterials(const char* vertexFile, const char* pixelFile,
                                            bool apply) {
     // A set that fails takes fewer than 24 ids, so every set after it would be misnumbered:
@@ -113,8 +121,8 @@ bool GraphicsSystem::createShaderMaterials(const char* vertexFile, const char* p
     for (const char* file : {vertexFile, pixelFile}) {
         std::string problem = contentFileProblem(file, MAX_SHADER_BYTES);
         if (!problem.empty()) {
-            std::printf("Graphics: shader file %s %s; the level keeps its plain materials\n", file,
-                        problem.c_str());
+            std::printf("Graphics: shader file %s %s; %s\n", file, problem.c_str(),
+                        withoutThisSet());
             brokenSet = true;
             return true;
         }
@@ -128,8 +136,8 @@ bool GraphicsSystem::createShaderMaterials(const char* vertexFile, const char* p
                            video::EPST_PS_1_1, callback, static_cast<video::E_MATERIAL_TYPE>(i), 0)
                      : -1;
         if (ids[i] < 0) {
-            std::printf("Graphics: shaders %s / %s failed to build; the level keeps its plain "
-                        "materials\n", vertexFile, pixelFile);
+            std::printf("Graphics: shaders %s / %s failed to build; %s\n", vertexFile, pixelFile,
+                        withoutThisSet());
             brokenSet = true;
             callback->drop();
             return true;

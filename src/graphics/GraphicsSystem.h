@@ -61,6 +61,7 @@ private:
     GraphicsSystem& operator=(const GraphicsSystem&) = delete;
 
     void drawScene();
+    const char* withoutThisSet() const;
 
     bool running;
     int variants;

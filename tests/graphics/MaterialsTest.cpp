@@ -115,6 +115,31 @@ TEST_F(Materials, BrokenShaderKeepsPlainMaterialsAndNoLaterSet) {
     EXPECT_EQ(type(mesh, 1), video::EMT_TRANSPARENT_ADD_COLOR);
 }
 
+TEST_F(Materials, WhenOnlyTheRimLitSetFailsTheLevelStaysWaveLitAndSaysSo) {
+    const char* broken = "broken_rim_shader.fsh";
+    std::ofstream(broken) << "void main() { not GLSL either }\n";
+    testing::internal::CaptureStdout();
+    g->createShaderMaterials("shader.vsh", "shader2.fsh", true);
+    g->createShaderMaterials("rimShader.vsh", broken, false);
+    g->createShaderMaterials("rimShader.vsh", "no_such_rim.fsh", false);
+    std::string out = testing::internal::GetCapturedStdout();
+    std::remove(broken);
+
+    // Irrlicht prints the compiler's log before.
+    EXPECT_NE(out.find("\nGraphics: shaders rimShader.vsh / broken_rim_shader.fsh failed to build; "
+                       "the carried object and the weapon stay wave-lit like the level\n"
+                       "Graphics: skipping shaders rimShader.vsh / no_such_rim.fsh because an "
+                       "earlier shader set failed\n"),
+              std::string::npos) << out;
+    EXPECT_EQ(out.find("plain materials"), std::string::npos) << out;
+    EXPECT_TRUE(g->wavesApplied);
+    EXPECT_EQ(type(mesh), 24 + video::EMT_TRANSPARENT_ADD_COLOR);
+    GameObject held;
+    held.node = mesh;
+    g->setMaterialVariant(&held, 2);
+    EXPECT_EQ(type(mesh), 24 + video::EMT_TRANSPARENT_ADD_COLOR);
+}
+
 TEST_F(Materials, AMissingShaderFileIsReportedAndNoSetIsMade) {
     testing::internal::CaptureStdout();
     g->createShaderMaterials("no_such_shader.vsh", "shader2.fsh", true);
