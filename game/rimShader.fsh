@@ -1,5 +1,6 @@
 // Rim-lit objects (the carried object, the weapon): the wave light of the level's surfaces, plus
-// a faint rim along the outline so that they stay readable in the dark.
+// a faint glow of the object's own colour and a brighter rim along its outline, so that they
+// stay readable in the dark, a face turned to the eye too. The glow lights nothing else.
 //
 // waveData holds nine-float records: centre x, y, z; colour r, g, b; radius; intensity; trail
 // (-1 for a glow). A record of nine -1 ends the list. The array holds 64 records (576 floats):
@@ -24,7 +25,8 @@ varying vec3 worldNormal;
 varying vec3 eyePosition;
 varying vec3 eyeNormal;
 
-const float RIM = 0.22;   // brightness of the outline against a white surface
+const float GLOW = 0.12;  // brightness of the whole object against a white surface
+const float RIM = 0.22;   // added along the outline
 
 void main()
 {
@@ -50,6 +52,6 @@ void main()
         light += vec3(waveData[r + 3], waveData[r + 4], waveData[r + 5]) * amount;
     }
     float edgeOn = 1.0 - abs(dot(normalize(eyeNormal), normalize(eyePosition)));
-    light = (1.1 + 0.5 * upright) * light + vec3(RIM * edgeOn * edgeOn * edgeOn);
+    light = (1.1 + 0.5 * upright) * light + vec3(GLOW + RIM * edgeOn * edgeOn * edgeOn);
     gl_FragColor = vec4(light * gl_Color.rgb, 1.0);
 }

@@ -178,4 +178,22 @@ TEST_F(WaveShadingTest, RimLitObjectShowsItsOutlineWithoutWaves) {
     EXPECT_LT(brightnessAround(shot, core::vector3df(-8, 0, -8), 20), 1.0f);
 }
 
+TEST_F(WaveShadingTest, ARimLitFaceTurnedToTheEyeGlowsInItsOwnColourAndLightsNothingElse) {
+    scene::ISceneNode* crate = nullptr;
+    for (scene::ISceneNode* node : scene->getRootSceneNode()->getChildren())
+        if (node->getPosition() == core::vector3df(4, 1, 4)) crate = node;
+    ASSERT_NE(nullptr, crate);
+    for (u32 m = 0; m < crate->getMaterialCount(); ++m)
+        crate->getMaterial(m).MaterialType = static_cast<video::E_MATERIAL_TYPE>(rimLit[0]);
+    Snapshot shot = draw("rim_face.png");
+    core::position2di face = WaveRoom::project(scene, core::vector3df(4, 1, 3));  // the front face
+    float seen = shot.brightness(face.X - 4, face.Y - 4, face.X + 4, face.Y + 4);
+    std::printf("a face turned to the eye shows at brightness %.1f of 255\n", seen);
+    EXPECT_GT(seen, 10.0f);
+    EXPECT_LT(seen, 60.0f);  // a glow, not a lamp
+    expectHue(shot.at(u32(face.X), u32(face.Y)), video::SColorf(WaveRoom::CRATE_COLOUR), 3.0f);
+    EXPECT_LT(brightnessAround(shot, core::vector3df(-8, 0, -8), 20), 1.0f);
+    EXPECT_LT(brightnessAround(shot, core::vector3df(4, 0, 0), 8), 1.0f);  // the floor before it
+}
+
 }  // namespace
