@@ -53,6 +53,12 @@ std::string level(const std::string& nodes, const std::string& start = "0, 2, 0"
     return text + "</irr_scene>\n";
 }
 
+// Passes when `part` is in `text`; on failure shows the checker's whole output.
+::testing::AssertionResult has(const std::string& text, const std::string& part, const std::string& out) {
+    if (text.find(part) != std::string::npos) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "no \"" << part << "\" in:\n" << out;
+}
+
 const char* const FULL_EMITTER =
     "<string name=\"SoundFileName\" value=\"Content/beat.wav\"/><enum name=\"PlayMode\" value=\"looping\"/>"
     "<float name=\"MinDistance\" value=\"4\"/><vector3d name=\"EffectColor\" value=\"1, 0, 0\"/>"
@@ -111,29 +117,22 @@ protected:
 TEST_F(LevelCheck, TheShippedLevelGivesOneLinePerNodeAndNoWarnings) {
     CheckRun run = runChecker(game, "");
     EXPECT_EQ(run.code, 0) << run.out;
-    EXPECT_NE(run.out.find("Content/TestRoom3.irr:\n"), std::string::npos);
     EXPECT_EQ(run.out.find("warning:"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("\n1Room (mesh): static geometry\n"), std::string::npos);
-    EXPECT_NE(run.out.find("\n  Crate3 (mesh): loose object, mass 50, the player can pick it up\n"),
-              std::string::npos);
-    EXPECT_NE(run.out.find("\nHeavyCrate (mesh): loose object, mass 400, too heavy to pick up\n"),
-              std::string::npos);
-    EXPECT_NE(run.out.find("\nDrippingPipe (irrKlangSceneNode): emitter: Pulse, colour (0.3, 0.6, 1), "
-                           "radius 14, beats "),
-              std::string::npos);
-    EXPECT_NE(run.out.find("\n2Mat (mesh): trigger volume"), std::string::npos);
-    EXPECT_NE(run.out.find("\nWatchman (animatedMesh): obstacle"), std::string::npos);
+    for (const char* line : {"Content/TestRoom3.irr:\n", "\n1Room (mesh): static geometry\n",
+                             "\n  Crate3 (mesh): loose object, mass 50, the player can pick it up\n",
+                             "\nHeavyCrate (mesh): loose object, mass 400, too heavy to pick up\n",
+                             "\nDrippingPipe (irrKlangSceneNode): emitter: Pulse, colour (0.3, 0.6, 1), radius 14, beats ",
+                             "\n2Mat (mesh): trigger volume", "\nWatchman (animatedMesh): obstacle"})
+        EXPECT_TRUE(has(run.out, line, run.out));
 }
 
 TEST_F(LevelCheck, ACleanLevelExitsZeroAndALevelThatCannotBeReadExitsTwo) {
     CheckRun clean = check(level(mesh("Crate", "3, 0.5, 3") + emitter("Drip", FULL_EMITTER +
                                                                  std::string("<enum name=\"EffectType\" value=\"Pulse\"/>"))));
     EXPECT_EQ(clean.code, 0) << clean.out;
-    EXPECT_NE(clean.out.find("Drip (irrKlangSceneNode): emitter: Pulse, colour (1, 0, 0), radius 10, "
-                             "beats 2 times per pass at threshold 0.5\n"),
-              std::string::npos)
-        << clean.out;
-    EXPECT_NE(clean.out.find("\nNo warnings.\n"), std::string::npos);
+    EXPECT_TRUE(has(clean.out, "Drip (irrKlangSceneNode): emitter: Pulse, colour (1, 0, 0), radius 10, "
+                               "beats 2 times per pass at threshold 0.5\n", clean.out));
+    EXPECT_TRUE(has(clean.out, "\nNo warnings.\n", clean.out));
 
     CheckRun missing = checkFile("Content/nothere.irr");
     EXPECT_EQ(missing.code, 2);
@@ -147,7 +146,7 @@ TEST_F(LevelCheck, ACleanLevelExitsZeroAndALevelThatCannotBeReadExitsTwo) {
         EXPECT_EQ(bad.code, 2) << bad.out;
         EXPECT_EQ(bad.out.rfind("Level: Content/test.irr ", 0), 0u) << bad.out;
         EXPECT_EQ(bad.out.find('\n'), bad.out.size() - 1) << bad.out;
-        EXPECT_NE(bad.out.find("; nothing was checked\n"), std::string::npos) << bad.out;
+        EXPECT_TRUE(has(bad.out, "; nothing was checked\n", bad.out));
     }
 }
 
@@ -158,19 +157,13 @@ TEST_F(LevelCheck, MeshNodesAreWarnedOfMissingFilesScaleAndVisibility) {
     EXPECT_EQ(run.code, 1);
     // Once, in the game's words or the checker's, naming the file.
     const std::string ghost = run.block("Ghost (mesh): loose object, but without an actor");
-    EXPECT_NE(ghost.find("  warning: "), std::string::npos) << run.out;
-    EXPECT_NE(ghost.find("Content/nothere.irrmesh"), std::string::npos) << run.out;
+    EXPECT_TRUE(has(ghost, "  warning: ", run.out));
+    EXPECT_TRUE(has(ghost, "Content/nothere.irrmesh", run.out));
     EXPECT_EQ(ghost.find("Content/nothere.irrmesh"), ghost.rfind("Content/nothere.irrmesh")) << run.out;
-    EXPECT_NE(run.block("Flat (mesh)").find("  warning: it gives no \"Scale\", which reads as 0"),
-              std::string::npos)
-        << run.out;
-    EXPECT_NE(run.block("Hidden (mesh): loose object, mass 50")
-                  .find("  warning: it gives no \"Visible\", which reads as false: it is invisible, yet solid"),
-              std::string::npos)
-        << run.out;
-    EXPECT_NE(run.block("Odd (wibble): left out").find("does not know node type \"wibble\""),
-              std::string::npos)
-        << run.out;
+    EXPECT_TRUE(has(run.block("Flat (mesh)"), "  warning: it gives no \"Scale\", which reads as 0", run.out));
+    EXPECT_TRUE(has(run.block("Hidden (mesh): loose object, mass 50"),
+                    "  warning: it gives no \"Visible\", which reads as false: it is invisible, yet solid", run.out));
+    EXPECT_TRUE(has(run.block("Odd (wibble): left out"), "does not know node type \"wibble\"", run.out));
     EXPECT_EQ(run.block("1Floor (mesh)"), "1Floor (mesh): static geometry\n");
 }
 
@@ -183,74 +176,56 @@ TEST_F(LevelCheck, ScriptsAreWarnedOfMissingFunctionsLoadFailuresAndOnCreateFail
     CheckRun run = check(level(mesh("3Fan", "3, 5, 3") + mesh("3Bad", "6, 5, 3") + mesh("3Boom", "9, 5, 3") +
                           mesh("3Good", "12, 5, 3")));
     EXPECT_EQ(run.code, 1);
-    EXPECT_NE(run.block("3Fan (mesh)").find("  warning: its script has no function OnUse;"), std::string::npos)
-        << run.out;
+    EXPECT_TRUE(has(run.block("3Fan (mesh)"), "  warning: its script has no function OnUse;", run.out));
     EXPECT_EQ(run.block("3Fan (mesh)").find("OnTick"), std::string::npos);
-    EXPECT_NE(run.block("3Bad (mesh)").find("Content/scripts/Bad.lua did not run"), std::string::npos) << run.out;
-    EXPECT_NE(run.block("3Boom (mesh)").find("OnCreate failed: Content/scripts/Boom.lua:1: boom"),
-              std::string::npos)
-        << run.out;
-    EXPECT_NE(run.block("3Good (mesh)").find("; runs its script\n"), std::string::npos) << run.out;
+    EXPECT_TRUE(has(run.block("3Bad (mesh)"), "Content/scripts/Bad.lua did not run", run.out));
+    EXPECT_TRUE(has(run.block("3Boom (mesh)"), "OnCreate failed: Content/scripts/Boom.lua:1: boom", run.out));
+    EXPECT_TRUE(has(run.block("3Good (mesh)"), "; runs its script\n", run.out));
     EXPECT_EQ(run.block("3Good (mesh)").find("warning"), std::string::npos) << run.out;
 }
 
 TEST_F(LevelCheck, EmittersAreWarnedOfMissingAttributesUnknownWordsAndSoundsThatCannotBeUsed) {
-    write("Content/quiet.wav", "");
     write("Content/flat.wav", "not a sound");
-    std::ifstream drip(game / "Content/sounds/ambient/drip.wav", std::ios::binary);
-    std::ofstream(dir / "Content/soft.wav", std::ios::binary) << drip.rdbuf();
+    fs::copy_file(dir / "Content/beat.wav", dir / "Content/soft.wav");
     write("Content/soft.xml", analysis(0.3f));
+    auto sound = [](const std::string& file, const std::string& mode) {
+        return "<string name=\"SoundFileName\" value=\"Content/" + file + "\"/><enum name=\"PlayMode\" value=\"" +
+               mode + "\"/>";
+    };
+    const std::string near = "<float name=\"MinDistance\" value=\"4\"/>";
     CheckRun run = check(level(
-        emitter("Dark", "<string name=\"SoundFileName\" value=\"Content/beat.wav\"/>"
-                        "<enum name=\"PlayMode\" value=\"looping\"/><enum name=\"EffectType\" value=\"Pulse\"/>") +
+        emitter("Dark", sound("beat.wav", "looping") + "<enum name=\"EffectType\" value=\"Pulse\"/>") +
         emitter("Odd", FULL_EMITTER + std::string("<enum name=\"EffectType\" value=\"Ripple\"/>")) +
-        emitter("Lost", "<string name=\"SoundFileName\" value=\"Content/lost.wav\"/>"
-                        "<enum name=\"PlayMode\" value=\"loop\"/><float name=\"MinDistance\" value=\"4\"/>") +
-        emitter("Broken", "<string name=\"SoundFileName\" value=\"Content/flat.wav\"/>"
-                          "<enum name=\"PlayMode\" value=\"looping\"/><float name=\"MinDistance\" value=\"4\"/>") +
-        emitter("Soft", "<string name=\"SoundFileName\" value=\"Content/soft.wav\"/>"
-                        "<enum name=\"PlayMode\" value=\"looping\"/><float name=\"MinDistance\" value=\"4\"/>")));
+        emitter("Lost", sound("lost.wav", "loop") + near) + emitter("Broken", sound("flat.wav", "looping") + near) +
+        emitter("Soft", sound("soft.wav", "looping") + near)));
     EXPECT_EQ(run.code, 1);
     const std::string dark = run.block("Dark (irrKlangSceneNode): emitter: Pulse, colour (0, 0, 0), radius 50");
     for (const char* attribute : {"MinDistance", "EffectColor", "MaxIntensity", "MaxRadius", "Trail"})
-        EXPECT_NE(dark.find(std::string("  warning: it gives no \"") + attribute + "\""), std::string::npos)
-            << attribute << "\n" << run.out;
-    EXPECT_NE(dark.find("black"), std::string::npos);
-    EXPECT_NE(dark.find("invisible"), std::string::npos);
-    EXPECT_NE(run.block("Odd (irrKlangSceneNode): emitter without a wave")
-                  .find("its EffectType \"Ripple\" is none of Pulse, Glow, Multi-Pulse"),
-              std::string::npos)
-        << run.out;
+        EXPECT_TRUE(has(dark, std::string("  warning: it gives no \"") + attribute + "\"", run.out));
+    EXPECT_TRUE(has(dark, "black", run.out));
+    EXPECT_TRUE(has(dark, "invisible", run.out));
+    EXPECT_TRUE(has(run.block("Odd (irrKlangSceneNode): emitter without a wave"),
+                    "its EffectType \"Ripple\" is none of Pulse, Glow, Multi-Pulse", run.out));
     const std::string lost = run.block("Lost (irrKlangSceneNode)");
-    EXPECT_NE(lost.find("its sound file \"Content/lost.wav\" is missing or cannot be read"), std::string::npos)
-        << run.out;
-    EXPECT_NE(lost.find("its PlayMode \"loop\" is none of"), std::string::npos);
-    EXPECT_NE(lost.find("it gives no \"EffectType\""), std::string::npos);
-    EXPECT_NE(run.block("Broken (irrKlangSceneNode)").find("\"Content/flat.wav\" is missing or cannot be read"),
-              std::string::npos)
-        << run.out;
-    EXPECT_NE(run.block("Soft (irrKlangSceneNode)")
-                  .find("its analysis file \"Content/soft.xml\" never reaches the threshold 0.5"),
-              std::string::npos)
-        << run.out;
+    EXPECT_TRUE(has(lost, "its sound file \"Content/lost.wav\" is missing or cannot be read", run.out));
+    EXPECT_TRUE(has(lost, "its PlayMode \"loop\" is none of", run.out));
+    EXPECT_TRUE(has(lost, "it gives no \"EffectType\"", run.out));
+    EXPECT_TRUE(has(run.block("Broken (irrKlangSceneNode)"), "\"Content/flat.wav\" is missing or cannot be read",
+                    run.out));
+    EXPECT_TRUE(has(run.block("Soft (irrKlangSceneNode)"),
+                    "its analysis file \"Content/soft.xml\" never reaches the threshold 0.5", run.out));
     EXPECT_EQ(run.out.find("Sound: "), std::string::npos) << "the engine's own lines are the checker's to word";
 }
 
 TEST_F(LevelCheck, ThePlayerStartIsWarnedWhenMissingOrInsideGeometry) {
     CheckRun none = check(level("", ""));
     EXPECT_EQ(none.code, 1);
-    EXPECT_NE(none.out.find("The level as a whole:\n  warning: there is no node named player_start"),
-              std::string::npos)
-        << none.out;
-
+    EXPECT_TRUE(has(none.out, "The level as a whole:\n  warning: there is no node named player_start", none.out));
     CheckRun sunk = check(level("", "0, 1, 0"));
-    EXPECT_NE(sunk.out.find("  warning: the player starts at (0, 1, 0), inside \"1Floor\""), std::string::npos)
-        << sunk.out;
+    EXPECT_TRUE(has(sunk.out, "  warning: the player starts at (0, 1, 0), inside \"1Floor\"", sunk.out));
     CheckRun buried = check(level(mesh("1Block", "0, 2, 0", "box", true, true, "4, 4, 4")));
-    EXPECT_NE(buried.out.find("inside \"1Block\""), std::string::npos) << buried.out;
-
-    CheckRun clear = check(level("", "0, 2, 0"));
-    EXPECT_EQ(clear.code, 0) << clear.out;
+    EXPECT_TRUE(has(buried.out, "inside \"1Block\"", buried.out));
+    EXPECT_EQ(check(level("", "0, 2, 0")).code, 0);
 }
 
 }  // namespace
