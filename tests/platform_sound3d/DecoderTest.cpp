@@ -16,15 +16,8 @@ namespace {
 
 // A short FLAC whose STREAMINFO then claims 2^36 - 1 samples.
 void writeLyingFlac(const std::string& path, int frames) {
-    SF_INFO info{};
-    info.samplerate = kRate;
-    info.channels = 1;
-    info.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    ASSERT_NE(file, nullptr);
-    std::vector<short> samples(std::size_t(frames), 1000);
-    sf_writef_short(file, samples.data(), frames);
-    sf_close(file);
+    writeSamples(path, std::vector<float>(std::size_t(frames), 1000.0f / 32767), 1,
+                 SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
 
     std::fstream bytes(path, std::ios::in | std::ios::out | std::ios::binary);
     char head[26];

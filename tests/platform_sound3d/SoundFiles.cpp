@@ -58,35 +58,33 @@ std::string playNoiseOnDefaultDevice(vsound::vec3df where) {
     return printed;
 }
 
-void writeTone(const std::string& path, double seconds, int channels) {
+void writeSamples(const std::string& path, const std::vector<float>& samples, int channels, int format) {
     SF_INFO info{};
     info.samplerate = kRate;
     info.channels = channels;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    info.format = format;
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    ASSERT_NE(file, nullptr) << path;
+    sf_writef_float(file, samples.data(), sf_count_t(samples.size()) / channels);
+    sf_close(file);
+}
+
+void writeTone(const std::string& path, double seconds, int channels) {
     int frames = int(seconds * kRate);
     std::vector<float> samples(size_t(frames * channels), 0.0f);
     for (int i = 0; i < frames; ++i)
         samples[size_t(i * channels)] = 0.5f * std::sin(2.0f * float(M_PI) * 440.0f * i / kRate);
-    sf_writef_float(file, samples.data(), frames);
-    sf_close(file);
+    writeSamples(path, samples, channels);
 }
 
 void writeNoise(const std::string& path, double seconds) {
-    SF_INFO info{};
-    info.samplerate = kRate;
-    info.channels = 1;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    int frames = int(seconds * kRate);
-    std::vector<float> samples(static_cast<size_t>(frames));
+    std::vector<float> samples(size_t(seconds * kRate));
     uint32_t state = 12345;
     for (float& sample : samples) {
         state = state * 1664525u + 1013904223u;
         sample = 0.5f * (float(state >> 8) / float(1 << 24) * 2.0f - 1.0f);
     }
-    sf_writef_float(file, samples.data(), frames);
-    sf_close(file);
+    writeSamples(path, samples, 1);
 }
 
 std::vector<float> readAll(const std::string& path) {

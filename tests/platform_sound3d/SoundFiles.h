@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sndfile.h>
+
 #include <string>
 #include <vector>
 
@@ -23,6 +25,9 @@ void useWaveFileBackend(const std::string& general = "");
 // closes the device. Returns what the device printed on standard output.
 std::string playNoiseOnDefaultDevice(vsound::vec3df where);
 
+// Interleaved samples in -1 .. 1 at kRate, as 16-bit WAV unless `format` says otherwise.
+void writeSamples(const std::string& path, const std::vector<float>& samples, int channels,
+                  int format = SF_FORMAT_WAV | SF_FORMAT_PCM_16);
 // A 440 Hz sine of the given length. With two channels the right channel is silent.
 void writeTone(const std::string& path, double seconds, int channels = 1);
 // White noise (the same every time), broadband so that delays show clearly.
