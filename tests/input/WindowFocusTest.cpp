@@ -9,73 +9,59 @@
 
 using namespace irr;
 
-namespace {
-
-struct WindowFocus : ::testing::Test {
-    static void SetUpTestSuite() { GraphicsSystem::useWindowSize(core::dimension2du(320, 240), false); }
-
-    void SetUp() override {
-        GraphicsSystem& graphics = GraphicsSystem::instance();
-        const video::SExposedVideoData& data = graphics.driver->getExposedVideoData();
-        display = static_cast<Display*>(data.OpenGLLinux.X11Display);
-        game = data.OpenGLLinux.X11Window;
-        ASSERT_TRUE(backend.init());
-        other = XCreateSimpleWindow(display, DefaultRootWindow(display), 400, 300, 50, 50, 0, 0, 0);
-        XMapWindow(display, other);
-        focus(game);
-        frame();
-        ASSERT_TRUE(graphics.device->isWindowActive());
-    }
-
-    void TearDown() override { XDestroyWindow(display, other); }
-
-    void focus(Window window) {
+TEST(WindowFocus, AnInactiveWindowLeavesThePointerAloneAndFocusComesBackWithoutAJump) {
+    GraphicsSystem::useWindowSize(core::dimension2du(320, 240), false);
+    GraphicsSystem& graphics = GraphicsSystem::instance();
+    const video::SExposedVideoData& data = graphics.driver->getExposedVideoData();
+    Display* display = static_cast<Display*>(data.OpenGLLinux.X11Display);
+    const Window game = data.OpenGLLinux.X11Window;
+    const Window other = XCreateSimpleWindow(display, DefaultRootWindow(display), 400, 300, 50, 50, 0, 0, 0);
+    XMapWindow(display, other);
+    InputBackendKBandM backend;
+    ASSERT_TRUE(backend.init());
+    gui::ICursorControl* cursor = graphics.device->getCursorControl();
+    auto focus = [&](Window window) {
         XSetInputFocus(display, window, RevertToPointerRoot, CurrentTime);
         XSync(display, False);
-    }
+    };
     // One frame as the loop runs it: begin, the device's event pump, end.
-    void frame() {
+    auto frame = [&] {
         backend.beginFrame();
-        GraphicsSystem::instance().device->run();
+        graphics.device->run();
         backend.endFrame();
-    }
-    core::position2di pointer() { return GraphicsSystem::instance().device->getCursorControl()->getPosition(); }
-    void movePointer(int x, int y) {
-        GraphicsSystem::instance().device->getCursorControl()->setPosition(x, y);
+    };
+    auto movePointer = [&](int x, int y) {
+        cursor->setPosition(x, y);
         XSync(display, False);
-    }
+    };
 
-    InputBackendKBandM backend;
-    Display* display = nullptr;
-    Window game = 0, other = 0;
-};
-
-}  // namespace
-
-TEST_F(WindowFocus, AnInactiveWindowLeavesThePointerAloneAndFocusComesBackWithoutAJump) {
+    focus(game);
     frame();
-    EXPECT_EQ(pointer(), core::position2di(160, 120));  // re-centred while focused
+    ASSERT_TRUE(graphics.device->isWindowActive());
+    frame();
+    EXPECT_EQ(cursor->getPosition(), core::position2di(160, 120));  // re-centred while focused
 
     focus(other);
     frame();
-    EXPECT_FALSE(GraphicsSystem::instance().device->isWindowActive());
+    EXPECT_FALSE(graphics.device->isWindowActive());
     movePointer(300, 30);  // the player works in the other window
     for (int i = 0; i < 3; ++i) {
         frame();
-        EXPECT_EQ(pointer(), core::position2di(300, 30));
+        EXPECT_EQ(cursor->getPosition(), core::position2di(300, 30));
         EXPECT_EQ(backend.getAxis(AXIS_MOUSE_X), 0.5f);
         EXPECT_EQ(backend.getAxis(AXIS_MOUSE_Y), 0.5f);
     }
 
     focus(game);
     frame();  // the focus arrives during the pump: the pointer is still off centre
-    ASSERT_TRUE(GraphicsSystem::instance().device->isWindowActive());
+    ASSERT_TRUE(graphics.device->isWindowActive());
     EXPECT_EQ(backend.getAxis(AXIS_MOUSE_X), 0.5f);
     EXPECT_EQ(backend.getAxis(AXIS_MOUSE_Y), 0.5f);
     frame();
-    EXPECT_EQ(pointer(), core::position2di(160, 120));
+    EXPECT_EQ(cursor->getPosition(), core::position2di(160, 120));
     EXPECT_EQ(backend.getAxis(AXIS_MOUSE_X), 0.5f);
 
     movePointer(192, 120);  // and the mouse turns the view again
     EXPECT_FLOAT_EQ(backend.getAxis(AXIS_MOUSE_X), 0.6f);
+    XDestroyWindow(display, other);
 }
