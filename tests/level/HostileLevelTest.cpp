@@ -55,14 +55,12 @@ TEST_F(HostileLevel, ALevelThatCannotBeUsedLeavesTheWorldEmptyWithOneLine) {
                                    << "<node type=\"mesh\"";
     std::ofstream(path("empty.irr")).close();
     size_t nodesBefore = smgr->getRootSceneNode()->getChildren().size();  // the camera
-    EXPECT_EQ(load(path("folder.irr")),
-              "Level: " + path("folder.irr") + " is not a regular file; the game goes on in an empty world\n");
-    EXPECT_EQ(load(path("cut.irr")),
-              "Level: " + path("cut.irr") + " is cut off inside a tag (line 3); the game goes on in an empty world\n");
-    EXPECT_EQ(load(path("empty.irr")),
-              "Level: " + path("empty.irr") + " is empty; the game goes on in an empty world\n");
-    EXPECT_EQ(load(path("missing.irr")),
-              "Level: " + path("missing.irr") + " is missing; the game goes on in an empty world\n");
+    const std::pair<const char*, const char*> cases[] = {{"folder.irr", "is not a regular file"},
+                                                         {"cut.irr", "is cut off inside a tag (line 3)"},
+                                                         {"empty.irr", "is empty"},
+                                                         {"missing.irr", "is missing"}};
+    for (const auto& [file, problem] : cases)
+        EXPECT_EQ(load(path(file)), "Level: " + path(file) + " " + problem + "; the game goes on in an empty world\n");
     EXPECT_EQ(smgr->getRootSceneNode()->getChildren().size(), nodesBefore);
 }
 
