@@ -29,26 +29,24 @@ const char* const SLOT = "<slot><a v='1'/><b v='0'/><c v='0'/><d v='0'/><l v='0.
 TEST(BrokenAnalysisTest, EachBrokenFileGivesOneLineAndNoSlots) {
     std::string deep;
     for (int i = 0; i < 100000; ++i) deep += "<a>";
-    const std::pair<const char*, std::string> files[] = {
-        {"cut.xml", std::string("<analysis>") + SLOT + "<slot><a v='1"},
-        {"unclosed.xml", std::string("<analysis>") + SLOT},
-        {"deep.xml", deep + SLOT},
-        {"empty.xml", ""},
-        {"noslots.xml", "<analysis><step/></analysis>"},
+    const std::string begun = std::string("<analysis>") + SLOT;
+    const struct {
+        const char* file;
+        std::string text;
+        const char* problem;
+    } files[] = {
+        {"cut.xml", begun + "<slot><a v='1", "is cut off inside an attribute value (line 1) and is not used"},
+        {"unclosed.xml", begun, "ends before <analysis> is closed (line 1) and is not used"},
+        {"deep.xml", deep + SLOT, "is nested deeper than 32 elements (line 1) and is not used"},
+        {"empty.xml", "", "is not XML (Error document empty., line 0) and is not used"},
+        {"noslots.xml", "<analysis><step/></analysis>", "has no slot with five values"},
     };
-    const char* expected[] = {
-        "is cut off inside an attribute value (line 1) and is not used",
-        "ends before <analysis> is closed (line 1) and is not used",
-        "is nested deeper than 32 elements (line 1) and is not used",
-        "is not XML (Error document empty., line 0) and is not used",
-        "has no slot with five values",
-    };
-    for (size_t i = 0; i < std::size(files); ++i) {
-        std::string path = soundtest::scratchPath(files[i].first);
-        std::ofstream(path) << files[i].second;
+    for (const auto& [file, text, problem] : files) {
+        std::string path = soundtest::scratchPath(file);
+        std::ofstream(path) << text;
         size_t slots = 99;
-        EXPECT_EQ(read(path, slots), "Sound: analysis file " + path + " " + expected[i] +
-                                         "; the emitter shows its own wave instead\n");
+        EXPECT_EQ(read(path, slots),
+                  "Sound: analysis file " + path + " " + problem + "; the emitter shows its own wave instead\n");
         EXPECT_EQ(slots, 0u) << path;
     }
 
