@@ -37,21 +37,23 @@ struct Random {
     }
 };
 
-// Pulses with short and long trails, glows, and now and then a spent one.
-void randomWave(Random& random, f32 record[9]) {
-    int kind = static_cast<int>(random(0, 4));
-    for (int k = 0; k < 3; ++k) record[k] = random(-6, 6);
-    for (int k = 3; k < 6; ++k) record[k] = random(0.2f, 1.0f);
-    record[6] = random(0.1f, 9.0f);
-    record[7] = kind == 3 ? 0.0f : random(0.05f, 1.0f);
-    record[8] = kind == 2 ? -1.0f : kind == 1 ? random(0.6f, 6.0f) : random(0.0f, 0.6f);
-}
-
-void randomTriangle(Random& random, core::vector3df t[3]) {
-    core::vector3df centre(random(-8, 8), random(-3, 3), random(-8, 8));
-    for (int i = 0; i < 3; ++i)
-        t[i] = centre + core::vector3df(random(-4, 4), random(-4, 4), random(-4, 4));
-}
+// A random triangle and a random wave: pulses with short and long trails, glows, and now and
+// then a spent one.
+struct Trial {
+    core::vector3df t[3];
+    f32 record[9];
+    explicit Trial(Random& random) {
+        core::vector3df centre(random(-8, 8), random(-3, 3), random(-8, 8));
+        for (int i = 0; i < 3; ++i)
+            t[i] = centre + core::vector3df(random(-4, 4), random(-4, 4), random(-4, 4));
+        int kind = static_cast<int>(random(0, 4));
+        for (int k = 0; k < 3; ++k) record[k] = random(-6, 6);
+        for (int k = 3; k < 6; ++k) record[k] = random(0.2f, 1.0f);
+        record[6] = random(0.1f, 9.0f);
+        record[7] = kind == 3 ? 0.0f : random(0.05f, 1.0f);
+        record[8] = kind == 2 ? -1.0f : kind == 1 ? random(0.6f, 6.0f) : random(0.0f, 0.6f);
+    }
+};
 
 core::vector3df pointOn(const core::vector3df t[3], f32 u, f32 v) {
     if (u + v > 1) {
@@ -67,10 +69,9 @@ TEST(WaveCulling, NeverDropsAWaveThatLightsATriangleAndDropsMostThatDoNot) {
     Random random;
     int lit = 0, dropped = 0;
     for (int trial = 0; trial < 3000; ++trial) {
-        core::vector3df t[3];
-        randomTriangle(random, t);
-        f32 record[9];
-        randomWave(random, record);
+        Trial drawn(random);
+        const core::vector3df* t = drawn.t;
+        f32* record = drawn.record;
         DistanceRange range =
             Graphics::distanceRange(t, 3, core::vector3df(record[0], record[1], record[2]));
         bool kept = Graphics::lights(record, range);
@@ -80,7 +81,7 @@ TEST(WaveCulling, NeverDropsAWaveThatLightsATriangleAndDropsMostThatDoNot) {
         for (int i = 0; i < 3; ++i) lights = lights || lightAt(record, t[i]) > 0;
         lit += lights;
         dropped += !kept;
-        if (lights) ASSERT_TRUE(kept) << "trial " << trial;
+        if (lights) { ASSERT_TRUE(kept) << "trial " << trial; }
     }
     EXPECT_GT(lit, 300);
     EXPECT_GT(dropped, 1000);   // the culling is worth its cost
@@ -114,10 +115,9 @@ TEST(WaveCulling, ClippedToATileKeepsEveryWaveThatLightsWhatShowsThere) {
     Random random;
     int shownLit = 0, partly = 0, dropped = 0;
     for (int trial = 0; trial < 3000; ++trial) {
-        core::vector3df t[3];
-        randomTriangle(random, t);
-        f32 record[9];
-        randomWave(random, record);
+        Trial drawn(random);
+        const core::vector3df* t = drawn.t;
+        f32* record = drawn.record;
         // Centred near the triangle, so that many light some of it.
         core::vector3df near = pointOn(t, random(0, 1), random(0, 1));
         record[0] = near.X + random(-3, 3);
@@ -142,10 +142,10 @@ TEST(WaveCulling, ClippedToATileKeepsEveryWaveThatLightsWhatShowsThere) {
             lights = lights || lightAt(record, p) > 0;
         }
         if (inside > 0 && inside < samples) ++partly;
-        if (inside > 0) EXPECT_GT(n, 0) << "trial " << trial;
+        if (inside > 0) { EXPECT_GT(n, 0) << "trial " << trial; }
         shownLit += lights;
         dropped += n > 0 && !kept;
-        if (lights) ASSERT_TRUE(kept) << "trial " << trial;
+        if (lights) { ASSERT_TRUE(kept) << "trial " << trial; }
     }
     EXPECT_GT(partly, 200);   // the clipping was exercised
     EXPECT_GT(shownLit, 50);
