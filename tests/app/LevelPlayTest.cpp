@@ -28,7 +28,9 @@ TEST(LevelPlay, TheLevelLoadsCleanlyAndTheSwitchOpensAndShutsTheDoor) {
         if (line.rfind("Adding ", 0) == 0) ++objects;
         for (const char* complaint : {"Scripting:", "Physics:", "Graphics:", "Waves:"})
             EXPECT_NE(line.rfind(complaint, 0), 0u) << line;
-        if (line.rfind("Sound:", 0) == 0) EXPECT_EQ(line, "Sound: no audio device; the game runs silent");
+        if (line.rfind("Sound:", 0) == 0) {
+            EXPECT_EQ(line, "Sound: no audio device; the game runs silent");
+        }
     }
     EXPECT_GE(objects, 15);
     EXPECT_NE(loading.find("Fan 12 spinning up"), std::string::npos) << loading;

@@ -151,8 +151,11 @@ TEST(Controller, ReportsEveryShapeItTouchesWithTheMotionDirection)
     world.hits.shapeHits.clear();
     world.move(c, NxVec3(0.2f, -0.01f, 0));
     ASSERT_TRUE(world.hits.touched(crate));
-    for (const NxControllerShapeHit& hit : world.hits.shapeHits)
-        if (&hit.shape->getActor() == crate) EXPECT_NEAR(hit.dir.y, -0.05f, 0.001f);
+    for (const NxControllerShapeHit& hit : world.hits.shapeHits) {
+        if (&hit.shape->getActor() == crate) {
+            EXPECT_NEAR(hit.dir.y, -0.05f, 0.001f);
+        }
+    }
 
     world.hits.shapeHits.clear();
     for (int i = 0; i < 30; ++i) world.move(c, NxVec3(-0.2f, 0, 0));

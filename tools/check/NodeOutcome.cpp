@@ -49,7 +49,12 @@ std::string describeEmitter(const CIrrKlangSceneNode& emitter) {
     std::string what = std::string("emitter: ") + CIrrKlangSceneNode::EffectTypeNames[type] +
                        ", colour " + formatVector(emitter.EffectColor) + ", radius " +
                        number(emitter.MaxRadius);
-    if (emitter.analysisLevels.empty()) return what + ", no analysis file: its wave shows all the time";
+    if (emitter.analysisLevels.empty()) {
+        // A play-once emitter's ring runs out with its sound.
+        const bool once = emitter.PlayMode == CIrrKlangSceneNode::EPM_PLAY_ONCE;
+        return what + ", no analysis file: its wave shows " +
+               (once ? "until its sound has played" : "all the time");
+    }
     return what + ", beats " + std::to_string(beatsPerPass(emitter)) + " times per pass at threshold " +
            number(emitter.Threshold);
 }
