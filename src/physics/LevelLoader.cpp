@@ -36,12 +36,6 @@ const f32 OBSTACLE_DROP = 2.0f;  // the capsule's centre stands this far below t
 const scene::ESCENE_NODE_TYPE SOUND_NODE_ALIAS =
     scene::ESCENE_NODE_TYPE(MAKE_IRR_ID('i', 'k', 'g', '2'));
 
-// "1Door" and "Door" share Content/scripts/Door.lua.
-std::string scriptPath(const char* name) {
-    const char* stem = (name[0] == '1' || name[0] == '2' || name[0] == '3') ? name + 1 : name;
-    return std::string("Content/scripts/") + stem + ".lua";
-}
-
 NxExtendedVec3 widened(const core::vector3df& p) { return NxExtendedVec3(p.X, p.Y, p.Z); }
 
 GameObject* registerMeshNode(scene::ISceneNode* node) {
@@ -108,7 +102,7 @@ void loadNode(PhysicsSystem& physics, scene::ISceneNode* node) {
         if (std::strpbrk(name, "/\\") || std::strstr(name, ".."))
             std::printf("Level: node \"%s\" has a path in its name; it runs no script\n", name);
         else
-            attachScript(*object, scriptPath(name).c_str());
+            attachScript(*object, scriptPathFor(name).c_str());
     }
 }
 

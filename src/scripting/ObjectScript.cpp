@@ -15,6 +15,11 @@
 #include <map>
 #include <string>
 
+std::string scriptPathFor(const char* nodeName) {
+    const char* stem = (nodeName[0] == '1' || nodeName[0] == '2' || nodeName[0] == '3') ? nodeName + 1 : nodeName;
+    return std::string("Content/scripts/") + stem + ".lua";
+}
+
 namespace {
 
 // An OnTick stopped by its budget this many frames running is not called any more.

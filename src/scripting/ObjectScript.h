@@ -2,7 +2,12 @@
 // Scripts of level objects. A script is level data and so untrusted: whatever it does, these
 // calls print at most one line about it and the game goes on.
 
+#include <string>
+
 struct GameObject;
+
+// The script a node of that name runs: "1Door" and "Door" share Content/scripts/Door.lua.
+std::string scriptPathFor(const char* nodeName);
 
 // Gives a registered object the script in `path`: a new state with the script functions, the
 // file run, "objID" set, the two loading lines printed and "OnCreate" called. A file that is

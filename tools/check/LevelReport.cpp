@@ -3,6 +3,7 @@
 #include "EmitterWarnings.h"
 #include "NodeOutcome.h"
 #include "NodeWarnings.h"
+#include "ObjectWarnings.h"
 #include "PlayerStartCheck.h"
 #include "sound/CIrrKlangSceneNode.h"
 #include "world/GameWorld.h"
@@ -34,6 +35,8 @@ const GameObject* objectOf(const scene::ISceneNode& node) {
 
 }  // namespace
 
+LevelReport::~LevelReport() = default;
+
 LevelReport::LevelReport(std::vector<std::string> gameLines, vsound::ISoundEngine* engine)
     : engine(engine) {
     for (std::string& line : gameLines)
@@ -43,10 +46,13 @@ LevelReport::LevelReport(std::vector<std::string> gameLines, vsound::ISoundEngin
 void LevelReport::warn(const std::string& text) {
     std::printf("  warning: %s\n", text.c_str());
     ++count;
+    if (current && std::find(warned.begin(), warned.end(), current) == warned.end()) warned.push_back(current);
 }
 
 void LevelReport::run(const std::vector<std::unique_ptr<RawNode>>& nodes, scene::ISceneNode& root) {
+    objectChecks = std::make_unique<ObjectWarnings>(GameWorld::instance().objects);
     for (const auto& raw : nodes) walk(*raw, &root, 0);
+    current = nullptr;
     levelWarnings();
 }
 
@@ -73,16 +79,18 @@ void LevelReport::walk(const RawNode& raw, scene::ISceneNode* parent, int depth)
     const GameObject* object = node ? objectOf(*node) : nullptr;
     const std::string what = node ? describeNode(*node, object) : "left out";
     std::printf("%*s%s (%s): %s\n", 2 * depth, "", raw.name().c_str(), raw.type.c_str(), what.c_str());
-    if (raw.name() == "player_start") sawPlayerStart = true;
+    if (raw.name() == "player_start") playerStart = node;
+    current = node;
 
     const std::vector<std::string> said = node ? gameReportsAbout(*node, object) : std::vector<std::string>();
     // The game names a mesh it cannot load itself; the checker's own line would repeat it.
     const std::string mesh = raw.value("Mesh");
-    const bool meshSaid = !mesh.empty() && std::any_of(said.begin(), said.end(), [&](const std::string& line) {
-        return line.find(mesh) != std::string::npos;
+    const bool meshSaid = std::any_of(said.begin(), said.end(), [&](const std::string& line) {
+        return line.find(" gets no mesh: ") != std::string::npos || (!mesh.empty() && line.find(mesh) != std::string::npos);
     });
-    for (const std::string& text : nodeWarnings(raw, node, object))
-        if (!meshSaid || text.find(mesh) == std::string::npos) warn(text);
+    for (const std::string& text : nodeWarnings(raw, node, object, meshSaid)) warn(text);
+    if (object)
+        for (const std::string& text : objectChecks->about(*object)) warn(text);
     if (const auto* emitter = dynamic_cast<const CIrrKlangSceneNode*>(node))
         for (const std::string& text : emitterWarnings(raw, *emitter, engine)) warn(text);
     for (const std::string& line : said) warn("the game says: " + line);
@@ -109,13 +117,13 @@ void LevelReport::levelWarnings() {
     std::printf("The level as a whole:\n");
     for (const std::string& line : reports) warn("the game says: " + line);
     Player* player = GameWorld::instance().player;
-    if (!sawPlayerStart)
+    if (!playerStart)
         warn("there is no node named player_start: the player starts at the default place");
     if (!player || !player->controller) return;
     const vphysx::NxExtendedVec3& p = player->controller->getPosition();
     const core::vector3df centre(float(p.x), float(p.y), float(p.z));
-    const std::string solid = solidAround(GameWorld::instance().objects, centre, player->height / 2,
-                                          player->radius);
+    const std::string solid = solidAround(objectChecks->geometry(), centre, player->height / 2, player->radius);
+    current = playerStart;
     if (!solid.empty())
         warn("the player starts at " + formatVector(centre) + ", inside \"" + solid +
              "\": it will be stuck or thrown out");

@@ -14,15 +14,19 @@
 #include <vector>
 
 struct GameObject;
+class ObjectWarnings;
 
 class LevelReport {
 public:
     // gameLines: what the game printed while loading the level.
     LevelReport(std::vector<std::string> gameLines, vsound::ISoundEngine* engine);
+    ~LevelReport();
 
     // Prints the report for the file's top-level nodes, loaded under `root`.
     void run(const std::vector<std::unique_ptr<RawNode>>& nodes, irr::scene::ISceneNode& root);
     int warnings() const { return count; }
+    // The loaded nodes with at least one warning, in the order warned.
+    const std::vector<irr::scene::ISceneNode*>& warnedNodes() const { return warned; }
 
 private:
     void walk(const RawNode& raw, irr::scene::ISceneNode* parent, int depth);
@@ -33,7 +37,10 @@ private:
 
     std::vector<std::string> reports;   // the game's report lines not shown yet
     std::vector<irr::scene::ISceneNode*> matched;
+    std::vector<irr::scene::ISceneNode*> warned;
+    irr::scene::ISceneNode* current = nullptr;      // the node being reported on
+    irr::scene::ISceneNode* playerStart = nullptr;
+    std::unique_ptr<ObjectWarnings> objectChecks;
     vsound::ISoundEngine* engine;
-    bool sawPlayerStart = false;
     int count = 0;
 };

@@ -20,8 +20,12 @@ bool meshLoaded(scene::ISceneNode& node) {
     return true;
 }
 
-void meshWarnings(const RawNode& raw, scene::ISceneNode& node, std::vector<std::string>& out) {
-    if (!meshLoaded(node)) {
+void meshWarnings(const RawNode& raw, scene::ISceneNode& node, bool meshReported,
+                  std::vector<std::string>& out) {
+    if (raw.type == "mesh" && raw.name().empty())
+        out.push_back("it has no \"Name\": it becomes a loose object that no script can find; a name "
+                      "starting with 1, 2 or 3 makes static geometry, a trigger volume or a kinematic object");
+    if (!meshLoaded(node) && !meshReported) {
         const std::string mesh = raw.value("Mesh");
         out.push_back(mesh.empty() ? std::string("it gives no \"Mesh\"; it is drawn as nothing")
                                    : "its mesh file \"" + mesh + "\" cannot be loaded; it is drawn as nothing");
@@ -45,14 +49,14 @@ void scriptWarnings(const GameObject& object, std::vector<std::string>& out) {
 }  // namespace
 
 std::vector<std::string> nodeWarnings(const RawNode& raw, scene::ISceneNode* node,
-                                      const GameObject* object) {
+                                      const GameObject* object, bool meshReported) {
     std::vector<std::string> out;
     if (!node) {
         out.push_back("the game does not know node type \"" + raw.type +
                       "\"; the node and everything under it are left out");
         return out;
     }
-    if (hasMesh(*node)) meshWarnings(raw, *node, out);
+    if (hasMesh(*node)) meshWarnings(raw, *node, meshReported, out);
     if (object) scriptWarnings(*object, out);
     return out;
 }

@@ -1,31 +1,15 @@
 #include "PlayerStartCheck.h"
 
-#include "world/GameObject.h"
+#include "LevelGeometry.h"
 
-#include <vector>
+#include "world/GameObject.h"
 
 using namespace irr;
 
 namespace {
 
-const float REACH = 1000.0f;     // how far up the ray looks for a ceiling
 const float TOUCHING = 0.95f;    // a capsule resting on a floor touches it; only cuts count
 const int SAMPLES = 9;           // points along the capsule's straight part
-
-// Every triangle of the node's mesh, in world space.
-std::vector<core::triangle3df> trianglesOf(scene::ISceneNode& node) {
-    std::vector<core::triangle3df> out;
-    scene::IMesh* mesh = static_cast<scene::IMeshSceneNode&>(node).getMesh();
-    if (!mesh) return out;
-    node.updateAbsolutePosition();
-    scene::ITriangleSelector* selector = node.getSceneManager()->createTriangleSelector(mesh, &node);
-    out.resize(size_t(selector->getTriangleCount()));
-    s32 count = 0;
-    selector->getTriangles(out.data(), s32(out.size()), count);
-    out.resize(size_t(count));
-    selector->drop();
-    return out;
-}
 
 // Irrlicht's closestPointOnTriangle looks at the edges only: a point over the middle of a big
 // floor is far from every edge.
@@ -47,26 +31,10 @@ bool cuts(const core::triangle3df& t, const core::vector3df& centre, float half,
 
 }  // namespace
 
-// Inside a closed solid, the nearest surface straight above shows its back (its normal, which
-// points out of the front face, points up).
-std::string solidAround(const std::list<GameObject*>& objects, const core::vector3df& centre,
-                        float half, float radius) {
-    const core::line3df up(centre, centre + core::vector3df(0, REACH, 0));
-    float nearest = REACH;
-    std::string nearestName;
-    bool nearestBack = false;
-    for (const GameObject* object : objects) {
-        if (!object->actor || object->node->getType() != scene::ESNT_MESH) continue;
-        const char* name = object->node->getName();
-        if (name[0] == '2') continue;
-        for (const core::triangle3df& t : trianglesOf(*object->node)) {
-            if (cuts(t, centre, half, radius)) return name;
-            core::vector3df hit;
-            if (!t.getIntersectionWithLimitedLine(up, hit) || hit.Y - centre.Y >= nearest) continue;
-            nearest = hit.Y - centre.Y;
-            nearestName = name;
-            nearestBack = t.getNormal().Y > 0;
-        }
-    }
-    return nearestBack ? nearestName : std::string();
+std::string solidAround(const LevelGeometry& level, const core::vector3df& centre, float half,
+                        float radius) {
+    for (const SolidTriangle& t : level.triangles())
+        if (cuts(t.triangle, centre, half, radius)) return t.owner->node->getName();
+    const GameObject* around = level.solidAround(centre, nullptr);
+    return around ? around->node->getName() : std::string();
 }

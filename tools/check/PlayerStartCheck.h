@@ -4,12 +4,11 @@
 
 #include <irrlicht.h>
 
-#include <list>
 #include <string>
 
-struct GameObject;
+class LevelGeometry;
 
 // centre: the capsule's centre; half: half its straight part. Empty when the capsule is clear,
 // otherwise the name of a solid mesh node it is inside or cuts into.
-std::string solidAround(const std::list<GameObject*>& objects, const irr::core::vector3df& centre,
-                        float half, float radius);
+std::string solidAround(const LevelGeometry& level, const irr::core::vector3df& centre, float half,
+                        float radius);

@@ -1,4 +1,5 @@
--- The doormat (2Mat): a trigger volume the player walks through; it only answers use.
+-- The doormat (2Mat): a trigger volume the player walks through; it answers use and greets
+-- whoever steps on it.
 function OnCreate()
 end
 
@@ -7,4 +8,8 @@ end
 
 function OnUse()
     PrintString("A worn mat. Someone waits behind this door.\n")
+end
+
+function OnPlayerEnter()
+    PrintString("The mat creaks underfoot.\n")
 end
