@@ -35,7 +35,7 @@ const char* const TRIGGER_EVENTS[] = {"OnPlayerEnter", "OnPlayerLeave", "OnObjec
 
 std::string number(f32 x) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.3g", x);
+    std::snprintf(text, sizeof text, "%.6g", x);
     return text;
 }
 
@@ -45,18 +45,18 @@ core::aabbox3df worldBox(scene::ISceneNode& node) {
 }
 
 // The free span along one axis through the point: to the nearest static or kinematic surface
-// each way (loose objects move out of the way).
-f32 spanAlong(const LevelGeometry& level, const core::vector3df& centre, const core::vector3df& axis,
-              const GameObject& self) {
+// each way; loose objects in the way are looked through, as they move aside.
+f32 spanThrough(const LevelGeometry& level, const core::vector3df& point, const core::vector3df& axis,
+                const GameObject& self) {
     f32 span = 0;
     for (f32 sign : {1.0f, -1.0f}) {
-        core::vector3df from = centre, hit;
+        const core::vector3df end = point + axis * sign * FAR;
+        core::vector3df from = point, hit;
         f32 reach = FAR;
-        // Loose objects in the way are looked through.
-        while (const SolidTriangle* t = level.firstHit(core::line3df(from, centre + axis * sign * FAR), &self, &hit)) {
+        while (const SolidTriangle* t = level.firstHit(core::line3df(from, end), &self, &hit)) {
             const char kind = t->owner->node->getName()[0];
             if (kind == '1' || kind == '3') {
-                reach = hit.getDistanceFrom(centre);
+                reach = hit.getDistanceFrom(point);
                 break;
             }
             from = hit + axis * sign * 0.001f;
@@ -64,6 +64,22 @@ f32 spanAlong(const LevelGeometry& level, const core::vector3df& centre, const c
         span += reach;
     }
     return span;
+}
+
+// The narrowest free span along the axis across the box, on lines through a grid of points in
+// its middle cross-section.
+f32 spanAcross(const LevelGeometry& level, const core::aabbox3df& box, const core::vector3df& axis,
+               const GameObject& self) {
+    const f32 fractions[] = {0.1f, 0.5f, 0.9f};
+    f32 narrowest = 2 * FAR;
+    for (f32 u : fractions)
+        for (f32 v : fractions) {
+            // u and v across the two other axes, the middle along this one
+            const core::vector3df across = axis.X ? core::vector3df(0.5f, u, v)
+                                         : axis.Y ? core::vector3df(u, 0.5f, v) : core::vector3df(u, v, 0.5f);
+            narrowest = std::min(narrowest, spanThrough(level, box.MinEdge + box.getExtent() * across, axis, self));
+        }
+    return narrowest;
 }
 
 }  // namespace
@@ -97,7 +113,7 @@ void ObjectWarnings::looseWarnings(const GameObject& object, std::vector<std::st
     const f32 sizes[] = {size.X, size.Y, size.Z};
     const GameObject* inside = level.solidAround(centre, &object);
     for (int i = 0; i < 3 && !inside; ++i) {
-        const f32 span = spanAlong(level, centre, axes[i], object);
+        const f32 span = spanAcross(level, box, axes[i], object);
         if (sizes[i] <= span * (1 + TOUCHING)) continue;
         out.push_back("it is " + number(sizes[i]) + " " + axisNames[i] + " but the space around it is only " +
                       number(span) + ": it cannot fit, so in play it jams, jitters and sounds without end");

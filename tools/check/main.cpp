@@ -1,9 +1,12 @@
-// velmora_check [level file]: loads a level the way the game does, with no window and a silent
-// sound device, and prints what every node becomes and what will surprise in play. Run it from
-// the game's folder (paths in a level are relative to it); the level defaults to the game's.
-// Exit code: 0 without warnings, 1 with warnings, 2 when the level cannot be read.
+// velmora_check [--plan plan.png] [level file]: loads a level the way the game does, with no
+// window and a silent sound device, and prints what every node becomes and what will surprise in
+// play; with --plan it also draws the level from above. Run it from the game's folder (paths in
+// a level are relative to it); the level defaults to the game's.
+// Exit code: 0 without warnings, 1 with warnings, 2 when the level cannot be read or the
+// command line or the plan is wrong.
 
 #include "ConsoleCapture.h"
+#include "LevelPlan.h"
 #include "LevelReport.h"
 #include "RawLevel.h"
 
@@ -32,15 +35,54 @@ int cannotRead(const char* path, const std::string& why) {
     return 2;
 }
 
+void usage() {
+    std::printf("usage: velmora_check [--plan plan.png] [level file, default %s]\n"
+                "Loads the level as the game does and prints what each node becomes and what will\n"
+                "surprise in play. Run it from the game's folder: paths in a level are relative to it.\n"
+                "  --plan FILE  also draw the level from above into FILE (PNG)\n"
+                "  --help       show this and exit\n"
+                "Exit code: 0 no warnings, 1 warnings, 2 the level or the plan cannot be used.\n",
+                DEFAULT_LEVEL);
+}
+
+struct Arguments {
+    const char* level = DEFAULT_LEVEL;
+    const char* plan = nullptr;
+    bool help = false;
+    std::string wrong;  // what is wrong with the command line
+};
+
+Arguments readArguments(int argc, char** argv) {
+    Arguments out;
+    bool levelGiven = false;
+    for (int i = 1; i < argc && out.wrong.empty(); ++i) {
+        const std::string word = argv[i];
+        if (word == "--help" || word == "-h")
+            out.help = true;
+        else if (word == "--plan" && i + 1 < argc)
+            out.plan = argv[++i];
+        else if (word == "--plan")
+            out.wrong = "--plan needs a file name";
+        else if (word[0] == '-')
+            out.wrong = "unknown option " + word;
+        else if (levelGiven)
+            out.wrong = "more than one level file";
+        else
+            out.level = argv[i], levelGiven = true;
+    }
+    return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
-        std::printf("usage: velmora_check [level file, default %s]; run it from the game's folder\n",
-                    DEFAULT_LEVEL);
-        return 2;
+    const Arguments arguments = readArguments(argc, argv);
+    if (arguments.help || !arguments.wrong.empty()) {
+        if (!arguments.wrong.empty()) std::printf("velmora_check: %s\n", arguments.wrong.c_str());
+        usage();
+        return arguments.help && arguments.wrong.empty() ? 0 : 2;
     }
-    const char* path = argc == 2 ? argv[1] : DEFAULT_LEVEL;
+    const char* path = arguments.level;
     // The game's own check comes first: TinyXML, like Irrlicht, must not see a hostile file.
     const ContentFile file = readContentFile(path, MAX_LEVEL_BYTES);
     if (!file.problem.empty()) return cannotRead(path, file.problem);
@@ -72,6 +114,10 @@ int main(int argc, char** argv) {
     std::printf("%s:\n", path);
     LevelReport check(std::move(gameLines), SoundSystem::instance().getEngine());
     check.run(raw, *graphics.sceneManager->getRootSceneNode());
+    if (arguments.plan && !writeLevelPlan(arguments.plan, *graphics.sceneManager, check.warnedNodes())) {
+        std::printf("Plan: %s cannot be written; no plan was drawn\n", arguments.plan);
+        return 2;
+    }
     if (check.warnings() == 0) {
         std::printf("No warnings.\n");
         return 0;

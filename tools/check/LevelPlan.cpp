@@ -1,0 +1,250 @@
+#include "LevelPlan.h"
+
+#include "LevelGeometry.h"
+#include "PlanCanvas.h"
+
+#include "sound/CIrrKlangSceneNode.h"
+#include "world/GameObject.h"
+#include "world/GameWorld.h"
+#include "world/Player.h"
+
+#include <NxController.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+using namespace irr;
+
+namespace {
+
+const f32 CUT = 6.25f;            // above the lowest floor: the top of a jumping player
+const f32 MIN_UP = 0.3f;  // a floor's normal points up at least this much, a wall's less either way
+const f32 LARGEST_SIDE = 900.0f;  // pixels
+const f32 MOST_PIXELS_PER_UNIT = 40.0f;
+const int MARGIN = 24;
+const int FOOTER = 40;            // room for the scale bar
+const f32 FACING_LENGTH = 3.0f;   // units
+
+const video::SColor BACKGROUND(255, 16, 16, 24);
+const video::SColor LOOSE(255, 235, 150, 40), LOOSE_EDGE(255, 140, 80, 10);
+const video::SColor KINEMATIC(255, 60, 110, 235), KINEMATIC_EDGE(255, 255, 255, 255);
+const video::SColor TRIGGER(255, 30, 90, 40), TRIGGER_EDGE(255, 70, 230, 90);
+const video::SColor OBSTACLE(255, 220, 60, 220);
+const video::SColor PLAYER(255, 255, 255, 255);
+const video::SColor WARNED(255, 255, 40, 40);
+const video::SColor LABEL(255, 230, 230, 230);
+const video::SColor SILENT_WAVE(255, 110, 110, 110);  // an emitter whose wave has no usable colour
+
+// Maps the level's x and z to the picture: x to the right, z up, as seen from above.
+struct View {
+    f32 minX = 0, maxZ = 0, perUnit = 1;
+
+    core::vector2df at(const core::vector3df& p) const {
+        return core::vector2df(MARGIN + (p.X - minX) * perUnit, MARGIN + (maxZ - p.Z) * perUnit);
+    }
+    core::recti area(const core::aabbox3df& box) const {
+        const core::vector2df a = at(box.MinEdge), b = at(box.MaxEdge);
+        return core::recti(int(a.X), int(b.Y), int(b.X), int(a.Y));
+    }
+};
+
+struct Floors {
+    std::vector<core::triangle3df> up, steep;
+    f32 lowest = 0;
+};
+
+Floors staticSurfaces(const std::list<GameObject*>& objects) {
+    Floors out;
+    out.lowest = std::numeric_limits<f32>::max();
+    for (const GameObject* object : objects) {
+        if (!object->actor || object->node->getName()[0] != '1') continue;
+        for (const core::triangle3df& t : trianglesOf(*object->node)) {
+            const core::vector3df normal = t.getNormal().normalize();
+            if (normal.Y > MIN_UP) {
+                out.up.push_back(t);
+                out.lowest = std::min({out.lowest, t.pointA.Y, t.pointB.Y, t.pointC.Y});
+            } else if (std::fabs(normal.Y) < MIN_UP && t.getNormal().getLengthSQ() > 0) {
+                out.steep.push_back(t);
+            }
+        }
+    }
+    if (out.up.empty()) out.lowest = 0;
+    return out;
+}
+
+// Low steps differ most in play: the square root spreads them apart.
+video::SColor greyAt(f32 height, f32 lowest) {
+    const f32 share = std::sqrt(std::clamp((height - lowest) / CUT, 0.0f, 1.0f));
+    const u32 grey = u32(60 + 170 * share);
+    return video::SColor(255, grey, grey, grey);
+}
+
+f32 lowestY(const core::triangle3df& t) { return std::min({t.pointA.Y, t.pointB.Y, t.pointC.Y}); }
+f32 highestY(const core::triangle3df& t) { return std::max({t.pointA.Y, t.pointB.Y, t.pointC.Y}); }
+
+// Floors below the cut filled, the highest showing; walls below it as lines.
+void drawStatic(PlanCanvas& canvas, const View& view, const Floors& floors, core::dimension2du size) {
+    const f32 cut = floors.lowest + CUT;
+    std::vector<f32> top(size.Width * size.Height, -std::numeric_limits<f32>::max());
+    for (const core::triangle3df& t : floors.up) {
+        if (highestY(t) > cut) continue;
+        const core::vector2df a = view.at(t.pointA), b = view.at(t.pointB), c = view.at(t.pointC);
+        const f32 area = (b - a).X * (c - a).Y - (b - a).Y * (c - a).X;
+        if (std::fabs(area) < 1e-6f) continue;
+        const int x0 = std::max(0, int(std::min({a.X, b.X, c.X}))), x1 = std::min(int(size.Width) - 1, int(std::max({a.X, b.X, c.X})));
+        const int y0 = std::max(0, int(std::min({a.Y, b.Y, c.Y}))), y1 = std::min(int(size.Height) - 1, int(std::max({a.Y, b.Y, c.Y})));
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x) {
+                const core::vector2df p(f32(x) + 0.5f, f32(y) + 0.5f);
+                const f32 u = ((c - b).X * (p - b).Y - (c - b).Y * (p - b).X) / area;
+                const f32 v = ((a - c).X * (p - c).Y - (a - c).Y * (p - c).X) / area;
+                const f32 w = 1 - u - v;
+                if (u < 0 || v < 0 || w < 0) continue;
+                const f32 height = u * t.pointA.Y + v * t.pointB.Y + w * t.pointC.Y;
+                f32& shown = top[size_t(y) * size.Width + size_t(x)];
+                if (height <= shown) continue;
+                shown = height;
+                canvas.dot(x, y, greyAt(height, floors.lowest));
+            }
+    }
+    for (const core::triangle3df& t : floors.steep) {
+        if (lowestY(t) >= cut) continue;
+        const video::SColor grey = greyAt(std::min(highestY(t), cut), floors.lowest);
+        canvas.line(view.at(t.pointA), view.at(t.pointB), grey);
+        canvas.line(view.at(t.pointB), view.at(t.pointC), grey);
+        canvas.line(view.at(t.pointC), view.at(t.pointA), grey);
+    }
+}
+
+core::aabbox3df footprint(scene::ISceneNode& node) {
+    node.updateAbsolutePosition();
+    return node.getTransformedBoundingBox();
+}
+
+void drawObjects(PlanCanvas& canvas, const View& view, const std::list<GameObject*>& objects) {
+    for (const GameObject* object : objects) {
+        if (!object->actor || object->node->getType() != scene::ESNT_MESH) continue;
+        const core::recti area = view.area(footprint(*object->node));
+        switch (object->node->getName()[0]) {
+        case '1': break;
+        case '2':
+            canvas.fill(area, TRIGGER);
+            canvas.outline(area, TRIGGER_EDGE, 1, 3);
+            break;
+        case '3':
+            canvas.fill(area, KINEMATIC);
+            canvas.outline(area, KINEMATIC_EDGE, 2);
+            break;
+        default:
+            canvas.fill(area, LOOSE);
+            canvas.outline(area, LOOSE_EDGE);
+        }
+    }
+}
+
+video::SColor waveColour(const CIrrKlangSceneNode& emitter) {
+    const core::vector3df c = emitter.EffectColor;
+    if (c.X + c.Y + c.Z <= 0.05f || emitter.EffectType < 0 || emitter.EffectType > CIrrKlangSceneNode::EET_MULTI_PULSE)
+        return SILENT_WAVE;
+    auto channel = [](f32 x) { return u32(std::clamp(x, 0.0f, 1.0f) * 255); };
+    return video::SColor(255, channel(c.X), channel(c.Y), channel(c.Z));
+}
+
+// Emitters' waves and obstacles, wherever they stand in the scene.
+void drawSceneNodes(PlanCanvas& canvas, const View& view, scene::ISceneNode& root) {
+    std::vector<scene::ISceneNode*> pending{&root};
+    while (!pending.empty()) {
+        scene::ISceneNode* node = pending.back();
+        pending.pop_back();
+        for (scene::ISceneNode* child : node->getChildren()) pending.push_back(child);
+        node->updateAbsolutePosition();
+        const core::vector2df at = view.at(node->getAbsolutePosition());
+        if (const auto* emitter = dynamic_cast<const CIrrKlangSceneNode*>(node)) {
+            const video::SColor colour = waveColour(*emitter);
+            canvas.circle(at, emitter->MaxRadius * view.perUnit, colour);
+            canvas.disc(at, 3, colour);
+        } else if (node->getType() == scene::ESNT_ANIMATED_MESH) {
+            canvas.disc(at, std::max(3.0f, view.perUnit), OBSTACLE);
+        }
+    }
+}
+
+void drawPlayer(PlanCanvas& canvas, const View& view) {
+    const Player* player = GameWorld::instance().player;
+    if (!player || !player->controller) return;
+    const vphysx::NxExtendedVec3& p = player->controller->getPosition();
+    const core::vector3df centre(f32(p.x), f32(p.y), f32(p.z));
+    const f32 yaw = player->yaw * core::DEGTORAD;
+    const core::vector3df facing(std::sin(yaw), 0, std::cos(yaw));
+    canvas.disc(view.at(centre), std::max(3.0f, player->radius * view.perUnit), PLAYER);
+    canvas.line(view.at(centre), view.at(centre + facing * FACING_LENGTH), PLAYER, 2);
+}
+
+void drawWarned(PlanCanvas& canvas, const View& view, const std::vector<scene::ISceneNode*>& warned) {
+    for (scene::ISceneNode* node : warned) {
+        core::recti area = view.area(footprint(*node));
+        area.UpperLeftCorner -= core::vector2di(4, 4);
+        area.LowerRightCorner += core::vector2di(4, 4);
+        canvas.outline(area, WARNED, 2);
+        const std::string name = node->getName()[0] ? node->getName() : "(no name)";
+        canvas.text(area.LowerRightCorner.X + 3, area.UpperLeftCorner.Y, name, WARNED);
+    }
+}
+
+// A bar of a round number of units, 80 to 200 pixels long.
+void drawScaleBar(PlanCanvas& canvas, const View& view, int bottom) {
+    const f32 steps[] = {2, 2.5f, 2};  // 1, 2, 5, 10, 20, 50, ...
+    f32 units = 1;
+    for (int i = 0; units * view.perUnit < 80; ++i) units *= steps[i % 3];
+    const f32 left = MARGIN, right = left + units * view.perUnit, y = f32(bottom - 16);
+    canvas.line({left, y}, {right, y}, LABEL, 2);
+    for (f32 x : {left, (left + right) / 2, right}) canvas.line({x, y - 5}, {x, y + 5}, LABEL);
+    char label[32];
+    std::snprintf(label, sizeof label, "%g UNITS", units);
+    canvas.text(int(right) + 8, int(y) - 5, label, LABEL);
+}
+
+// The extent of what is drawn but the waves: geometry, objects and the player's start.
+core::aabbox3df extentOf(const std::list<GameObject*>& objects) {
+    core::aabbox3df box;
+    bool any = false;
+    for (const GameObject* object : objects) {
+        if (object->node->getType() != scene::ESNT_MESH) continue;
+        const core::aabbox3df part = footprint(*object->node);
+        if (any) box.addInternalBox(part); else box = part;
+        any = true;
+    }
+    const Player* player = GameWorld::instance().player;
+    if (player && player->controller) {
+        const vphysx::NxExtendedVec3& p = player->controller->getPosition();
+        const core::vector3df at(f32(p.x), f32(p.y), f32(p.z));
+        if (any) box.addInternalPoint(at); else box.reset(at);
+    }
+    return box;
+}
+
+}  // namespace
+
+bool writeLevelPlan(const char* path, scene::ISceneManager& scene, const std::vector<scene::ISceneNode*>& warned) {
+    const std::list<GameObject*>& objects = GameWorld::instance().objects;
+    const core::aabbox3df box = extentOf(objects);
+    const f32 wide = std::max(box.getExtent().X, 1.0f), deep = std::max(box.getExtent().Z, 1.0f);
+    View view;
+    view.minX = box.MinEdge.X;
+    view.maxZ = box.MaxEdge.Z;
+    view.perUnit = std::min(LARGEST_SIDE / std::max(wide, deep), MOST_PIXELS_PER_UNIT);
+    const core::dimension2du size(u32(wide * view.perUnit) + 2 * MARGIN,
+                                  u32(deep * view.perUnit) + 2 * MARGIN + FOOTER);
+
+    video::IVideoDriver& driver = *scene.getVideoDriver();
+    PlanCanvas canvas(driver, size, BACKGROUND);
+    drawStatic(canvas, view, staticSurfaces(objects), size);
+    drawObjects(canvas, view, objects);
+    drawSceneNodes(canvas, view, *scene.getRootSceneNode());
+    drawPlayer(canvas, view);
+    drawWarned(canvas, view, warned);
+    drawScaleBar(canvas, view, int(size.Height));
+    return canvas.write(driver, path);
+}
