@@ -19,7 +19,9 @@ using namespace irr;
 
 namespace {
 
-const f32 CUT = 6.25f;            // above the lowest floor: the top of a jumping player
+// Above the lowest floor: the player's height. A lintel or a low ceiling above it is left out,
+// as in an architect's plan, so that the doorways under them show.
+const f32 CUT = 4.0f;
 const f32 MIN_UP = 0.3f;  // a floor's normal points up at least this much, a wall's less either way
 const f32 LARGEST_SIDE = 900.0f;  // pixels
 const f32 MOST_PIXELS_PER_UNIT = 40.0f;
@@ -84,12 +86,12 @@ video::SColor greyAt(f32 height, f32 lowest) {
 f32 lowestY(const core::triangle3df& t) { return std::min({t.pointA.Y, t.pointB.Y, t.pointC.Y}); }
 f32 highestY(const core::triangle3df& t) { return std::max({t.pointA.Y, t.pointB.Y, t.pointC.Y}); }
 
-// Floors below the cut filled, the highest showing; walls below it as lines.
+// Floors below the cut filled, the highest showing; walls reaching below it as lines.
 void drawStatic(PlanCanvas& canvas, const View& view, const Floors& floors, core::dimension2du size) {
     const f32 cut = floors.lowest + CUT;
     std::vector<f32> top(size.Width * size.Height, -std::numeric_limits<f32>::max());
     for (const core::triangle3df& t : floors.up) {
-        if (highestY(t) > cut) continue;
+        if (lowestY(t) > cut) continue;
         const core::vector2df a = view.at(t.pointA), b = view.at(t.pointB), c = view.at(t.pointC);
         const f32 area = (b - a).X * (c - a).Y - (b - a).Y * (c - a).X;
         if (std::fabs(area) < 1e-6f) continue;
@@ -104,7 +106,7 @@ void drawStatic(PlanCanvas& canvas, const View& view, const Floors& floors, core
                 if (u < 0 || v < 0 || w < 0) continue;
                 const f32 height = u * t.pointA.Y + v * t.pointB.Y + w * t.pointC.Y;
                 f32& shown = top[size_t(y) * size.Width + size_t(x)];
-                if (height <= shown) continue;
+                if (height <= shown || height > cut) continue;
                 shown = height;
                 canvas.dot(x, y, greyAt(height, floors.lowest));
             }

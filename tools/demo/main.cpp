@@ -16,7 +16,26 @@
 #include <string>
 #include <sys/stat.h>
 
+namespace {
+
+const char* const USAGE =
+    "usage: velmora_demo [output folder, default ../out]\n"
+    "Plays the shipped level with a scripted player at a fixed frame time and writes screenshots\n"
+    "into the folder. Run it from the game's folder; it needs a display (Xvfb will do).\n"
+    "  --help  show this and exit\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (first == "--help" || first == "-h") {
+        std::printf("%s", USAGE);
+        return 0;
+    }
+    if (argc > 2 || (!first.empty() && first[0] == '-')) {
+        std::printf("Demo: %s %s\n%s", argc > 2 ? "more than one folder:" : "unknown option", argv[argc > 2 ? 2 : 1], USAGE);
+        return 2;
+    }
     std::string outDir = argc > 1 ? argv[1] : "../out";
     mkdir(outDir.c_str(), 0755);
 

@@ -1,13 +1,22 @@
 #!/usr/bin/env python3
-"""Writes the test level: game/Content/TestRoom3.irr and the .irrmesh meshes it places.
-
-Run from anywhere, with no arguments; it overwrites those files, the same every time. The level is a closed room with things to
+"""Writes the test level: Content/TestRoom3.irr and the .irrmesh meshes it places, under a game
+folder (default: game/ of this checkout), the same every time. The level is a closed room with things to
 try by walking: ledges of 1.0 and 1.3, ramps of 30 and 50 degrees, a low ceiling, pillars, light
 and heavy crates, a kinematic fan and the weapon.
+
+With --template it writes a small level to start your own from instead: two rooms joined by a
+door that opens with E (Content/TestRoom3.irr, Content/meshes/first_*.irrmesh and
+Content/scripts/Gate.lua), with a crate and a dripping pipe.
+
+It replaces no existing file unless given --force; then it writes nothing and says which exist.
 """
 import argparse
 import math
 import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import staging  # noqa: E402
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(__file__), "..", ".."))
 CONTENT = os.path.join(ROOT, "game", "Content")
@@ -296,8 +305,77 @@ def make_scene():
         f.write(text)
 
 
+# The template: a start for a designer's own level, apart from the shipped one.
+
+GATE_SCRIPT = """-- The gate (3Gate) between the two rooms: E opens it, E again closes it.
+open = false
+function OnCreate() end
+function OnTick() end
+function OnUse()
+    -- A positive angle about y turns the gate from +x towards -z, seen from above.
+    if open then RotateObjRelative(objID, 0, -1.5707963, 0) else RotateObjRelative(objID, 0, 1.5707963, 0) end
+    open = not open
+end
+"""
+
+
+def make_template():
+    """Two rooms of 16 x 16, 6 high, side by side along x, joined by a doorway 3 wide in the wall
+    between them at x = 0, which a kinematic gate closes; a crate and a dripping pipe in the
+    second room, the player's start in the first."""
+    rooms = Mesh()
+    rooms.box((-16, -0.5, -8), (16, 0, 8), FLOOR)                 # floor, its top at y = 0
+    rooms.box((-16, 6, -8), (16, 6.5, 8), STONE)                  # ceiling
+    rooms.box((-16.5, -0.5, -8.5), (16.5, 6.5, -8), STONE)       # outer walls
+    rooms.box((-16.5, -0.5, 8), (16.5, 6.5, 8.5), STONE)
+    rooms.box((-16.5, -0.5, -8), (-16, 6.5, 8), STONE)
+    rooms.box((16, -0.5, -8), (16.5, 6.5, 8), STONE)
+    rooms.box((-0.25, 0, -8), (0.25, 6, -1.5), STONE)              # the middle wall and its doorway
+    rooms.box((-0.25, 0, 1.5), (0.25, 6, 8), STONE)
+    rooms.box((-0.25, 5, -1.5), (0.25, 6, 1.5), STONE)
+    rooms.write("first_rooms")
+    gate = Mesh()  # hinged at its origin, the doorway's -z side
+    gate.box((-0.1, 0, 0.05), (0.1, 4.9, 2.95), WOOD)
+    gate.write("first_gate")
+    crate = Mesh()
+    crate.box((-0.5, -0.5, -0.5), (0.5, 0.5, 0.5), WOOD)
+    crate.write("first_crate")
+
+    nodes = [
+        node("empty", attrs("player_start", (-10, 2, 0))),
+        node("mesh", attrs("1Rooms", (0, 0, 0), mesh="first_rooms")),
+        node("mesh", attrs("3Gate", (0, 0, -1.5), mesh="first_gate")),
+        node("mesh", attrs("Crate", (8, 0.5, 4), mesh="first_crate")),
+        emitter("Drip", (10, 5, -5), "ambient/drip.wav", "looping", "Pulse", (0.3, 0.6, 1.0),
+                floats(MaxRadius=12, MaxIntensity=1, Trail=4, WaveSpeed=10, Threshold=0.5)),
+    ]
+    with open(os.path.join(CONTENT, "TestRoom3.irr"), "w") as f:
+        f.write("<?xml version=\"1.0\"?>\n<irr_scene>\n%s\n</irr_scene>\n" % "\n".join(nodes))
+    os.makedirs(os.path.join(CONTENT, "scripts"))
+    with open(os.path.join(CONTENT, "scripts", "Gate.lua"), "w") as f:
+        f.write(GATE_SCRIPT)
+
+
+def main():
+    global CONTENT, MESHES
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("folder", nargs="?", default=os.path.join(ROOT, "game"),
+                        help="the game folder to write into (default: %(default)s)")
+    parser.add_argument("--template", action="store_true",
+                        help="write the two-room template instead of the shipped level")
+    parser.add_argument("--force", action="store_true", help="replace files that already exist")
+    args = parser.parse_args()
+    with staging.staged("make_level", args.folder, args.force) as stage:
+        CONTENT = os.path.join(stage, "Content")
+        MESHES = os.path.join(CONTENT, "meshes")
+        os.makedirs(MESHES)
+        if args.template:
+            make_template()
+        else:
+            make_meshes()
+            make_scene()
+
+
 if __name__ == "__main__":
-    argparse.ArgumentParser(description=__doc__).parse_args()
-    os.makedirs(MESHES, exist_ok=True)
-    make_meshes()
-    make_scene()
+    main()

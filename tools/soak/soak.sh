@@ -3,6 +3,15 @@
 # shading toggles) for N minutes (default 10) and prints its resident memory every 30 s, then
 # ends it with Escape. Usage: tools/soak/soak.sh [minutes] [velmora binary]
 set -euo pipefail
+usage="usage: tools/soak/soak.sh [minutes, default 10] [velmora binary, default build/src/velmora]
+Plays the built game under its own Xvfb with scripted keys and mouse and prints its resident
+memory every 30 s.
+  --help  show this and exit"
+case "${1:-}" in
+  --help|-h) echo "$usage"; exit 0 ;;
+  -*) echo "soak: unknown option $1"; echo "$usage"; exit 2 ;;
+esac
+[[ "${1:-10}" =~ ^[0-9]+$ ]] || { echo "soak: minutes must be a whole number, not $1"; echo "$usage"; exit 2; }
 root=$(cd "$(dirname "$0")/../.." && pwd)
 minutes=${1:-10}
 velmora=$(realpath "${2:-$root/build/src/velmora}")

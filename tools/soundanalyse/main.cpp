@@ -7,11 +7,38 @@
 
 #include "AnalyseSoundFile.h"
 
+namespace {
+
+const char* const USAGE =
+    "usage: velmora_analyse <sound file> [more sound files ...]\n"
+    "Writes each sound's analysis file beside it (drip.wav -> drip.xml): one slot per 100 ms with\n"
+    "its band energies and level, so that an emitter playing the sound pulses on its beats.\n"
+    "  --help  show this and exit\n"
+    "  --      every argument after it is a file, even one starting with -\n"
+    "Exit code: 0 all written, 1 some file could not be analysed, 2 a wrong command line.\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::cout << "Analyse: no sound named; usage: velmora_analyse <sound.wav> [...]\n";
+    std::vector<std::string> paths;
+    bool filesOnly = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (filesOnly || word.empty() || word[0] != '-') {
+            paths.push_back(word);
+        } else if (word == "--") {
+            filesOnly = true;
+        } else if (word == "--help" || word == "-h") {
+            std::cout << USAGE;
+            return 0;
+        } else {
+            std::cout << "Analyse: unknown option " << word << "\n" << USAGE;
+            return 2;
+        }
+    }
+    if (paths.empty()) {
+        std::cout << "Analyse: no sound named\n" << USAGE;
         return 2;
     }
-    std::vector<std::string> paths(argv + 1, argv + argc);
     return analyseSoundFiles(paths, std::cout) == 0 ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the game's effect and ambient sounds under game/Content/sounds/.
-
-Run from anywhere; the output is the same every time (fixed seed, standard library only):
+"""Writes the game's effect and ambient sounds into a sounds folder (default: game/Content/sounds/
+of this checkout), replacing no existing file unless given --force. Run from anywhere; the output
+is the same every time (fixed seed, standard library only):
   fx/global/footsteps/Concrete_Male_01.wav ... _07.wav  soft steps on concrete, each a little
                                                          different (heel, body, toe, scuff)
   fx/global/bench/bump_02.wav                            a heavy object knocking on the floor
@@ -12,11 +12,16 @@ Run from anywhere; the output is the same every time (fixed seed, standard libra
 All are 16-bit mono at 44.1 kHz. The drips and ticks start just after a 100 ms boundary and
 die away within it, so every beat fills one analysis slot (tools/soundanalyse).
 """
+import argparse
 import math
 import os
 import random
 import struct
+import sys
 import wave
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import staging  # noqa: E402
 
 RATE = 44100
 ROOT = os.path.normpath(os.path.join(os.path.dirname(__file__), "..", ".."))
@@ -253,5 +258,18 @@ def main():
     write(os.path.join(SOUNDS, "fx", "global", "cane", "tap.wav"), cane_tap(rng))
 
 
+def run_from_command_line():
+    global SOUNDS
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("folder", nargs="?", default=SOUNDS,
+                        help="the sounds folder to write into (default: %(default)s)")
+    parser.add_argument("--force", action="store_true", help="replace files that already exist")
+    args = parser.parse_args()
+    with staging.staged("make_sounds", args.folder, args.force) as stage:
+        SOUNDS = stage
+        main()
+
+
 if __name__ == "__main__":
-    main()
+    run_from_command_line()
