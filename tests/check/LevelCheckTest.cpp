@@ -1,8 +1,9 @@
 // The level checker run as a designer runs it, from a game folder made by the test, on small
 // levels made to show each warning: what it prints under which node, and its exit code.
+#include "ToolRun.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -14,20 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct CheckRun {
-    std::string out;
-    int code = -1;
-
-    // The block printed for the node: its line and the warning lines under it.
-    std::string block(const std::string& nodeLine) const {
-        size_t start = out.find(nodeLine);
-        if (start == std::string::npos) return "";
-        size_t end = start;
-        do end = out.find('\n', end) + 1;
-        while (end < out.size() && out.compare(end, 11, "  warning: ") == 0);
-        return out.substr(start, end - start);
-    }
-};
+using CheckRun = ToolRun;
 
 std::string attrs(const std::string& name, const std::string& pos, const std::string& extra = "",
                   bool scale = true, bool visible = true, const std::string& size = "1, 1, 1") {
@@ -69,16 +57,9 @@ std::string emitter(const std::string& name, const std::string& extra) {
     return "<node type=\"irrKlangSceneNode\">" + attrs(name, "0, 3, 0", extra) + "</node>\n";
 }
 
-// Runs the checker from `folder` as the game is run, with standard error merged in.
+// Runs the checker from `folder` as the game is run.
 CheckRun runChecker(const fs::path& folder, const std::string& arguments) {
-    CheckRun run;
-    std::string command = "cd '" + folder.string() + "' && '" VELMORA_CHECK "' " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-    int status = pclose(pipe);
-    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return runTool(folder, "'" VELMORA_CHECK "' " + arguments);
 }
 
 class LevelCheck : public ::testing::Test {
@@ -160,6 +141,7 @@ TEST_F(LevelCheck, MeshNodesAreWarnedOfMissingFilesScaleAndVisibility) {
     EXPECT_TRUE(has(ghost, "  warning: ", run.out));
     EXPECT_TRUE(has(ghost, "Content/nothere.irrmesh", run.out));
     EXPECT_EQ(ghost.find("Content/nothere.irrmesh"), ghost.rfind("Content/nothere.irrmesh")) << run.out;
+    EXPECT_EQ(ghost.find("gives no \"Mesh\""), std::string::npos) << run.out;
     EXPECT_TRUE(has(run.block("Flat (mesh)"), "  warning: it gives no \"Scale\", which reads as 0", run.out));
     EXPECT_TRUE(has(run.block("Hidden (mesh): loose object, mass 50"),
                     "  warning: it gives no \"Visible\", which reads as false: it is invisible, yet solid", run.out));
@@ -215,6 +197,56 @@ TEST_F(LevelCheck, EmittersAreWarnedOfMissingAttributesUnknownWordsAndSoundsThat
     EXPECT_TRUE(has(run.block("Soft (irrKlangSceneNode)"),
                     "its analysis file \"Content/soft.xml\" never reaches the threshold 0.5", run.out));
     EXPECT_EQ(run.out.find("Sound: "), std::string::npos) << "the engine's own lines are the checker's to word";
+}
+
+// One small level per warning about where an object stands or what drives it; a case without a
+// warning is one that must stay quiet. The floor's top is y = 0; the player starts at (0, 2, 0).
+TEST_F(LevelCheck, ObjectsAreWarnedOfWhereTheyStandAndWhatDrivesThem) {
+    write("Content/scripts/Lever.lua", "function OnCreate() end\nfunction OnTick() end\n"
+                                       "function OnUse() GetObjIDByName('3Hatch') end\n");
+    write("Content/scripts/Pad.lua", "function OnCreate() end\nfunction OnTick() end\nfunction OnUse() end\n");
+    write("Content/scripts/Gong.lua",
+          "function OnCreate() end\nfunction OnTick() end\nfunction OnUse() end\nfunction OnObjectEnter() end\n");
+    const std::string sideWalls = mesh("1West", "-3, 2, 10", "box", true, true, "1, 4, 10") +
+                                  mesh("1East", "3, 2, 10", "box", true, true, "1, 4, 10");
+    struct Case {
+        std::string nodes, nodeLine;
+        const char* warning;  // null: no warning at all
+    };
+    const Case cases[] = {
+        {"<node type=\"mesh\">" + attrs("", "3, 0.5, 3", "<string name=\"Mesh\" value=\"Content/box.irrmesh\"/>") +
+             "</node>\n",
+         " (mesh): loose object", "it has no \"Name\": it becomes a loose object"},
+        {mesh("1Block", "3.6, 0.5, 3") + mesh("Crate", "3, 0.5, 3"), "Crate (mesh)", "it starts cutting into \"1Block\""},
+        {mesh("CrateA", "3, 0.5, 3") + mesh("CrateB", "3.7, 0.5, 3"), "CrateA (mesh)", "it starts cutting into \"CrateB\""},
+        {mesh("Buried", "3, -0.5, 3"), "Buried (mesh)", "it starts inside \"1Floor\""},
+        {mesh("Resting", "3, 0.5, 3") + mesh("OnTop", "3, 1.5, 3"), "OnTop (mesh)", nullptr},
+        {sideWalls + mesh("Wide", "0, 0.5, 10", "box", true, true, "7, 1, 1"), "Wide (mesh)",
+         "it is 7 wide (x) but the space around it is only 5: it cannot fit"},
+        {sideWalls + mesh("Snug", "0, 0.5, 10", "box", true, true, "4.9, 1, 1"), "Snug (mesh)", nullptr},
+        {mesh("Boulder", "8, 2, 8", "box", true, true, "4, 4, 4"), "Boulder (mesh): loose object, mass 3200",
+         "its mass 3200 is far beyond what the player"},
+        {mesh("3Lift", "3, 5, 3"), "3Lift (mesh)", "no script can move it: it has no script of its own "
+                                                   "(Content/scripts/Lift.lua) and no other script names \"3Lift\""},
+        {mesh("3Hatch", "3, 5, 3") + mesh("1Lever", "6, 0.5, 6"), "3Hatch (mesh)", nullptr},
+        {mesh("2Cloud", "3, 9, 3"), "2Cloud (mesh)", "no object or player can reach it"},
+        {mesh("2Sunken", "3, -0.5, 3"), "2Sunken (mesh)", "no object or player can reach it"},
+        {mesh("2Pad", "3, 0.5, 3"), "2Pad (mesh)",
+         "its script defines none of OnPlayerEnter, OnPlayerLeave, OnObjectEnter, OnObjectLeave"},
+        {mesh("2Gong", "3, 5, 3"), "2Gong (mesh)", nullptr},
+    };
+    for (const Case& c : cases) {
+        CheckRun run = check(level(c.nodes));
+        const std::string block = run.block(c.nodeLine);
+        EXPECT_FALSE(block.empty()) << c.nodeLine << " in:\n" << run.out;
+        if (c.warning) {
+            EXPECT_EQ(run.code, 1) << run.out;
+            EXPECT_TRUE(has(block, std::string("  warning: ") + c.warning, run.out));
+            EXPECT_EQ(block.find("warning"), block.rfind("warning")) << "one warning only:\n" << run.out;
+        } else {
+            EXPECT_EQ(block.find("warning"), std::string::npos) << run.out;
+        }
+    }
 }
 
 TEST_F(LevelCheck, ThePlayerStartIsWarnedWhenMissingOrInsideGeometry) {
