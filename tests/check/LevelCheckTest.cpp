@@ -257,6 +257,10 @@ TEST_F(LevelCheck, ThePlayerStartIsWarnedWhenMissingOrInsideGeometry) {
     EXPECT_TRUE(has(sunk.out, "  warning: the player starts at (0, 1, 0), inside \"1Floor\"", sunk.out));
     CheckRun buried = check(level(mesh("1Block", "0, 2, 0", "box", true, true, "4, 4, 4")));
     EXPECT_TRUE(has(buried.out, "inside \"1Block\"", buried.out));
+    // Under a low roof, inside a loose object that stands through it.
+    CheckRun boxed = check(level(mesh("1Roof", "0, 5, 0", "box", true, true, "40, 1, 40") +
+                                 mesh("Wardrobe", "0, 3, 0", "box", true, true, "12, 12, 12")));
+    EXPECT_TRUE(has(boxed.out, "the player starts at (0, 2, 0), inside \"Wardrobe\"", boxed.out));
     EXPECT_EQ(check(level("", "0, 2, 0")).code, 0);
 }
 

@@ -35,6 +35,10 @@ std::string solidAround(const LevelGeometry& level, const core::vector3df& centr
                         float radius) {
     for (const SolidTriangle& t : level.triangles())
         if (cuts(t.triangle, centre, half, radius)) return t.owner->node->getName();
+    // A loose or kinematic object may stand across walls and ceilings: its box is what it fills.
+    for (const SolidTriangle& t : level.triangles())
+        if (t.owner->node->getName()[0] != '1' && t.owner->node->getTransformedBoundingBox().isPointInside(centre))
+            return t.owner->node->getName();
     const GameObject* around = level.solidAround(centre, nullptr);
     return around ? around->node->getName() : std::string();
 }
