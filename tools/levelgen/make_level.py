@@ -312,7 +312,8 @@ open = false
 function OnCreate() end
 function OnTick() end
 function OnUse()
-    -- A positive angle about y turns the gate from +x towards -z, seen from above.
+    -- A positive angle about y turns clockwise seen from above: the gate, pointing +z from its
+    -- hinge, swings towards +x, into the second room.
     if open then RotateObjRelative(objID, 0, -1.5707963, 0) else RotateObjRelative(objID, 0, 1.5707963, 0) end
     open = not open
 end
