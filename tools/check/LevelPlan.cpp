@@ -28,6 +28,7 @@ const f32 MOST_PIXELS_PER_UNIT = 40.0f;
 const int MARGIN = 24;
 const int FOOTER = 40;            // room for the scale bar
 const f32 FACING_LENGTH = 3.0f;   // units
+const f32 FARTHEST_PIXEL = 1e5f;  // a hostile level's far-off or huge things stay in int range
 
 const video::SColor BACKGROUND(255, 16, 16, 24);
 const video::SColor LOOSE(255, 235, 150, 40), LOOSE_EDGE(255, 140, 80, 10);
@@ -39,12 +40,14 @@ const video::SColor WARNED(255, 255, 40, 40);
 const video::SColor LABEL(255, 230, 230, 230);
 const video::SColor SILENT_WAVE(255, 110, 110, 110);  // an emitter whose wave has no usable colour
 
+f32 withinReach(f32 pixel) { return pixel > -FARTHEST_PIXEL ? std::min(pixel, FARTHEST_PIXEL) : -FARTHEST_PIXEL; }
+
 // Maps the level's x and z to the picture: x to the right, z up, as seen from above.
 struct View {
     f32 minX = 0, maxZ = 0, perUnit = 1;
 
     core::vector2df at(const core::vector3df& p) const {
-        return core::vector2df(MARGIN + (p.X - minX) * perUnit, MARGIN + (maxZ - p.Z) * perUnit);
+        return core::vector2df(withinReach(MARGIN + (p.X - minX) * perUnit), withinReach(MARGIN + (maxZ - p.Z) * perUnit));
     }
     core::recti area(const core::aabbox3df& box) const {
         const core::vector2df a = at(box.MinEdge), b = at(box.MaxEdge);
@@ -165,7 +168,7 @@ void drawSceneNodes(PlanCanvas& canvas, const View& view, scene::ISceneNode& roo
         const core::vector2df at = view.at(node->getAbsolutePosition());
         if (const auto* emitter = dynamic_cast<const CIrrKlangSceneNode*>(node)) {
             const video::SColor colour = waveColour(*emitter);
-            canvas.circle(at, emitter->MaxRadius * view.perUnit, colour);
+            canvas.circle(at, withinReach(emitter->MaxRadius * view.perUnit), colour);
             canvas.disc(at, 3, colour);
         } else if (node->getType() == scene::ESNT_ANIMATED_MESH) {
             canvas.disc(at, std::max(3.0f, view.perUnit), OBSTACLE);
@@ -232,7 +235,9 @@ core::aabbox3df extentOf(const std::list<GameObject*>& objects) {
 bool writeLevelPlan(const char* path, scene::ISceneManager& scene, const std::vector<scene::ISceneNode*>& warned) {
     const std::list<GameObject*>& objects = GameWorld::instance().objects;
     const core::aabbox3df box = extentOf(objects);
-    const f32 wide = std::max(box.getExtent().X, 1.0f), deep = std::max(box.getExtent().Z, 1.0f);
+    // At least a unit; a hostile scale's infinite extent is held to a finite one.
+    auto drawn = [](f32 extent) { return extent > 1 ? std::min(extent, 1e9f) : 1.0f; };
+    const f32 wide = drawn(box.getExtent().X), deep = drawn(box.getExtent().Z);
     View view;
     view.minX = box.MinEdge.X;
     view.maxZ = box.MaxEdge.Z;
