@@ -12,6 +12,8 @@
 
 #include "sound3d/vsound.h"
 
+class SpaceSound;
+
 class SoundSystem {
 public:
     static const int FOOTSTEP_FILES = 7;
@@ -51,8 +53,11 @@ public:
 
     // The engine the level's emitter nodes share; null when the game runs silent.
     vsound::ISoundEngine* getEngine() const { return engine; }
+    // Muffling, room reverb and cane echoes; null without an engine that has the effects.
+    SpaceSound* getSpace() const { return space; }
 
     vsound::ISoundEngine* engine;              // one reference held; null: silent
+    SpaceSound* space;                         // owned; needs the engine
     irr::scene::ICameraSceneNode* listener;    // the scene's camera, not held
     const char* footstepFiles[FOOTSTEP_FILES];
     bool nextStepNegative;                     // next step at -0.75 along the direction
