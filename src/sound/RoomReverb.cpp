@@ -7,7 +7,7 @@ using irr::core::vector3df;
 
 namespace {
 
-const float DECAY_PER_UNIT = 0.06f;  // seconds of decay per unit of mean distance to the walls
+const float DECAY_PER_UNIT = 0.09f;  // seconds of decay per unit of mean distance to the walls
 const float MIN_DECAY = 0.2f, MAX_DECAY = 6.0f;
 const float NEAR_WALL_REFLECTIONS = 3.0f;  // early reflections' gain times the median distance
 // Changes smaller than this share of a value are not worth an update of the reverb.
