@@ -12,6 +12,9 @@ namespace vsound {
 
 namespace {
 
+// Below this the reverb is not heard; the slot then holds no effect and costs the mixer nothing.
+const float kInaudibleReverb = 0.01f;
+
 // The reverb effect in a slot, or nothing (with a line saying so) when the device lacks it.
 bool makeReverb(ALuint& slot, ALuint& effect) {
     alGetError();
@@ -21,11 +24,8 @@ bool makeReverb(ALuint& slot, ALuint& effect) {
     alGenEffects(1, &effect);
     if (alGetError() == AL_NO_ERROR) {
         alEffecti(effect, AL_EFFECT_TYPE, AL_EFFECT_EAXREVERB);
-        if (alGetError() == AL_NO_ERROR && slot) {
-            alAuxiliaryEffectSlotf(slot, AL_EFFECTSLOT_GAIN, 0.0f);
-            alAuxiliaryEffectSloti(slot, AL_EFFECTSLOT_EFFECT, ALint(effect));
+        if (alGetError() == AL_NO_ERROR && slot)
             return true;
-        }
         alDeleteEffects(1, &effect);
     }
     if (slot)
@@ -104,6 +104,10 @@ void CAcoustics::setReverb(const SReverb& reverb) {
     if (!slot)
         return;
     engine.makeCurrent();
+    if (reverb.gain < kInaudibleReverb) {
+        alAuxiliaryEffectSloti(slot, AL_EFFECTSLOT_EFFECT, AL_EFFECT_NULL);
+        return;
+    }
     alEffectf(effect, AL_EAXREVERB_DECAY_TIME, std::clamp(reverb.decayTime, 0.1f, 20.0f));
     alEffectf(effect, AL_EAXREVERB_REFLECTIONS_GAIN, std::clamp(reverb.reflectionsGain, 0.0f, 3.16f));
     alEffectf(effect, AL_EAXREVERB_REFLECTIONS_DELAY, std::clamp(reverb.reflectionsDelay, 0.0f, 0.3f));

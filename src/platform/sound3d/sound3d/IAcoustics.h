@@ -7,7 +7,7 @@ namespace vsound {
 
 // How the space around the listener rings. Each value is clamped to the range given.
 struct SReverb {
-    float gain = 0.0f;                // how much reverb at all, 0 .. 1 (0: none)
+    float gain = 0.0f;                // how much reverb at all, 0 .. 1 (under 0.01: none)
     float decayTime = 1.0f;           // seconds for the tail to fall by 60 dB, 0.1 .. 20
     float reflectionsGain = 0.05f;    // early reflections, 0 .. 3.16
     float reflectionsDelay = 0.007f;  // seconds from a sound to its first reflection, 0 .. 0.3
