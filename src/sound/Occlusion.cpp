@@ -19,6 +19,8 @@ Occlusion::Occlusion(vsound::IAcoustics& acoustics, const SoundRays& rays)
     acoustics.setVoiceStartReceiver(this);
 }
 
+Occlusion::~Occlusion() { acoustics.setVoiceStartReceiver(nullptr); }
+
 float Occlusion::stoppedShare(const vector3df& source) const {
     vector3df toSource = source - listener;
     vector3df side = toSource.crossProduct(vector3df(0, 1, 0));

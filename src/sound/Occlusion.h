@@ -20,6 +20,9 @@ public:
 
     // `rays` must outlive this object.
     Occlusion(vsound::IAcoustics& acoustics, const SoundRays& rays);
+    ~Occlusion() override;
+    Occlusion(const Occlusion&) = delete;
+    Occlusion& operator=(const Occlusion&) = delete;
 
     // Once per frame, `seconds` after the last.
     void update(const irr::core::vector3df& listener, float seconds);

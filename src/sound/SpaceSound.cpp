@@ -5,8 +5,6 @@
 SpaceSound::SpaceSound(vsound::IAcoustics& acoustics)
     : acoustics(acoustics), occlusion(acoustics, rays), reverb(acoustics, rays) {}
 
-SpaceSound::~SpaceSound() { acoustics.setVoiceStartReceiver(nullptr); }
-
 void SpaceSound::update(vphysx::NxScene* scene, const irr::core::vector3df& listener,
                         float seconds) {
     rays = SoundRays(scene);

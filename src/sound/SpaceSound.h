@@ -15,7 +15,6 @@ namespace vphysx { class NxScene; }
 class SpaceSound {
 public:
     explicit SpaceSound(vsound::IAcoustics& acoustics);
-    ~SpaceSound();
     SpaceSound(const SpaceSound&) = delete;
     SpaceSound& operator=(const SpaceSound&) = delete;
 
