@@ -5,6 +5,9 @@
 // file there, fire-and-forget. The level's emitter nodes play their own sounds through the
 // same engine; their factory is registered here, before the level file is read.
 //
+// What the space does to sound (walls muffle, rooms ring, the cane's tap echoes) is SpaceSound's,
+// updated with the listener; it exists only when the device has the effects it needs.
+//
 // Without an audio device the engine is null: effects still send their pulses, and emitters
 // still carry their waves, but nothing is heard.
 
