@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "app/Game.h"
@@ -101,8 +102,8 @@ int main() {
         std::printf("space_sound_bench: no loopback device with effects; nothing to measure.\n");
         return 1;
     }
-    SpaceSound space(*acoustics);
-    on.space = &space;
+    auto space = std::make_unique<SpaceSound>(*acoustics);
+    on.space = space.get();
     fillWithVoices(off.engine, centre);
     fillWithVoices(on.engine, centre);
     int tick = 0;
@@ -130,5 +131,8 @@ int main() {
                 "mix %.3f -> %.3f ms/frame (x%.2f), the space costs %.3f ms/frame\n",
                 median(updateOff), median(updateOn), median(updateOn) / median(updateOff),
                 median(mixOff), median(mixOn), median(mixOn) / median(mixOff), median(extra));
+    space.reset();
+    on.engine->drop();
+    off.engine->drop();
     return 0;
 }
