@@ -5,7 +5,9 @@
 #include <cstdlib>
 
 #include "graphics/GraphicsSystem.h"
+#include "physics/PhysicsSystem.h"
 #include "sound/CIrrKlangSceneNodeFactory.h"
+#include "sound/SpaceSound.h"
 #include "waves/WaveManager.h"
 
 using irr::core::vector3df;
@@ -71,20 +73,25 @@ void SoundSystem::useEngine(vsound::ISoundEngine* engine) {
 }
 
 SoundSystem::SoundSystem()
-    : engine(nullptr), listener(nullptr), footstepFiles(), nextStepNegative(true),
+    : engine(nullptr), space(nullptr), listener(nullptr), footstepFiles(), nextStepNegative(true),
       lastStepPosition(0, 0, 0) {}
 
 SoundSystem::~SoundSystem() {
+    delete space;
     if (engine)
         engine->drop();
 }
 
 bool SoundSystem::init() {
+    delete space;
+    space = nullptr;
     if (engine)
         engine->drop();
     engine = openEngine();
     if (!engine)
         std::printf("Sound: no audio device; the game runs silent\n");
+    if (vsound::IAcoustics* acoustics = vsound::getAcoustics(engine))
+        space = new SpaceSound(*acoustics);
 
     GraphicsSystem& graphics = GraphicsSystem::instance();
     irr::scene::ISceneManager* scene = graphics.sceneManager;
@@ -122,6 +129,9 @@ bool SoundSystem::updateListener() {
     if (engine)
         engine->setListenerPosition(position, look, vsound::vec3df(0, 0, 0),
                                     listener->getUpVector());
+    if (space)
+        space->update(PhysicsSystem::instance().scene, position,
+                      float(GraphicsSystem::instance().frameTime) / 1000.0f);
     return true;
 }
 

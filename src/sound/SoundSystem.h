@@ -5,12 +5,17 @@
 // file there, fire-and-forget. The level's emitter nodes play their own sounds through the
 // same engine; their factory is registered here, before the level file is read.
 //
+// What the space does to sound (walls muffle, rooms ring, the cane's tap echoes) is SpaceSound's,
+// updated with the listener; it exists only when the device has the effects it needs.
+//
 // Without an audio device the engine is null: effects still send their pulses, and emitters
 // still carry their waves, but nothing is heard.
 
 #include <irrlicht.h>
 
 #include "sound3d/vsound.h"
+
+class SpaceSound;
 
 class SoundSystem {
 public:
@@ -51,8 +56,11 @@ public:
 
     // The engine the level's emitter nodes share; null when the game runs silent.
     vsound::ISoundEngine* getEngine() const { return engine; }
+    // Muffling, room reverb and cane echoes; null without an engine that has the effects.
+    SpaceSound* getSpace() const { return space; }
 
     vsound::ISoundEngine* engine;              // one reference held; null: silent
+    SpaceSound* space;                         // owned; needs the engine
     irr::scene::ICameraSceneNode* listener;    // the scene's camera, not held
     const char* footstepFiles[FOOTSTEP_FILES];
     bool nextStepNegative;                     // next step at -0.75 along the direction

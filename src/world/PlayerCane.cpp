@@ -3,6 +3,7 @@
 #include "world/Player.h"
 
 #include "sound/SoundSystem.h"
+#include "sound/SpaceSound.h"
 
 #include <NxController.h>
 
@@ -31,5 +32,7 @@ bool Player::tapCane(bool wanted, irr::s32 frameMs) {
     const vector3df feet(float(c.x), float(c.y) - height / 2 - radius, float(c.z));
     SoundSystem::instance().playSoundWithWave(TAP_COLOUR, feet + ahead * TAP_REACH, TAP_FILE,
                                               TAP_RADIUS, TAP_TRAIL, TAP_SPEED, 1.0f, 0.0f);
+    if (SpaceSound* space = SoundSystem::instance().getSpace())
+        space->playCaneEchoes(TAP_FILE, vector3df(float(c.x), float(c.y) + height, float(c.z)), ahead);
     return true;
 }

@@ -2,6 +2,7 @@
 #include "world/Player.h"
 
 #include "graphics/GraphicsSystem.h"
+#include "world/Carrying.h"
 #include "world/GameObject.h"
 #include "world/WorldEvents.h"
 
@@ -17,7 +18,6 @@ using namespace vphysx;
 
 namespace {
 
-const NxReal MAX_CARRY_MASS = 100;
 const NxReal WAKE_COUNTER = 0.4f;  // seconds awake after a drop
 
 bool waveShadingOn() {

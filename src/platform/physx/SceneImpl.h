@@ -45,6 +45,8 @@ public:
     bool flushStream() override { return true; }  // every call acts at once
     bool fetchResults(NxSimulationStatus status, bool block, NxU32* errorState) override;
     void getTiming(NxReal& maxTimestep, NxU32& maxIter, NxU32* numSubSteps) const override;
+    NxU32 raycastAllShapes(const NxRay& worldRay, NxUserRaycastReport& report, NxShapesType shapeType,
+                           NxReal maxDist) const override;
 
     SdkImpl& sdk() const { return physics; }
     btDiscreteDynamicsWorld& world() const { return *dynamicsWorld; }

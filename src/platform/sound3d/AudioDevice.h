@@ -19,6 +19,7 @@ public:
     AudioDevice& operator=(const AudioDevice&) = delete;
 
     void makeCurrent();
+    ALCdevice* alcDevice() const { return device; }
     // Loopback devices only; a real device mixes on its own thread.
     void render(float* out, int frames);
 

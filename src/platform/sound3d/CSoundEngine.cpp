@@ -14,6 +14,7 @@ CSoundEngine::CSoundEngine(std::unique_ptr<AudioDevice> audioDevice)
     : device(std::move(audioDevice)) {
     device->makeCurrent();
     voices = std::make_unique<VoicePool>();
+    effects = CAcoustics::create(*this, device->alcDevice());
 }
 
 CSoundEngine::~CSoundEngine() {
@@ -26,6 +27,7 @@ CSoundEngine::~CSoundEngine() {
     }
     playing.clear();
     voices.reset();
+    effects.reset();
     sources.clear();
 }
 
@@ -67,32 +69,54 @@ ISound* CSoundEngine::play3D(const char* soundFileName, vec3df position, bool pl
     if (!soundFileName)
         return nullptr;
     device->makeCurrent();
-    CSoundSource* source = sourceFor(soundFileName);
+    CSound* sound = startSound(soundFileName, position, playLooped, startPaused, 0.0f, 1.0f);
+    if (!sound || (!track && !startPaused))
+        return nullptr;
+    sound->grab();
+    return sound;
+}
+
+void CSoundEngine::playDelayed(const char* file, const vec3df& position, float delay, float gain) {
+    if (!file)
+        return;
+    device->makeCurrent();
+    startSound(file, position, false, false, delay, gain);
+}
+
+CSound* CSoundEngine::startSound(const char* file, const vec3df& position, bool looped,
+                                 bool paused, float delay, float gain) {
+    CSoundSource* source = sourceFor(file);
     if (!source)
         return nullptr;
     int voice = takeVoice();
     if (voice < 0) {
         if (!reportedVoicesFull)
             std::printf("Sound: all %d voices are held; \"%s\" and later sounds are dropped "
-                        "until one is free.\n", voices->size(), soundFileName);
+                        "until one is free.\n", voices->size(), file);
         reportedVoicesFull = true;
         return nullptr;
     }
     reportedVoicesFull = false;
 
     ALuint id = voices->source(voice);
-    alSourcei(id, AL_BUFFER, ALint(source->buffer()));
-    alSourcei(id, AL_LOOPING, playLooped ? AL_TRUE : AL_FALSE);
+    if (delay > 0.0f && effects) {
+        std::vector<ALuint> queue = effects->leadIn(source->sampleRate(), delay);
+        queue.push_back(source->buffer());
+        alSourceQueueBuffers(id, ALsizei(queue.size()), queue.data());
+    } else {
+        alSourcei(id, AL_BUFFER, ALint(source->buffer()));
+    }
+    alSourcei(id, AL_LOOPING, looped ? AL_TRUE : AL_FALSE);
+    alSourcef(id, AL_GAIN, gain);
     alSource3f(id, AL_POSITION, position.X, position.Y, -position.Z);
+    if (effects)
+        effects->voiceStarting(voice, id, position);
     CSound* sound = new CSound(this, voice, id, source->sampleRate());
     playing.push_back(sound);
-    if (startPaused)
+    if (paused)
         sound->setIsPaused(true);
     else
         sound->start();
-    if (!track && !startPaused)
-        return nullptr;
-    sound->grab();
     return sound;
 }
 

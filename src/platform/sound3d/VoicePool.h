@@ -23,6 +23,7 @@ public:
     int lend();
     void giveBack(int voice);
 
+    bool isLent(int voice) const { return lent[std::size_t(voice)]; }
     ALuint source(int voice) const { return sources[std::size_t(voice)]; }
     int size() const { return int(sources.size()); }
 

@@ -4,6 +4,7 @@
 
 #include "NxActorDesc.h"
 #include "NxFlags.h"
+#include "NxRaycast.h"
 
 namespace vphysx {
 
@@ -41,6 +42,12 @@ public:
     virtual bool fetchResults(NxSimulationStatus status, bool block = false, NxU32* errorState = nullptr) = 0;
     // numSubSteps: how many sub-steps the last simulate call ran.
     virtual void getTiming(NxReal& maxTimestep, NxU32& maxIter, NxU32* numSubSteps = nullptr) const = 0;
+
+    // Reports each surface of the chosen actors within maxDist of the ray's origin until the
+    // report says stop; returns how many it reported. Triggers and actors whose collision is
+    // off are never met.
+    virtual NxU32 raycastAllShapes(const NxRay& worldRay, NxUserRaycastReport& report,
+                                   NxShapesType shapeType, NxReal maxDist = NX_MAX_F32) const = 0;
 
 protected:
     virtual ~NxScene() {}
