@@ -21,5 +21,8 @@ struct WorldFixture : ::testing::Test {
     // A registered cube (edge 1) with a dynamic actor of the given density at pos.
     GameObject* addCube(const char* name, const irr::core::vector3df& pos, float density);
     GameObject* addStaticCube(const char* name, const irr::core::vector3df& pos);
+    // Static geometry: a box of the given size, turned by Euler angles in degrees.
+    GameObject* addStaticBox(const char* name, const irr::core::vector3df& pos,
+                             const irr::core::vector3df& size, const irr::core::vector3df& degrees);
     irr::core::vector3df feet() const;  // the controller's centre
 };
