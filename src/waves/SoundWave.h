@@ -39,6 +39,9 @@ public:
     virtual float getTrail() const;
     virtual void followSource();
     virtual bool isOneShot() const;
+    // The emitter's sound has played out: the wave ends as it would in the room. A ring runs
+    // out at its next restart.
+    virtual void runOut();
 
     irr::s32 index;               // first record in the array, in records (not floats)
     float maxIntensity;

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -96,9 +98,11 @@ protected:
 
     void TearDown() override { fs::remove_all(dir); }
 
-    static std::string analysis(float loudest) {
+    static std::string analysis(float loudest) { return analysis({0.0f, loudest, 0.0f, loudest}); }
+
+    static std::string analysis(const std::vector<float>& levels) {
         std::string slots;
-        for (float level : {0.0f, loudest, 0.0f, loudest})
+        for (float level : levels)
             slots += "<slot><a v=\"1\"/><b v=\"0\"/><c v=\"0\"/><d v=\"0\"/><l v=\"" +
                      std::to_string(level) + "\"/></slot>";
         return "<analysis>" + slots + "</analysis>\n";
@@ -121,7 +125,6 @@ TEST_F(LevelCheck, TheShippedLevelGivesOneLinePerNodeAndNoWarnings) {
     for (const char* line : {"Content/TestRoom3.irr:\n", "\n1Room (mesh): static geometry\n",
                              "\n  Crate3 (mesh): loose object, mass 50, the player can pick it up\n",
                              "\nHeavyCrate (mesh): loose object, mass 400, too heavy to pick up\n",
-                             "\nDrippingPipe (irrKlangSceneNode): emitter: Pulse, colour (0.3, 0.6, 1), radius 14, beats ",
                              "\n2Mat (mesh): trigger volume", "\nWatchman (animatedMesh): obstacle"})
         EXPECT_TRUE(has(run.out, line, run.out));
 }
@@ -147,6 +150,19 @@ TEST_F(LevelCheck, ACleanLevelExitsZeroAndALevelThatCannotBeReadExitsTwo) {
         EXPECT_EQ(bad.out.rfind("Level: Content/test.irr ", 0), 0u) << bad.out;
         EXPECT_EQ(bad.out.find('\n'), bad.out.size() - 1) << bad.out;
         EXPECT_TRUE(has(bad.out, "; nothing was checked\n", bad.out));
+    }
+}
+
+// As the game judges slots: [0.9, 0.9, 0.1] beats at slot 0, after the quiet slot 2, and at
+// slot 1, which follows slot 0 and so beats whenever it is loud.
+TEST_F(LevelCheck, BeatsAreCountedAsTheGameSendsThem) {
+    const std::string pulse = FULL_EMITTER + std::string("<enum name=\"EffectType\" value=\"Pulse\"/>");
+    const std::vector<std::pair<std::vector<float>, std::string>> cases = {
+        {{0.9f, 0.9f, 0.1f}, "beats 2 times"}, {{0.1f, 0.9f, 0.1f, 0.1f}, "beats 1 time"}};
+    for (const auto& [levels, beats] : cases) {
+        write("Content/beat.xml", analysis(levels));
+        CheckRun run = check(level(emitter("Drip", pulse)));
+        EXPECT_TRUE(has(run.out, beats + " per pass at threshold 0.5\n", run.out));
     }
 }
 

@@ -233,7 +233,7 @@ TEST(WaveManager, AStillEmittersBeatsAreReportedOnceAndShowNothing) {
     waves.addEmitter(node);
     testing::internal::CaptureStdout();
     for (int beat = 0; beat < 3; ++beat) {
-        node->lastSlotIndex = 0;  // the same beat again, as a looping sound comes round
+        node->slots.lastSlotIndex = 0;  // the same beat again, as a looping sound comes round
         waves.update();
     }
     std::string out = testing::internal::GetCapturedStdout();
