@@ -29,8 +29,7 @@ void WorldFixture::play(const std::vector<InputFrame>& frames, s32 msec) {
 namespace {
 
 GameObject* addObject(const char* name, const core::vector3df& pos, float density,
-                      const core::vector3df& size = core::vector3df(1, 1, 1),
-                      const core::vector3df& degrees = core::vector3df(0, 0, 0)) {
+                      const core::vector3df& size = {1, 1, 1}, const core::vector3df& degrees = {}) {
     scene::ISceneManager* smgr = GraphicsSystem::instance().sceneManager;
     scene::IMesh* mesh = smgr->getGeometryCreator()->createCubeMesh(size);
     scene::IMeshSceneNode* node = smgr->addMeshSceneNode(mesh, nullptr, -1, pos, degrees);
@@ -53,12 +52,8 @@ GameObject* WorldFixture::addCube(const char* name, const core::vector3df& pos, 
     return addObject(name, pos, density);
 }
 
-GameObject* WorldFixture::addStaticCube(const char* name, const core::vector3df& pos) {
-    return addObject(name, pos, 0);
-}
-
-GameObject* WorldFixture::addStaticBox(const char* name, const core::vector3df& pos,
-                                      const core::vector3df& size, const core::vector3df& degrees) {
+GameObject* WorldFixture::addStaticCube(const char* name, const core::vector3df& pos,
+                                       const core::vector3df& size, const core::vector3df& degrees) {
     return addObject(name, pos, 0, size, degrees);
 }
 
