@@ -222,6 +222,26 @@ TEST(WaveManager, APlayOnceEmittersRingRunsOutAtItsNextRestartOnceItsSoundHasPla
     EXPECT_EQ(1, waves.recordCount());
 }
 
+TEST(WaveManager, APlayOnceEmittersGlowFadesOutAndItsRingsRunOutOneByOneOnceItsSoundHasPlayed) {
+    WaveManager waves;
+    CIrrKlangSceneNode* glow = addEmitterNode(vector3df(0, 0, 0), 10, 10);
+    CIrrKlangSceneNode* rings = addEmitterNode(vector3df(5, 0, 0), 10, 10);
+    glow->EffectType = CIrrKlangSceneNode::EET_GLOW;
+    rings->EffectType = CIrrKlangSceneNode::EET_MULTI_PULSE;
+    rings->WaveCount = 2;
+    rings->WaveSpacing = 2;  // rings at radius 0 and 8
+    waves.addNodeWave(glow);
+    waves.addNodeWave(rings);
+    glow->playedOut = rings->playedOut = true;
+    setFrameTime(100);
+    for (int i = 0; i < 9; ++i) waves.update();
+    ASSERT_EQ(3, waves.recordCount());
+    EXPECT_NEAR(waves.waveData()[7], 0.1f, 1e-4f);  // the glow has faded a tenth a frame
+    EXPECT_EQ(waves.waveData()[18 + 7], 0.0f);  // the outer ring passed 10 and went dark
+    for (int i = 0; i < 2; ++i) waves.update();  // the glow dark, the inner ring past 10
+    EXPECT_EQ(0, waves.recordCount());
+}
+
 TEST(WaveManager, AStillEmittersBeatsAreReportedOnceAndShowNothing) {
     WaveManager waves;
     CIrrKlangSceneNode* node = addEmitterNode(vector3df(0, 0, 0), 20, 0);

@@ -28,11 +28,10 @@ void WorldFixture::play(const std::vector<InputFrame>& frames, s32 msec) {
 
 namespace {
 
-GameObject* addObject(const char* name, const core::vector3df& pos, float density,
-                      const core::vector3df& size = {1, 1, 1}, const core::vector3df& degrees = {}) {
+GameObject* addObject(const char* name, const core::vector3df& pos, float density) {
     scene::ISceneManager* smgr = GraphicsSystem::instance().sceneManager;
-    scene::IMesh* mesh = smgr->getGeometryCreator()->createCubeMesh(size);
-    scene::IMeshSceneNode* node = smgr->addMeshSceneNode(mesh, nullptr, -1, pos, degrees);
+    scene::IMesh* mesh = smgr->getGeometryCreator()->createCubeMesh(core::vector3df(1, 1, 1));
+    scene::IMeshSceneNode* node = smgr->addMeshSceneNode(mesh, nullptr, -1, pos);
     mesh->drop();
     node->setName(name);
     node->updateAbsolutePosition();
@@ -52,9 +51,8 @@ GameObject* WorldFixture::addCube(const char* name, const core::vector3df& pos, 
     return addObject(name, pos, density);
 }
 
-GameObject* WorldFixture::addStaticCube(const char* name, const core::vector3df& pos,
-                                       const core::vector3df& size, const core::vector3df& degrees) {
-    return addObject(name, pos, 0, size, degrees);
+GameObject* WorldFixture::addStaticCube(const char* name, const core::vector3df& pos) {
+    return addObject(name, pos, 0);
 }
 
 core::vector3df WorldFixture::feet() const {

@@ -20,8 +20,6 @@ struct WorldFixture : ::testing::Test {
     void idle(int frames, irr::s32 msec = 20) { play(std::vector<InputFrame>(frames), msec); }
     // A registered cube (edge 1) with a dynamic actor of the given density at pos.
     GameObject* addCube(const char* name, const irr::core::vector3df& pos, float density);
-    // Static geometry: a box, a unit cube unless sized, turned by Euler angles in degrees.
-    GameObject* addStaticCube(const char* name, const irr::core::vector3df& pos,
-                              const irr::core::vector3df& size = {1, 1, 1}, const irr::core::vector3df& degrees = {});
+    GameObject* addStaticCube(const char* name, const irr::core::vector3df& pos);
     irr::core::vector3df feet() const;  // the controller's centre
 };
