@@ -137,9 +137,9 @@ TEST(WaveManager, ABeatSendsAPulseScaledByItsColour) {
     node->Trail = 6;
     node->MaxIntensity = 0.3f;
     node->analysisLevels = {0.9f, 0.9f, 0.1f};
-    node->analysisColours = {BLUE, vector3df(0.8f, 0.4f, 0.4f), BLUE};
+    node->analysisColours = {vector3df(0.8f, 0.4f, 0.4f), BLUE, BLUE};
     node->Threshold = 0.5f;
-    node->sound = new ScriptedSound(250);
+    node->sound = new ScriptedSound(150);  // first heard after slot 0: it is judged, and beats
     waves.addEmitter(node);
     waves.update();
     ASSERT_EQ(1u, waves.waves().size());
