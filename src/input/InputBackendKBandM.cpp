@@ -2,15 +2,17 @@
 
 #include "graphics/GraphicsSystem.h"
 #include "input/InputHolder.h"
+#include "input/WindowFocus.h"
 
 using namespace irr;
 
-InputBackendKBandM::InputBackendKBandM() : cursor(nullptr), looking(false) {}
+InputBackendKBandM::InputBackendKBandM() : device(nullptr), cursor(nullptr), looking(false) {}
 
 InputBackendKBandM::~InputBackendKBandM() { shutdown(); }
 
 bool InputBackendKBandM::init() {
-    IrrlichtDevice* device = GraphicsSystem::instance().device;
+    device = GraphicsSystem::instance().device;
+    device->grab();
     device->setEventReceiver(this);
     cursor = device->getCursorControl();
     if (cursor) {
@@ -24,12 +26,14 @@ bool InputBackendKBandM::init() {
 void InputBackendKBandM::shutdown() {
     if (cursor) cursor->drop();
     cursor = nullptr;
+    if (!device) return;
+    // At exit the device outlives the input holder: it must not call a deleted receiver.
+    if (device->getEventReceiver() == this) device->setEventReceiver(nullptr);
+    device->drop();
+    device = nullptr;
 }
 
-bool InputBackendKBandM::windowActive() const {
-    IrrlichtDevice* device = GraphicsSystem::instance().device;
-    return device && device->isWindowActive();
-}
+bool InputBackendKBandM::windowActive() const { return device && windowHasFocus(*device); }
 
 void InputBackendKBandM::beginFrame() {
     settleStates();

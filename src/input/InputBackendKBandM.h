@@ -20,6 +20,7 @@ private:
     bool held(KeyState s) const { return s == DOWN || s == PRESSED; }
     bool windowActive() const;
 
+    irr::IrrlichtDevice* device;  // one reference held while it is the device's receiver
     irr::gui::ICursorControl* cursor;
     bool looking;  // the window had the focus when this frame began
 };

@@ -159,7 +159,7 @@ NxController* PhysicsSystem::createCapsuleController(float height, float radius,
     desc.upDirection = NX_Y;
     desc.slopeLimit = std::cos(0.7853982f);
     desc.skinWidth = 0.02f;
-    desc.stepOffset = 1.0f;
+    desc.stepOffset = STEP_HEIGHT;
     desc.callback = &controllerHitReport;
     desc.interactionFlag = NXIF_INTERACTION_INCLUDE;
     desc.userData = reinterpret_cast<void*>(userData);

@@ -31,6 +31,8 @@ public:
     // objects with actors and scripts, the player's start, emitters, obstacles. Always true.
     bool loadLevel(irr::scene::ISceneNode* node);
 
+    // The highest step a character controller climbs, world units.
+    static constexpr float STEP_HEIGHT = 1.0f;
     // A capsule with the game's controller settings, at the origin; none without a scene.
     vphysx::NxController* createCapsuleController(float height, float radius, std::intptr_t userData);
 

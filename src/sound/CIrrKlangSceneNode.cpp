@@ -30,7 +30,6 @@ CIrrKlangSceneNode::CIrrKlangSceneNode(vsound::ISoundEngine* engine, scene::ISce
       WaveCount(1),
       WaveSpacing(5.0f),
       Threshold(0.5f),
-      lastSlotIndex(0), slotJudged(false),
       PlayMode(EPM_RANDOM),
       nextPlayTimeMs(0),
       DeleteWhenFinished(false),

@@ -12,6 +12,7 @@
 
 #include <vector>
 
+#include "sound/SlotJudge.h"
 #include "sound3d/vsound.h"
 
 class CIrrKlangSceneNode : public irr::scene::ISceneNode {
@@ -75,8 +76,7 @@ public:
     std::vector<irr::f32> analysisLevels;         // one per 100 ms of the sound
     std::vector<irr::core::vector3df> analysisColours;  // one per 100 ms, same order
     irr::f32 Threshold;                           // "Threshold" (read only): loud from here
-    irr::s32 lastSlotIndex;                       // analysis slot judged last
-    bool slotJudged;                              // any slot judged since the node was made
+    SlotJudge slots;                              // which analysis slots have been judged
     irr::s32 PlayMode;                            // "PlayMode", E_PLAY_MODE
     irr::u32 nextPlayTimeMs;                      // random mode: start after this; 0: at once
     bool DeleteWhenFinished;                      // "DeleteWhenFinished", play_once only

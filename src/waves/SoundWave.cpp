@@ -66,3 +66,5 @@ void SoundWave::followSource() {
 }
 
 bool SoundWave::isOneShot() const { return lifeMode > 0; }
+
+void SoundWave::runOut() { lifeMode = 1; }

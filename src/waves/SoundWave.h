@@ -7,8 +7,9 @@
 //   6    current radius                 7    current intensity
 //   8    trail length behind the front, -1 for a glow
 //
-// Waves built from a sound emitter node follow it and never finish; free waves (footsteps,
-// impacts, beats) finish the first time their front passes its maximum radius.
+// Waves built from a sound emitter node follow it and finish only after a play-once emitter's
+// sound has played (runOut); free waves (footsteps, impacts, beats) finish the first time their
+// front passes its maximum radius.
 
 #include <irrlicht.h>
 
@@ -39,6 +40,9 @@ public:
     virtual float getTrail() const;
     virtual void followSource();
     virtual bool isOneShot() const;
+    // The emitter's sound has played out: the wave ends as it would in the room. A ring runs
+    // out at its next restart.
+    virtual void runOut();
 
     irr::s32 index;               // first record in the array, in records (not floats)
     float maxIntensity;

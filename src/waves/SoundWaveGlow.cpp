@@ -2,6 +2,14 @@
 
 #include "sound/CIrrKlangSceneNode.h"
 
+#include <algorithm>
+
+namespace {
+
+const float FADE_SECONDS = 1.0f;
+
+}  // namespace
+
 SoundWaveGlow::SoundWaveGlow(CIrrKlangSceneNode* node)
     : SoundWave(node), radius(node->MaxRadius), growing(true) {}
 
@@ -14,8 +22,16 @@ bool SoundWaveGlow::advance() {
         radius = growing ? maxRadius : minRadius;
         growing = !growing;
     }
+    if (fading) {
+        brightness = std::max(0.0f, brightness - frameSeconds() / FADE_SECONDS);
+        if (brightness == 0.0f) lifeMode = 1;  // dark: it ends with this step
+    }
     return true;
 }
+
+float SoundWaveGlow::getIntensity() const { return brightness * maxIntensity; }
+
+void SoundWaveGlow::runOut() { fading = true; }
 
 float SoundWaveGlow::getRadius() const { return radius; }
 

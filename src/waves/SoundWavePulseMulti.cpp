@@ -24,16 +24,24 @@ SoundWavePulseMulti::SoundWavePulseMulti(CIrrKlangSceneNode* node) : SoundWavePu
         ring->radius = r;
         pulses.emplace_back(ring);
     }
+    ranOut.assign(pulses.size(), false);
 }
 
 bool SoundWavePulseMulti::update(WaveData& waveData) {
     // The rings sit right after one another from the group's index, wherever that has moved.
     irr::s32 ringIndex = index;
-    for (auto& ring : pulses) {
-        ring->index = ringIndex++;
-        ring->update(waveData);
+    bool anyRunning = false;
+    for (size_t i = 0; i < pulses.size(); ++i) {
+        SoundWavePulse& ring = *pulses[i];
+        ring.index = ringIndex++;
+        if (ranOut[i]) continue;
+        ranOut[i] = ring.update(waveData);
+        if (ranOut[i])
+            waveData[static_cast<size_t>(ring.index) * RECORD_FLOATS + 7] = 0.0f;  // intensity
+        else
+            anyRunning = true;
     }
-    return false;
+    return isOneShot() && !anyRunning;
 }
 
 int SoundWavePulseMulti::append(WaveData& waveData) {
@@ -43,6 +51,11 @@ int SoundWavePulseMulti::append(WaveData& waveData) {
         ringIndex += ring->append(waveData);
     }
     return static_cast<int>(pulses.size());
+}
+
+void SoundWavePulseMulti::runOut() {
+    lifeMode = 1;
+    for (auto& ring : pulses) ring->runOut();
 }
 
 int SoundWavePulseMulti::erase(WaveData& waveData) {

@@ -1,7 +1,8 @@
 #pragma once
 // "WaveCount" concentric endless pulses of one emitter node, "WaveSpacing" apart in radius, each
 // wrapping on its own. The group's records are its rings' records, in ring order, from the
-// group's own index on.
+// group's own index on. Once its emitter's sound has played out every ring runs out at its
+// next restart and stays dark until the last has, when the group ends.
 
 #include "waves/SoundWavePulse.h"
 
@@ -18,6 +19,8 @@ public:
     bool update(WaveData& waveData) override;
     int append(WaveData& waveData) override;
     int erase(WaveData& waveData) override;
+    void runOut() override;
 
     std::vector<std::unique_ptr<SoundWavePulse>> pulses;   // the rings, innermost first
+    std::vector<bool> ranOut;                               // per ring: ended, its record dark
 };

@@ -118,8 +118,7 @@ void WaveManager::update() {
     for (auto it = live.begin(); it != live.end();) {
         SoundWave& wave = **it;
         wave.index -= shift;
-        // A play-once emitter's ring runs out with its sound: it ends at its next restart.
-        if (wave.source && wave.source->playedOut) wave.lifeMode = 1;
+        if (wave.source && wave.source->playedOut) wave.runOut();
         if ((wave.source && removed(wave.source)) || wave.update(data)) {
             shift += wave.erase(data);
             it = live.erase(it);

@@ -37,12 +37,15 @@ void Player::strafe(float amount) { moveHorizontally(side, amount); }
 
 // Uses last frame's vectors without renormalising: looking up or down slows walking.
 void Player::moveHorizontally(const core::vector3df& v, float amount) {
-    if (controller) {
-        NxU32 flags = 0;
-        controller->move(NxVec3(v.X * amount, 0, v.Z * amount), ACTIVE_GROUPS, MIN_DISTANCE, flags,
-                         SHARPNESS);
-    }
+    moveController(v.X * amount, 0, v.Z * amount);
     moved = true;
+}
+
+// The collision flags of the move; none without a controller.
+NxU32 Player::moveController(float x, float y, float z) {
+    NxU32 flags = 0;
+    if (controller) controller->move(NxVec3(x, y, z), ACTIVE_GROUPS, MIN_DISTANCE, flags, SHARPNESS);
+    return flags;
 }
 
 void Player::update() {
@@ -73,6 +76,7 @@ void Player::placeCamera() {
 }
 
 void Player::moveVertically() {
+    const bool onGround = !airborne && !jumping;
     f32 t = GraphicsSystem::instance().frameTime / 1000.0f;
     NxScene* scene = PhysicsSystem::instance().scene;
     NxVec3 gravity(0, 0, 0);
@@ -81,9 +85,8 @@ void Player::moveVertically() {
     f32 dy = t * (verticalSpeed + 0.5f * dv);
     verticalSpeed += dv;
 
-    NxU32 flags = 0;
-    if (controller)
-        controller->move(NxVec3(0, dy, 0), ACTIVE_GROUPS, MIN_DISTANCE, flags, SHARPNESS);
+    NxU32 flags = moveController(0, dy, 0);
+    if (onGround && !(flags & (NXCC_COLLISION_DOWN | NXCC_COLLISION_UP))) flags = followGround();
     if (flags & NXCC_COLLISION_DOWN) {
         // The ground stops any fall, so walking off a ledge later starts from rest.
         verticalSpeed = 0;
@@ -96,4 +99,15 @@ void Player::moveVertically() {
         airborne = true;
         if (flags & NXCC_COLLISION_UP) verticalSpeed = -verticalSpeed;
     }
+}
+
+// Down a slope or a small step the ground falls away faster than a fall from rest: a player who
+// was on the ground keeps to it while it lies within a step below. Beyond a ledge the player
+// stays put and falls from there.
+NxU32 Player::followGround() {
+    if (!controller) return 0;
+    const NxExtendedVec3 before = controller->getPosition();
+    NxU32 flags = moveController(0, -PhysicsSystem::STEP_HEIGHT, 0);
+    if (!(flags & NXCC_COLLISION_DOWN)) controller->setPosition(before);
+    return flags;
 }

@@ -6,6 +6,7 @@
 
 #include <irrlicht.h>
 
+#include <cstdint>
 #include <list>
 
 struct GameObject;
@@ -44,7 +45,7 @@ public:
     irr::core::vector3df side;     // forward x up: points to the player's left
     bool airborne;                 // the last vertical move found no ground
     bool moved;                    // a horizontal move happened this frame
-    float verticalSpeed;           // grows downward while standing; reset only on landing
+    float verticalSpeed;           // 0 on the ground, so that every fall starts from rest
     bool jumping;
     GameObject* held;              // carried object or wielded weapon
     std::list<GameObject*> inventory;  // weapons, in pick-up order
@@ -54,6 +55,8 @@ private:
     void moveHorizontally(const irr::core::vector3df& direction, float amount);
     void placeCamera();
     void moveVertically();
+    std::uint32_t moveController(float x, float y, float z);  // the collision flags
+    std::uint32_t followGround();
 };
 
 // True for the object whose node is named exactly "weapon".

@@ -72,14 +72,14 @@ protected:
         fs::create_directory_symlink(game / "Content/sounds", dir / "Content/sounds");
         fs::copy_file(game / "Content/meshes/crate.irrmesh", dir / "Content/box.irrmesh");
         fs::copy_file(game / "Content/sounds/ambient/drip.wav", dir / "Content/beat.wav");
-        write("Content/beat.xml", analysis(1.0f));
+        write("Content/beat.xml", analysis({0.9f, 0.9f, 0.1f}));  // the game beats twice per pass
     }
 
     void TearDown() override { fs::remove_all(dir); }
 
-    static std::string analysis(float loudest) {
+    static std::string analysis(const std::vector<float>& levels) {
         std::string slots;
-        for (float level : {0.0f, loudest, 0.0f, loudest})
+        for (float level : levels)
             slots += "<slot><a v=\"1\"/><b v=\"0\"/><c v=\"0\"/><d v=\"0\"/><l v=\"" +
                      std::to_string(level) + "\"/></slot>";
         return "<analysis>" + slots + "</analysis>\n";
@@ -102,7 +102,6 @@ TEST_F(LevelCheck, TheShippedLevelGivesOneLinePerNodeAndNoWarnings) {
     for (const char* line : {"Content/TestRoom3.irr:\n", "\n1Room (mesh): static geometry\n",
                              "\n  Crate3 (mesh): loose object, mass 50, the player can pick it up\n",
                              "\nHeavyCrate (mesh): loose object, mass 400, too heavy to pick up\n",
-                             "\nDrippingPipe (irrKlangSceneNode): emitter: Pulse, colour (0.3, 0.6, 1), radius 14, beats ",
                              "\n2Mat (mesh): trigger volume", "\nWatchman (animatedMesh): obstacle"})
         EXPECT_TRUE(has(run.out, line, run.out));
 }
@@ -129,6 +128,12 @@ TEST_F(LevelCheck, ACleanLevelExitsZeroAndALevelThatCannotBeReadExitsTwo) {
         EXPECT_EQ(bad.out.find('\n'), bad.out.size() - 1) << bad.out;
         EXPECT_TRUE(has(bad.out, "; nothing was checked\n", bad.out));
     }
+}
+
+TEST_F(LevelCheck, OneBeatIsOneTime) {
+    write("Content/beat.xml", analysis({0.1f, 0.9f, 0.1f, 0.1f}));
+    CheckRun run = check(level(emitter("Drip", FULL_EMITTER + std::string("<enum name=\"EffectType\" value=\"Pulse\"/>"))));
+    EXPECT_TRUE(has(run.out, "beats 1 time per pass at threshold 0.5\n", run.out));
 }
 
 TEST_F(LevelCheck, MeshNodesAreWarnedOfMissingFilesScaleAndVisibility) {
@@ -169,7 +174,7 @@ TEST_F(LevelCheck, ScriptsAreWarnedOfMissingFunctionsLoadFailuresAndOnCreateFail
 TEST_F(LevelCheck, EmittersAreWarnedOfMissingAttributesUnknownWordsAndSoundsThatCannotBeUsed) {
     write("Content/flat.wav", "not a sound");
     fs::copy_file(dir / "Content/beat.wav", dir / "Content/soft.wav");
-    write("Content/soft.xml", analysis(0.3f));
+    write("Content/soft.xml", analysis({0.0f, 0.3f, 0.0f, 0.3f}));
     auto sound = [](const std::string& file, const std::string& mode) {
         return "<string name=\"SoundFileName\" value=\"Content/" + file + "\"/><enum name=\"PlayMode\" value=\"" +
                mode + "\"/>";

@@ -15,7 +15,7 @@ TEST(WindowFocus, AnInactiveWindowLeavesThePointerAloneAndFocusComesBackWithoutA
     const video::SExposedVideoData& data = graphics.driver->getExposedVideoData();
     Display* display = static_cast<Display*>(data.OpenGLLinux.X11Display);
     const Window game = data.OpenGLLinux.X11Window;
-    const Window other = XCreateSimpleWindow(display, DefaultRootWindow(display), 400, 300, 50, 50, 0, 0, 0);
+    const Window other = XCreateSimpleWindow(display, DefaultRootWindow(display), 200, 150, 50, 50, 0, 0, 0);
     XMapWindow(display, other);
     InputBackendKBandM backend;
     ASSERT_TRUE(backend.init());
@@ -63,5 +63,13 @@ TEST(WindowFocus, AnInactiveWindowLeavesThePointerAloneAndFocusComesBackWithoutA
 
     movePointer(192, 120);  // and the mouse turns the view again
     EXPECT_FLOAT_EQ(backend.getAxis(AXIS_MOUSE_X), 0.6f);
+    // No window manager: the focus follows the pointer.
+    focus(PointerRoot);
+    movePointer(100, 100);  // over ours
+    frame();
+    EXPECT_EQ(cursor->getPosition(), core::position2di(160, 120));  // taken: the mouse looks
+    movePointer(220, 170);  // over the other window, which lies on ours: left there
+    frame();
+    EXPECT_NE(cursor->getPosition(), core::position2di(160, 120));
     XDestroyWindow(display, other);
 }

@@ -75,7 +75,7 @@ TEST_F(SoundAnalysisTest, LoopingSoundTriggersOnEachRiseToTheThresholdWithinTheA
     for (u32 t = 0; t < 600; t += 50) {
         if (node->crossedThreshold()) {
             triggers.push_back(t);
-            EXPECT_EQ(node->currentColour(), node->analysisColours[size_t(node->lastSlotIndex)]);
+            EXPECT_EQ(node->currentColour(), node->analysisColours[size_t(node->slots.lastSlotIndex)]);
         }
         advance(50);
     }
@@ -91,7 +91,7 @@ TEST_F(SoundAnalysisTest, LoopingSoundTriggersOnEachRiseToTheThresholdWithinTheA
     for (int i = 0; i < 10; ++i, advance(100))
         EXPECT_FALSE(longer->crossedThreshold());
     // A shorter reload leaves the judged slot past the end: the colour falls back.
-    longer->lastSlotIndex = 5;
+    longer->slots.lastSlotIndex = 5;
     EXPECT_EQ(longer->currentColour(), longer->EffectColor);
 }
 

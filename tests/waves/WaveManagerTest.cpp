@@ -137,9 +137,9 @@ TEST(WaveManager, ABeatSendsAPulseScaledByItsColour) {
     node->Trail = 6;
     node->MaxIntensity = 0.3f;
     node->analysisLevels = {0.9f, 0.9f, 0.1f};
-    node->analysisColours = {BLUE, vector3df(0.8f, 0.4f, 0.4f), BLUE};
+    node->analysisColours = {vector3df(0.8f, 0.4f, 0.4f), BLUE, BLUE};
     node->Threshold = 0.5f;
-    node->sound = new ScriptedSound(250);
+    node->sound = new ScriptedSound(150);  // first heard after slot 0: it is judged, and beats
     waves.addEmitter(node);
     waves.update();
     ASSERT_EQ(1u, waves.waves().size());
@@ -222,6 +222,26 @@ TEST(WaveManager, APlayOnceEmittersRingRunsOutAtItsNextRestartOnceItsSoundHasPla
     EXPECT_EQ(1, waves.recordCount());
 }
 
+TEST(WaveManager, APlayOnceEmittersGlowFadesOutAndItsRingsRunOutOneByOneOnceItsSoundHasPlayed) {
+    WaveManager waves;
+    CIrrKlangSceneNode* glow = addEmitterNode(vector3df(0, 0, 0), 10, 10);
+    CIrrKlangSceneNode* rings = addEmitterNode(vector3df(5, 0, 0), 10, 10);
+    glow->EffectType = CIrrKlangSceneNode::EET_GLOW;
+    rings->EffectType = CIrrKlangSceneNode::EET_MULTI_PULSE;
+    rings->WaveCount = 2;
+    rings->WaveSpacing = 2;  // rings at radius 0 and 8
+    waves.addNodeWave(glow);
+    waves.addNodeWave(rings);
+    glow->playedOut = rings->playedOut = true;
+    setFrameTime(100);
+    for (int i = 0; i < 9; ++i) waves.update();
+    ASSERT_EQ(3, waves.recordCount());
+    EXPECT_NEAR(waves.waveData()[7], 0.1f, 1e-4f);  // the glow has faded a tenth a frame
+    EXPECT_EQ(waves.waveData()[18 + 7], 0.0f);  // the outer ring passed 10 and went dark
+    for (int i = 0; i < 2; ++i) waves.update();  // the glow dark, the inner ring past 10
+    EXPECT_EQ(0, waves.recordCount());
+}
+
 TEST(WaveManager, AStillEmittersBeatsAreReportedOnceAndShowNothing) {
     WaveManager waves;
     CIrrKlangSceneNode* node = addEmitterNode(vector3df(0, 0, 0), 20, 0);
@@ -233,7 +253,7 @@ TEST(WaveManager, AStillEmittersBeatsAreReportedOnceAndShowNothing) {
     waves.addEmitter(node);
     testing::internal::CaptureStdout();
     for (int beat = 0; beat < 3; ++beat) {
-        node->lastSlotIndex = 0;  // the same beat again, as a looping sound comes round
+        node->slots.lastSlotIndex = 0;  // the same beat again, as a looping sound comes round
         waves.update();
     }
     std::string out = testing::internal::GetCapturedStdout();

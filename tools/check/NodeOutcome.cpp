@@ -1,6 +1,7 @@
 #include "NodeOutcome.h"
 
 #include "sound/CIrrKlangSceneNode.h"
+#include "sound/SlotJudge.h"
 #include "world/GameObject.h"
 
 #include <NxActor.h>
@@ -13,6 +14,13 @@ using namespace irr;
 namespace {
 
 const float MAX_CARRY_MASS = 100.0f;  // the player's carrying limit
+
+// How a play-once emitter's own wave ends, by effect type.
+const char* const PLAY_ONCE_ENDINGS[] = {
+    "its ring shows until its sound has played, then runs out",
+    "its glow shows until its sound has played, then fades out within a second",
+    "its rings show until its sound has played, then run out one by one",
+};
 
 std::string number(float x) {
     char text[32];
@@ -50,13 +58,12 @@ std::string describeEmitter(const CIrrKlangSceneNode& emitter) {
                        ", colour " + formatVector(emitter.EffectColor) + ", radius " +
                        number(emitter.MaxRadius);
     if (emitter.analysisLevels.empty()) {
-        // A play-once emitter's ring runs out with its sound.
         const bool once = emitter.PlayMode == CIrrKlangSceneNode::EPM_PLAY_ONCE;
-        return what + ", no analysis file: its wave shows " +
-               (once ? "until its sound has played" : "all the time");
+        return what + ", no analysis file: " + (once ? PLAY_ONCE_ENDINGS[type] : "its wave shows all the time");
     }
-    return what + ", beats " + std::to_string(beatsPerPass(emitter)) + " times per pass at threshold " +
-           number(emitter.Threshold);
+    const int beats = beatsPerPass(emitter);
+    return what + ", beats " + std::to_string(beats) + (beats == 1 ? " time" : " times") +
+           " per pass at threshold " + number(emitter.Threshold);
 }
 
 }  // namespace
@@ -65,19 +72,18 @@ std::string formatVector(const core::vector3df& v) {
     return "(" + number(v.X) + ", " + number(v.Y) + ", " + number(v.Z) + ")";
 }
 
-// A beat is a slot that reaches the threshold after a quieter one; the sound loops, so the
-// first slot follows the last. A sound loud throughout beats once, as it starts.
+// A looping sound's second pass as the game judges it: the first judges its last slot alone as
+// the sound starts.
 int beatsPerPass(const CIrrKlangSceneNode& emitter) {
     const std::vector<f32>& levels = emitter.analysisLevels;
-    const size_t n = levels.size();
+    const s32 n = s32(levels.size());
+    SlotJudge judge;
     int beats = 0;
-    bool anyLoud = false;
-    for (size_t i = 0; i < n; ++i) {
-        const bool loud = levels[i] >= emitter.Threshold;
-        anyLoud = anyLoud || loud;
-        if (loud && levels[(i + n - 1) % n] < emitter.Threshold) ++beats;
-    }
-    return beats == 0 && anyLoud ? 1 : beats;
+    for (int pass = 0; pass < 2; ++pass)
+        for (s32 playing = 0; playing < n; ++playing)
+            for (s32 slot; (slot = judge.nextSlot((playing + n - 1) % n, n)) >= 0;)
+                beats += judge.judge(levels, emitter.Threshold, slot) && pass == 1;
+    return beats;
 }
 
 std::string describeNode(scene::ISceneNode& node, const GameObject* object) {
