@@ -11,7 +11,7 @@ public:
     static AimDot& instance();
     void draw(irr::video::IVideoDriver* driver) const;
 
-    bool shown = true;
+    bool shown = false;  // the world update sets it every frame of play
 };
 
 }  // namespace Graphics

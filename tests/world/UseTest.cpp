@@ -1,8 +1,10 @@
 // Using, carrying, putting down and releasing objects, and taking the weapon, on real physics.
 #include "WorldFixture.h"
 
+#include "graphics/AimDot.h"
 #include "graphics/GraphicsSystem.h"
 #include "physics/PhysicsSystem.h"
+#include "waves/WaveManager.h"
 #include "world/GameWorld.h"
 #include "world/Player.h"
 
@@ -144,4 +146,27 @@ TEST_F(WorldFixture, TheWeaponIsTakenForGoodAndASecondOneWaitsHidden) {
     EXPECT_EQ(player->held, weapon);
     EXPECT_TRUE(weapon->node->isVisible());
     EXPECT_FALSE(carried(notWeapon));
+}
+
+TEST_F(WorldFixture, AUseWithNothingInReachTapsTheEmptyHandAndTheAimDotHidesWhileCarrying) {
+    const core::vector3df dullGrey(0.55f, 0.5f, 0.45f);
+    auto taps = [&] {
+        std::vector<const SoundWave*> out;
+        for (const auto& wave : WaveManager::instance().waves())
+            if (wave->color == dullGrey) out.push_back(wave.get());
+        return out;
+    };
+    idle(2);
+    play({USE, InputFrame()});
+    ASSERT_EQ(taps().size(), 1u);
+    const core::vector3df eye = GameWorld::instance().camera->getAbsolutePosition();
+    EXPECT_LT((taps()[0]->position - eye).getLength(), 1.0f) << "from the hand, by the eye";
+    EXPECT_TRUE(Graphics::AimDot::instance().shown);
+
+    GameObject* crate = addCube("Crate", core::vector3df(0, 2, 3), 50);
+    idle(2);
+    play({USE, InputFrame()});
+    ASSERT_EQ(player->held, crate);
+    EXPECT_EQ(taps().size(), 1u) << "something in reach: no tap";
+    EXPECT_FALSE(Graphics::AimDot::instance().shown);
 }
