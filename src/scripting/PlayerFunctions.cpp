@@ -14,6 +14,9 @@ namespace {
 // passed with light, fading behind its front, gone after two seconds.
 const float REVEAL_RADIUS = 150.0f;
 const float REVEAL_SPEED = 75.0f;
+const irr::s32 REVEAL_MS = 2000;  // how long one lasts; a script asking again meanwhile gets none
+
+irr::s32 lastRevealMs = -REVEAL_MS;  // play time of the last reveal
 
 }  // namespace
 
@@ -35,6 +38,8 @@ int GetPlayTime(vlua::LuaState* state) {
 
 int RevealLevel(vlua::LuaState*) {
     GameWorld& world = GameWorld::instance();
+    if (world.playedMs - lastRevealMs < REVEAL_MS) return 0;
+    lastRevealMs = world.playedMs;
     WaveManager::instance().addPulse(world.camera->getAbsolutePosition(), REVEAL_RADIUS, REVEAL_RADIUS,
                                      REVEAL_SPEED, 1.0f, 0.0f, irr::core::vector3df(1, 1, 1));
     return 0;

@@ -12,7 +12,8 @@
 //   ShowMessage(text)               shows the text on screen for four seconds (a newer one
 //                                   replaces it; cut at 120 bytes) and prints it with a newline
 //   GetPlayTime(table)              table.seconds = the time played since the level loaded
-//   RevealLevel()                   one white pulse from the player that lights the whole level
+//   RevealLevel()                   one white pulse from the player that lights the whole level;
+//                                   none while the last one (2 s) is still sweeping
 
 namespace vlua { class LuaState; }
 
