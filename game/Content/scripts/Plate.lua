@@ -1,5 +1,5 @@
 -- The weighing plate (2Plate) right of the door: the switch (Switch.lua) moves only while
--- something lies on it. Counts what rests on it, so it says it rises only when the last thing
+-- something lies on it. Counts what rests on it, so it says it is free only when the last thing
 -- is taken off.
 resting = 0
 
@@ -18,10 +18,10 @@ end
 
 function OnObjectEnter(id)
     resting = resting + 1
-    ShowMessage("The plate sinks under the weight. The switch by the door can move now.")
+    ShowMessage("Something weighs down the plate. The switch by the door can move now.")
 end
 
 function OnObjectLeave(id)
     resting = math.max(resting - 1, 0)
-    if resting == 0 then ShowMessage("The plate rises again: the switch is locked.") end
+    if resting == 0 then ShowMessage("Nothing weighs down the plate any more: the switch is locked.") end
 end
