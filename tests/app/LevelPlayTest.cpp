@@ -68,14 +68,11 @@ TEST(LevelPlay, TheLevelLoadsCleanlyAndTheSwitchOpensAndShutsTheDoorOnceThePlate
     GameObject* crate = world.findObject(world.findObjectId("Crate2"));
     crate->node->setPosition(core::vector3df(5, 0.6f, 41));
     crate->node->updateAbsolutePosition();
-    std::string all;
     for (f32 expected : {90.0f, 0.0f, 90.0f}) {
         played = useFrom(-3.5f, 41.5f, 20.0f);
-        all += played;
         EXPECT_NE(played.find("OnUse script for 1Switch"), std::string::npos) << played;
         EXPECT_NEAR(turned(), expected, 0.5f) << played;
     }
-    EXPECT_NE(all.find("Something weighs down the plate"), std::string::npos) << all;
     EXPECT_EQ(Graphics::ScreenMessage::instance().text(), "The switch swings the door open.");
 }
 

@@ -1,14 +1,11 @@
-// Trigger scripts in the real frame loop and a real window, on a level of its own: a floor, a
-// crate and a zone whose script logs every trigger call, walked through by the scripted player;
-// a sign under the start that shows a line too long for the screen; a zone without trigger
-// functions.
+// Trigger scripts in a real window, on a level of its own: a zone logging every call that the player
+// walks through pushing a crate, a sign showing a line too long, a zone without trigger functions.
 #include "app/Game.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/ScreenMessage.h"
 #include "harness/ScriptedInput.h"
 #include "harness/Screenshot.h"
 #include "world/GameWorld.h"
-#include "world/Player.h"
 
 #include <gtest/gtest.h>
 
@@ -42,10 +39,10 @@ const std::string SIGN_SCRIPT = QUIET_SCRIPT + R"(function OnPlayerEnter() ShowM
 
 // Share of the rectangle's pixels that differ clearly between the two pictures.
 float changedShare(const Snapshot& a, const Snapshot& b, u32 x0, u32 y0, u32 x1, u32 y1) {
-    int changed = 0;
+    float changed = 0;
     for (u32 y = y0; y < y1; ++y)
         for (u32 x = x0; x < x1; ++x) changed += std::abs(int(a.at(x, y).getAverage()) - int(b.at(x, y).getAverage())) > 20;
-    return static_cast<float>(changed) / ((x1 - x0) * (y1 - y0));
+    return changed / ((x1 - x0) * (y1 - y0));
 }
 
 // The level in a folder of its own, entered for the test: the game's shaders and meshes, its own
@@ -73,6 +70,11 @@ protected:
         fs::current_path(dir);
         GraphicsSystem::useWindowSize(core::dimension2du(320, 240), false);
     }
+    void start() {
+        testing::internal::CaptureStdout();
+        startUp();
+        GraphicsSystem::instance().fixedFrameTime = 20;
+    }
     void TearDown() override {
         fs::current_path(game);
         fs::remove_all(dir);
@@ -80,9 +82,7 @@ protected:
 };
 
 TEST_F(TriggerPlay, TheZoneHearsThePlayerAndTheCrateItPushesInTheOrderTheyCame) {
-    testing::internal::CaptureStdout();
-    startUp();
-    GraphicsSystem::instance().fixedFrameTime = 20;
+    start();
     installScriptedInput(std::vector<InputFrame>(110, holding({KEY_KEY_W})));
     for (int i = 0; i < 110; ++i) ASSERT_TRUE(runFrame());
     const std::string out = testing::internal::GetCapturedStdout();
@@ -94,13 +94,10 @@ TEST_F(TriggerPlay, TheZoneHearsThePlayerAndTheCrateItPushesInTheOrderTheyCame) 
     EXPECT_EQ(out.substr(start, log.size()), log) << out;
     EXPECT_EQ(out.find(";", start + log.size()), std::string::npos) << "every report once: " << out;
     EXPECT_EQ(out.find("Scripting:"), std::string::npos) << "trigger functions are optional: " << out;
-    EXPECT_GT(GameWorld::instance().player->camera->getAbsolutePosition().Z, 22.0f) << "walked past both zones";
 }
 
 TEST_F(TriggerPlay, ASignShowsItsLineOnScreenCutAtTheCapAndPrintsIt) {
-    testing::internal::CaptureStdout();
-    startUp();
-    GraphicsSystem::instance().fixedFrameTime = 20;
+    start();
     installScriptedInput({});
     const Snapshot before = captureFrame();  // the first step reports the player on the sign
     runFrame();
@@ -111,8 +108,7 @@ TEST_F(TriggerPlay, ASignShowsItsLineOnScreenCutAtTheCapAndPrintsIt) {
     EXPECT_EQ(Graphics::ScreenMessage::instance().text(), shown);
     EXPECT_NE(out.find(shown + "\n"), std::string::npos) << out;
     EXPECT_EQ(out.find(shown + "m"), std::string::npos) << "printed as shown, cut at the cap";
-    // The line goes across the lower middle of the view, and nowhere else.
-    EXPECT_GT(changedShare(before, after, 20, 176, 300, 196), 0.08f);
+    EXPECT_GT(changedShare(before, after, 20, 176, 300, 196), 0.08f);  // across the lower middle only
     EXPECT_LT(changedShare(before, after, 0, 0, 320, 150), 0.01f);
 }
 

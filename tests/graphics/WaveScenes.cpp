@@ -11,8 +11,7 @@ namespace WaveScenes {
 
 bool loadShippedLevel(scene::ISceneManager* scene) {
     if (!scene->loadScene("Content/TestRoom3.irr")) return false;
-    // The hall from its south part, where the player first walks in: the start room behind its
-    // doorway shows little.
+    // The hall from its south part: from the start room little of it shows through the doorway.
     const core::vector3df eye(0, 4, -30);
     scene->addCameraSceneNode(nullptr, eye, eye + core::vector3df(0, 0, 100));
     return true;
