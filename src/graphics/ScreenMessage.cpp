@@ -19,30 +19,6 @@ video::SColor faded(video::SColor colour, f32 share) {
     return colour;
 }
 
-// The font's letters drawn `scale` times their size, so the line stays legible on a large
-// screen; a font that is not a bitmap is drawn at its own size.
-void drawScaled(gui::IGUIFont* font, video::IVideoDriver* driver, const core::stringw& text,
-                core::vector2di at, s32 scale, video::SColor colour) {
-    if (font->getType() != gui::EGFT_BITMAP) {
-        font->draw(text, core::recti(at, at), colour);
-        return;
-    }
-    gui::IGUIFontBitmap* bitmap = static_cast<gui::IGUIFontBitmap*>(font);
-    gui::IGUISpriteBank* bank = bitmap->getSpriteBank();
-    const video::SColor colours[4] = {colour, colour, colour, colour};
-    for (u32 i = 0; i < text.size(); ++i) {
-        const wchar_t letter[2] = {text[i], 0};
-        const u32 sprite = bitmap->getSpriteNoFromChar(letter);
-        if (sprite < bank->getSprites().size() && !bank->getSprites()[sprite].Frames.empty()) {
-            const gui::SGUISpriteFrame& frame = bank->getSprites()[sprite].Frames[0];
-            const core::recti& source = bank->getPositions()[frame.rectNumber];
-            driver->draw2DImage(bank->getTexture(frame.textureNumber),
-                                core::recti(at, source.getSize() * scale), source, nullptr, colours, true);
-        }
-        at.X += static_cast<s32>(font->getDimension(letter).Width) * scale;
-    }
-}
-
 }  // namespace
 
 ScreenMessage& ScreenMessage::instance() {
@@ -56,6 +32,7 @@ void ScreenMessage::show(const std::string& text) {
         if (static_cast<unsigned char>(c) < ' ' || c == 127) c = ' ';
     ageMs = 0;
     fresh = true;
+    stale = true;
 }
 
 void ScreenMessage::draw(IrrlichtDevice* device, s32 frameMs) {
@@ -71,12 +48,37 @@ void ScreenMessage::draw(IrrlichtDevice* device, s32 frameMs) {
     core::stringw wide;
     for (char c : line) wide.append(static_cast<wchar_t>(static_cast<unsigned char>(c)));
     const core::dimension2du screen = driver->getScreenSize();
-    const s32 scale = std::max<s32>(1, screen.Height / PIXELS_PER_SCALE);
-    const core::dimension2di size = core::dimension2di(font->getDimension(wide.c_str())) * scale;
+    const core::dimension2du natural = font->getDimension(wide.c_str());
+    video::ITexture* large = screen.Height >= 2 * PIXELS_PER_SCALE ? enlargeable(driver, font, wide, natural) : nullptr;
+    const s32 scale = large ? static_cast<s32>(screen.Height / PIXELS_PER_SCALE) : 1;
+    const core::dimension2di size = core::dimension2di(natural) * scale;
     const core::vector2di at((static_cast<s32>(screen.Width) - size.Width) / 2, static_cast<s32>(screen.Height) * 3 / 4);
     const core::vector2di padding(PADDING * scale, PADDING * scale / 2);
     driver->draw2DRectangle(faded(BAND, share), core::recti(at - padding, at + core::vector2di(size.Width, size.Height) + padding));
-    drawScaled(font, driver, wide, at, scale, faded(TEXT, share));
+    if (!large) {
+        font->draw(wide, core::recti(at, size), faded(TEXT, share));
+        return;
+    }
+    const video::SColor colour = faded(TEXT, share);
+    const video::SColor colours[4] = {colour, colour, colour, colour};
+    driver->draw2DImage(large, core::recti(at, size), core::recti(core::vector2di(0, 0), core::dimension2di(natural)),
+                        nullptr, colours, true);
+}
+
+// The line drawn once, white on clear, into a texture that is then drawn enlarged: one draw a
+// frame, where drawing each letter enlarged costs a draw per letter. None if the driver has no
+// render targets.
+video::ITexture* ScreenMessage::enlargeable(video::IVideoDriver* driver, gui::IGUIFont* font, const core::stringw& text,
+                                            const core::dimension2du& size) {
+    if (rendered && !stale) return rendered;
+    if (rendered) driver->removeTexture(rendered);
+    stale = false;
+    rendered = driver->addRenderTargetTexture(size, "ScreenMessage", video::ECF_A8R8G8B8);
+    if (!rendered) return nullptr;
+    driver->setRenderTarget(rendered, true, false, video::SColor(0, 0, 0, 0));
+    font->draw(text, core::recti(core::vector2di(0, 0), core::dimension2di(size)), video::SColor(255, 255, 255, 255));
+    driver->setRenderTarget(nullptr, false, false);
+    return rendered;
 }
 
 }  // namespace Graphics

@@ -27,9 +27,14 @@ public:
     bool visible() const { return !line.empty() && ageMs < kShownMs; }
 
 private:
+    irr::video::ITexture* enlargeable(irr::video::IVideoDriver* driver, irr::gui::IGUIFont* font,
+                                      const irr::core::stringw& text, const irr::core::dimension2du& size);
+
     std::string line;
     irr::s32 ageMs = kShownMs;
     bool fresh = false;  // shown since the last draw: not aged yet
+    irr::video::ITexture* rendered = nullptr;  // the line, for drawing enlarged; the driver's
+    bool stale = true;                          // the line changed since it was rendered
 };
 
 }  // namespace Graphics
