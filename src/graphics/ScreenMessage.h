@@ -1,7 +1,7 @@
 #pragma once
 // The one line of text a level's scripts show the player (ShowMessage): light text at the
-// lower middle of the view, held for a few seconds and then faded out. A newer line replaces the
-// one shown. Drawn over the finished scene, after everything else.
+// lower middle of the view, held for a few seconds and then faded out, its letters enlarged on
+// tall screens. A newer line replaces the one shown. Drawn over the finished scene.
 
 #include <irrlicht.h>
 
