@@ -37,8 +37,8 @@ TEST_F(WorldFixture, ATapSendsAFastPulseFromTheFloorAheadOfAWalkingPlayer) {
     EXPECT_NEAR(tap.position.X - before.X, 2.5f + 0.24f, 0.3f);
     EXPECT_NEAR(tap.position.Z, before.Z, 1e-3f);
     EXPECT_NEAR(tap.position.Y, feet().Y - 2.0f, 0.05f);
-    EXPECT_FLOAT_EQ(tap.waveSpeed, 60.0f);
-    EXPECT_FLOAT_EQ(tap.maxRadius, 60.0f);
+    EXPECT_FLOAT_EQ(tap.waveSpeed, 80.0f);
+    EXPECT_FLOAT_EQ(tap.maxRadius, 80.0f);
     EXPECT_TRUE(tap.isOneShot());
     // It outruns the walker: after half a second its front is well past the player.
     play(std::vector<InputFrame>(25, WALK));

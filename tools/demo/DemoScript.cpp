@@ -64,7 +64,7 @@ DemoScript makeDemoScript() {
     goTo(s, 8, 2, 0, 0, 0);  // the middle of the hall, facing its north wall
     hold(s, 2, InputFrame());
     press(s, KEY_KEY_Q);
-    hold(s, 22, InputFrame());  // its front reaches the walls, 45 away
+    hold(s, 17, InputFrame());  // its front reaches the walls, 45 away
     shot(s, "05-the-cane-finds-the-hall-walls.png");
     goTo(s, -3, 2, -15, 0, 45);  // before a crate, looking down at it
     hold(s, 3, InputFrame());
