@@ -1,6 +1,8 @@
 #include "graphics/GraphicsSystem.h"
 
+#include "graphics/AimDot.h"
 #include "graphics/DesktopSize.h"
+#include "graphics/ScreenMessage.h"
 #include "graphics/ShaderCallback.h"
 #include "graphics/WaveLitDrawer.h"
 #include "level/ContentFile.h"
@@ -78,6 +80,8 @@ void GraphicsSystem::renderFrame() {
         drawScene();
         driver->setTransform(video::ETS_WORLD, core::IdentityMatrix);
         PhysicsSystem::instance().drawDebug();
+        Graphics::AimDot::instance().draw(driver);
+        Graphics::ScreenMessage::instance().draw(device, frameTime);
         if (afterDraw) afterDraw();
         driver->endScene();
     }

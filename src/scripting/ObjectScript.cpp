@@ -13,7 +13,9 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
+#include <utility>
 
 std::string scriptPathFor(const char* nodeName) {
     const char* stem = (nodeName[0] == '1' || nodeName[0] == '2' || nodeName[0] == '3') ? nodeName + 1 : nodeName;
@@ -22,31 +24,34 @@ std::string scriptPathFor(const char* nodeName) {
 
 namespace {
 
-// An OnTick stopped by its budget this many frames running is not called any more.
-const int kStoppedTicksBeforeRest = 3;
+// An event called over and over (OnTick, the trigger events) that is stopped by its budget this
+// many calls running is not called any more.
+const int kStoppedCallsBeforeRest = 3;
 
-struct TickRecord {
+struct RepeatRecord {
     int failures = 0;
     int budgetStopsInRow = 0;
-    bool resting = false;  // no longer ticked
+    bool resting = false;  // no longer called
 };
 
-std::map<const vlua::LuaState*, TickRecord> tickRecords;
+using RepeatKey = std::pair<const vlua::LuaState*, std::string>;
+std::map<RepeatKey, RepeatRecord> repeatRecords;
 
-// Counts how the object's OnTick ended; true when the failure is to be reported.
-bool countTick(const GameObject& object, bool failed) {
-    TickRecord& record = tickRecords[object.script];
+// Counts how a repeated event ended; true when the failure is to be reported.
+bool countRepeat(const GameObject& object, const char* event, bool failed) {
+    RepeatRecord& record = repeatRecords[{object.script, event}];
     if (!failed) {
         record.budgetStopsInRow = 0;
         return false;
     }
     record.budgetStopsInRow = object.script->StoppedByBudget() ? record.budgetStopsInRow + 1 : 0;
-    if (record.budgetStopsInRow >= kStoppedTicksBeforeRest) {
+    if (record.budgetStopsInRow >= kStoppedCallsBeforeRest) {
         record.resting = true;
+        const bool tick = std::strcmp(event, "OnTick") == 0;
         reportScriptProblem(object,
-                            "OnTick was stopped by its budget " + std::to_string(kStoppedTicksBeforeRest) +
-                                " frames running",
-                            "it is no longer called; OnUse still is");
+                            std::string(event) + " was stopped by its budget " +
+                                std::to_string(kStoppedCallsBeforeRest) + (tick ? " frames running" : " calls running"),
+                            tick ? "it is no longer called; OnUse still is" : "it is no longer called");
     }
     return ++record.failures == 1;
 }
@@ -77,9 +82,10 @@ vlua::LuaState* loadScript(const GameObject& object, const char* path) {
     return nullptr;
 }
 
-const char* consequenceOf(const char* event) {
+const char* consequenceOf(const char* event, bool repeated) {
     if (std::strcmp(event, "OnTick") == 0)
         return "it is called again next frame; later failures are counted, not printed";
+    if (repeated) return "it is called again next time; later failures are counted, not printed";
     if (std::strcmp(event, "OnCreate") == 0) return "loading goes on";
     return "the game goes on";
 }
@@ -104,34 +110,52 @@ void attachScript(GameObject& object, const char* path) {
     callObjectEvent(object, "OnCreate");
 }
 
-void callObjectEvent(GameObject& object, const char* event) {
-    if (!object.script) return;
-    const bool tick = std::strcmp(event, "OnTick") == 0;
-    if (tick) {
-        if (tickRecords[object.script].resting) return;
-        startPrintFrame(object.script);
-    }
+namespace {
+
+// Calls the event; `repeated` events follow OnTick's rules of counting and resting.
+void runEvent(GameObject& object, const char* event, std::optional<int> argument, bool repeated) {
+    if (repeated && repeatRecords[{object.script, event}].resting) return;
     try {
-        callScriptFunction(object.script, event);
-        if (tick) countTick(object, false);
+        callScriptFunction(object.script, event, argument);
+        if (repeated) countRepeat(object, event, false);
     } catch (const vlua::LuaException& failure) {
-        if (tick && !countTick(object, true)) return;
+        if (repeated && !countRepeat(object, event, true)) return;
         bool missing = std::strcmp(failure.what(), "m_functionObj.IsFunction()") == 0;
         std::string what = missing ? std::string("has no function ") + event
                                    : std::string(event) + " failed: " + failure.GetLuaMessage();
-        reportScriptProblem(object, what, consequenceOf(event));
+        reportScriptProblem(object, what, consequenceOf(event, repeated));
     }
+}
+
+}  // namespace
+
+void callObjectEvent(GameObject& object, const char* event) {
+    if (!object.script) return;
+    const bool tick = std::strcmp(event, "OnTick") == 0;
+    if (tick) startPrintFrame(object.script);
+    runEvent(object, event, std::nullopt, tick);
+}
+
+void callOptionalEvent(GameObject& object, const char* event, std::optional<int> argument) {
+    if (!object.script) return;
+    try {
+        if (!object.script->GetGlobal(event).IsFunction()) return;
+    } catch (const vlua::LuaException&) {
+        return;  // Lua could not even look: as good as absent
+    }
+    runEvent(object, event, argument, true);
 }
 
 void detachScript(GameObject& object) {
     if (!object.script) return;
-    tickRecords.erase(object.script);
+    for (auto it = repeatRecords.begin(); it != repeatRecords.end();)
+        it = it->first.first == object.script ? repeatRecords.erase(it) : std::next(it);
     forgetPrintBudget(object.script);
     vlua::LuaState::Destroy(object.script);
     object.script = nullptr;
 }
 
 int tickFailures(const GameObject& object) {
-    auto found = tickRecords.find(object.script);
-    return found == tickRecords.end() ? 0 : found->second.failures;
+    auto found = repeatRecords.find({object.script, "OnTick"});
+    return found == repeatRecords.end() ? 0 : found->second.failures;
 }

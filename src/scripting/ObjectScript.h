@@ -2,6 +2,7 @@
 // Scripts of level objects. A script is level data and so untrusted: whatever it does, these
 // calls print at most one line about it and the game goes on.
 
+#include <optional>
 #include <string>
 
 struct GameObject;
@@ -21,6 +22,11 @@ void attachScript(GameObject& object, const char* path);
 // its budget three frames running is not called any more (one line says so); other events are.
 // Each "OnTick" starts a new frame of the object's print budget.
 void callObjectEvent(GameObject& object, const char* event);
+
+// Calls an event a script may leave out: the trigger events, with the entering object's id as
+// `argument` where they take one. No such function is no error; otherwise the event is called
+// and its failures are counted, reported and rested as OnTick's are.
+void callOptionalEvent(GameObject& object, const char* event, std::optional<int> argument);
 
 // Closes the object's script state, if it has one, and forgets what was counted about it.
 void detachScript(GameObject& object);

@@ -9,10 +9,15 @@
 //   RotateObjRelative(id, a, b, c)  turns the object by a, b, c about x, y, z: radians for an
 //                                   object with a physics actor, degrees for a node alone
 //   GetObjIDByName(name)            global id = the id of the object with that node name, or 0
+//   ShowMessage(text)               shows the text on screen for four seconds (a newer one
+//                                   replaces it; cut at 120 bytes) and prints it with a newline
+//   GetPlayTime(table)              table.seconds = the time played since the level loaded
+//   RevealLevel()                   one white pulse from the player that lights the whole level;
+//                                   none while the last one (2 s) is still sweeping
 
 namespace vlua { class LuaState; }
 
-// Registers the six functions, in the order above, in the state's globals.
+// Registers the functions, in the order above, in the state's globals.
 void registerScriptLibrary(vlua::LuaState* state);
 
 int PrintString(vlua::LuaState* state);
@@ -21,3 +26,6 @@ int PrintInt(vlua::LuaState* state);
 int GetPosition(vlua::LuaState* state);
 int RotateObjRelative(vlua::LuaState* state);
 int GetObjIDByName(vlua::LuaState* state);
+int ShowMessage(vlua::LuaState* state);
+int GetPlayTime(vlua::LuaState* state);
+int RevealLevel(vlua::LuaState* state);

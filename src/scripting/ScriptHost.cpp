@@ -30,12 +30,13 @@ int truncatedResult(double result) {
 
 }  // namespace
 
-int callScriptFunction(vlua::LuaState* state, const char* functionName) {
+int callScriptFunction(vlua::LuaState* state, const char* functionName, std::optional<int> argument) {
     vlua::LuaObject function = state->GetGlobal(functionName);
     if (!function.IsFunction()) throw vlua::LuaException("m_functionObj.IsFunction()");
     StackTopGuard guard(state);
     function.Push();
-    if (state->PCall(0, 1, 0) != vlua::StatusOk) {
+    if (argument) state->PushInteger(*argument);
+    if (state->PCall(argument ? 1 : 0, 1, 0) != vlua::StatusOk) {
         const char* message = state->ToString(-1);
         throw vlua::LuaException("0", message ? message : "error object is not a string");
     }

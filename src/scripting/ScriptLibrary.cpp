@@ -11,4 +11,7 @@ void registerScriptLibrary(vlua::LuaState* state) {
     globals.Register("GetPosition", GetPosition);
     globals.Register("RotateObjRelative", RotateObjRelative);
     globals.Register("GetObjIDByName", GetObjIDByName);
+    globals.Register("ShowMessage", ShowMessage);
+    globals.Register("GetPlayTime", GetPlayTime);
+    globals.Register("RevealLevel", RevealLevel);
 }

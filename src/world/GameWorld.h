@@ -33,6 +33,7 @@ public:
     std::map<irr::s32, GameObject*> objectsById;
     std::map<std::string, irr::s32> idsByName;    // the latest registration of a name wins
     irr::s32 lastId;
+    irr::s32 playedMs = 0;  // time played, summed over the world updates' frame times
 
 private:
     GameWorld();

@@ -22,6 +22,9 @@ public:
     // Camera placement, gravity and landing, footsteps, and the held object; last in the frame.
     void update();
 
+    // Where the hand reaches for what is used: ahead of and below the eye.
+    irr::core::vector3df handPosition() const;
+
     // Using, carrying and the weapon.
     void use(GameObject* target);
     void releaseHeld();

@@ -1,5 +1,7 @@
 // The cane: a tap on the floor just ahead sends a fast, cold-white pulse that outruns walking,
-// so a player who cannot see finds what lies ahead before walking into it.
+// so a player who cannot see finds what lies ahead before walking into it. From the middle of the
+// shipped hall (90 x 90) it reaches the walls in about 0.6 s, with light enough left (a pulse
+// fades as it grows) to show them clearly.
 #include "world/Player.h"
 
 #include "sound/SoundSystem.h"
@@ -15,9 +17,9 @@ namespace {
 
 const char* const TAP_FILE = "Content/sounds/fx/global/cane/tap.wav";
 const vector3df TAP_COLOUR(0.85f, 0.95f, 1.0f);
-const float TAP_RADIUS = 24.0f;
-const float TAP_SPEED = 24.0f;   // twice the walking speed
-const float TAP_TRAIL = 8.0f;
+const float TAP_RADIUS = 80.0f;
+const float TAP_SPEED = 80.0f;   // nearly seven times the walking speed
+const float TAP_TRAIL = 12.0f;
 const float TAP_REACH = 2.5f;    // from the capsule's axis to the cane's tip, along the floor
 
 }  // namespace

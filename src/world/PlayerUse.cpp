@@ -31,6 +31,10 @@ bool isWeapon(const GameObject* object) {
     return object && object->node && std::strcmp(object->node->getName(), "weapon") == 0;
 }
 
+core::vector3df Player::handPosition() const {
+    return camera->getAbsolutePosition() + forward * 0.7f + forward.crossProduct(side) * 0.5f;
+}
+
 void Player::use(GameObject* target) {
     if (!target) return;
     if (target->script) {

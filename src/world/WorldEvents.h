@@ -1,6 +1,6 @@
 #pragma once
-// Where the world reaches into sound and scripts: one function each, so the player and the world
-// update name the event and nothing more.
+// Where the world reaches into sound, scripts and the screen: one function each, so the player
+// and the world update name the event and nothing more.
 
 #include <irrlicht.h>
 
@@ -11,3 +11,9 @@ void playFootstep(const irr::core::vector3df& side, bool force, bool bothFeet);
 
 // Calls the object's script function `event` ("OnTick", "OnUse") if the object has a script.
 void runScriptEvent(GameObject* object, const char* event);
+
+// The use key found nothing in reach: a soft, dull tap of the empty hand.
+void playEmptyHandTap(const irr::core::vector3df& hand);
+
+// Whether the dot that shows where use aims is drawn (not while something is carried).
+void showAimDot(bool shown);

@@ -1,11 +1,15 @@
-// One frame of play: look, use, walk and jump, scripts, then the player.
+// One frame of play: look, use, walk and jump, scripts (trigger reports, then OnTick), then the
+// player.
 #include "world/GameWorld.h"
 
 #include "graphics/GraphicsSystem.h"
 #include "input/InputBackend.h"
 #include "input/InputHolder.h"
 #include "world/Player.h"
+#include "world/TriggerEvents.h"
 #include "world/WorldEvents.h"
+
+#include <algorithm>
 
 using namespace irr;
 
@@ -16,6 +20,8 @@ const f32 JUMP_SPEED = 12.0f;
 const f32 LOOK_FACTOR = 100.0f;  // degrees per window width
 const f32 USE_DISTANCE = 6.0f;
 const f32 USE_COSINE = 0.8f;
+// The play clock takes a longer frame (the one that covers start-up, a stall) as this long.
+const s32 LONGEST_COUNTED_FRAME_MS = 250;
 
 }  // namespace
 
@@ -32,7 +38,11 @@ bool GameWorld::update() {
         if (player->pitch > 89) player->pitch = 89;
 
         f32 d = static_cast<f32>(graphics.frameTime / 1000.0f) * WALK_SPEED;
-        if (input->isAction(ACTION_USE)) player->use(findUseTarget(USE_DISTANCE, USE_COSINE));
+        if (input->isAction(ACTION_USE)) {
+            GameObject* target = findUseTarget(USE_DISTANCE, USE_COSINE);
+            if (!target) playEmptyHandTap(player->handPosition());
+            player->use(target);
+        }
         if (input->isAction(ACTION_RELEASE)) player->releaseHeld();
         if (input->isAction(ACTION_FORWARD))
             player->moveForward(d);
@@ -53,9 +63,12 @@ bool GameWorld::update() {
             inputHolder().centreMouse = !inputHolder().centreMouse;
     }
 
+    playedMs += std::clamp<s32>(graphics.frameTime, 0, LONGEST_COUNTED_FRAME_MS);
+    deliverTriggerEvents();
     for (GameObject* object : objects)
         if (object->script) runScriptEvent(object, "OnTick");
     player->update();
+    showAimDot(!player->held || isWeapon(player->held));
     return true;
 }
 

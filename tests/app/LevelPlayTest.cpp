@@ -1,7 +1,8 @@
-// The finished level in a real window: it loads without a complaint, the switch works the door,
-// the low ceiling stops a jump, and the cane lights the way.
+// The finished level in a real window: it loads without a complaint, the switch works the door
+// once the plate is weighed down, the low ceiling stops a jump, and the cane lights the way.
 #include "app/Game.h"
 #include "graphics/GraphicsSystem.h"
+#include "graphics/ScreenMessage.h"
 #include "harness/ScriptedInput.h"
 #include "harness/Screenshot.h"
 #include "world/GameWorld.h"
@@ -16,7 +17,7 @@
 
 using namespace irr;
 
-TEST(LevelPlay, TheLevelLoadsCleanlyAndTheSwitchOpensAndShutsTheDoor) {
+TEST(LevelPlay, TheLevelLoadsCleanlyAndTheSwitchOpensAndShutsTheDoorOnceThePlateIsWeighed) {
     GraphicsSystem::useWindowSize(core::dimension2du(320, 240), false);
     testing::internal::CaptureStdout();
     startUp();
@@ -33,7 +34,7 @@ TEST(LevelPlay, TheLevelLoadsCleanlyAndTheSwitchOpensAndShutsTheDoor) {
         }
     }
     EXPECT_GE(objects, 15);
-    EXPECT_NE(loading.find("Fan 12 spinning up"), std::string::npos) << loading;
+    EXPECT_NE(loading.find("Fan 15 spinning up"), std::string::npos) << loading;
 
     GameWorld& world = GameWorld::instance();
     GameObject* door = world.findObject(world.findObjectId("3Door"));
@@ -53,16 +54,26 @@ TEST(LevelPlay, TheLevelLoadsCleanlyAndTheSwitchOpensAndShutsTheDoor) {
         return testing::internal::GetCapturedStdout();
     };
 
-    // The door itself does not move; the switch beside it opens it, and shuts it again.
-    std::string played = useFrom(-4.5f, 27.0f, 45.0f);
+    // The door itself does not move; the switch on the wall left of it does nothing while the
+    // plate is empty, then opens the door and shuts it again.
+    std::string played = useFrom(-1.0f, 42.5f, 45.0f);
     EXPECT_NE(played.find("\t...executing OnUse script for 3Door\nThe door will not move by hand"),
               std::string::npos) << played;
     EXPECT_NEAR(turned(), 0.0f, 0.5f);
+    played = useFrom(-3.5f, 41.5f, 20.0f);
+    EXPECT_NE(played.find("OnUse script for 1Switch\nThe switch will not move"), std::string::npos) << played;
+    EXPECT_NEAR(turned(), 0.0f, 0.5f);
+
+    // Nodes drive actors before each step: the crate is put on the plate by its node.
+    GameObject* crate = world.findObject(world.findObjectId("Crate2"));
+    crate->node->setPosition(core::vector3df(5, 0.6f, 41));
+    crate->node->updateAbsolutePosition();
     for (f32 expected : {90.0f, 0.0f, 90.0f}) {
-        played = useFrom(-8.5f, 26.0f, 30.0f);
+        played = useFrom(-3.5f, 41.5f, 20.0f);
         EXPECT_NE(played.find("OnUse script for 1Switch"), std::string::npos) << played;
         EXPECT_NEAR(turned(), expected, 0.5f) << played;
     }
+    EXPECT_EQ(Graphics::ScreenMessage::instance().text(), "The switch swings the door open.");
 }
 
 TEST(LevelPlay, APlayerStandsUnderTheLowCeilingAndAJumpThereHitsIt) {

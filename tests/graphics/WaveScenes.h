@@ -14,7 +14,7 @@
 
 namespace WaveScenes {
 
-// Loads the shipped level (run from game/) and looks from its player start along +z.
+// Loads the shipped level (run from game/) and looks along +z from the hall's south part.
 bool loadShippedLevel(irr::scene::ISceneManager* scene);
 
 // Floor area of every mesh node of the scene, in world space.

@@ -109,3 +109,17 @@ TEST_F(ObjectScriptTest, AnOnTickStoppedThreeFramesRunningRestsWhileOnUseStillRu
 }
 
 }  // namespace
+
+TEST_F(ObjectScriptTest, TriggerFunctionsAreOptionalTakeTheIdAndRestAloneWhenStoppedThreeTimes) {
+    GameObject* zone = addObject("2Zone");
+    attach(zone, "n = 0\nfunction OnObjectEnter(id) PrintInt(id) end\n"
+                 "function OnPlayerEnter() n = n + 1 while true do end end\nfunction OnTick() PrintInt(n) end");
+    auto trigger = [&](const char* name, std::optional<int> id = std::nullopt) {
+        return printed([&] { callOptionalEvent(*zone, name, id); });
+    };
+    EXPECT_EQ(trigger("OnPlayerLeave") + trigger("OnObjectEnter", 7), "7");  // one not defined: no error
+    EXPECT_NE(trigger("OnPlayerEnter").find("\"2Zone\": OnPlayerEnter failed: "), std::string::npos);
+    EXPECT_EQ(trigger("OnPlayerEnter"), "");
+    EXPECT_NE(trigger("OnPlayerEnter").find("budget 3 calls running; it is no longer called\n"), std::string::npos);
+    EXPECT_EQ(trigger("OnPlayerEnter") + event(zone, "OnTick"), "3") << "OnTick goes on";
+}

@@ -2,6 +2,8 @@
 // and nothing at all done on a wrong argument.
 #include "ScriptFixture.h"
 
+#include "waves/WaveManager.h"
+
 #include <NxActor.h>
 #include <NxScene.h>
 
@@ -122,3 +124,10 @@ TEST_F(ScriptFunctionsTest, KinematicActorsTurnTowardATargetDuringTheStep) {
 }
 
 }  // namespace
+
+TEST_F(ScriptFunctionsTest, AScriptAskingForRevealsOverAndOverGetsOneWave) {
+    const size_t before = WaveManager::instance().waves().size();
+    run("for i = 1, 10000 do RevealLevel() end");
+    run("RevealLevel()");
+    EXPECT_EQ(WaveManager::instance().waves().size(), before + 1);
+}

@@ -1,8 +1,10 @@
 // Using, carrying, putting down and releasing objects, and taking the weapon, on real physics.
 #include "WorldFixture.h"
 
+#include "graphics/AimDot.h"
 #include "graphics/GraphicsSystem.h"
 #include "physics/PhysicsSystem.h"
+#include "waves/WaveManager.h"
 #include "world/GameWorld.h"
 #include "world/Player.h"
 
@@ -144,4 +146,23 @@ TEST_F(WorldFixture, TheWeaponIsTakenForGoodAndASecondOneWaitsHidden) {
     EXPECT_EQ(player->held, weapon);
     EXPECT_TRUE(weapon->node->isVisible());
     EXPECT_FALSE(carried(notWeapon));
+}
+
+TEST_F(WorldFixture, AUseWithNothingInReachTapsTheEmptyHandAndTheAimDotHidesWhileCarrying) {
+    auto taps = [] {
+        std::vector<core::vector3df> at;  // where the dull grey pulses of the tap start
+        for (const auto& wave : WaveManager::instance().waves())
+            if (wave->color == core::vector3df(0.55f, 0.5f, 0.45f)) at.push_back(wave->position);
+        return at;
+    };
+    play({InputFrame(), USE, InputFrame()});
+    ASSERT_EQ(taps().size(), 1u);
+    EXPECT_LT((taps()[0] - GameWorld::instance().camera->getAbsolutePosition()).getLength(), 1.0f) << "by the eye";
+    EXPECT_TRUE(Graphics::AimDot::instance().shown);
+
+    GameObject* crate = addCube("Crate", core::vector3df(0, 2, 3), 50);
+    play({InputFrame(), USE, InputFrame()});
+    ASSERT_EQ(player->held, crate);
+    EXPECT_EQ(taps().size(), 1u) << "something in reach: no tap";
+    EXPECT_FALSE(Graphics::AimDot::instance().shown);
 }

@@ -41,67 +41,65 @@ void goTo(DemoScript& s, float x, float y, float z, float yaw, float pitch) {
 
 }  // namespace
 
-// At 33 msec a frame the player walks 0.4 units a frame, from the start at (0, 2, -22) facing +z.
+// The way through the shipped level, a screenshot a step. At 33 msec a frame the player walks
+// 0.4 units a frame, from the start room at (0, 2, -55) facing north (+z).
 DemoScript makeDemoScript() {
     DemoScript s;
     hold(s, 10, InputFrame());
-    shot(s, "01-start.png");
-    walk(s, 10);  // footsteps send out their rings
-    turn(s, 0, 50, 4);  // down to the floor the rings spread on
-    hold(s, 16, InputFrame());  // till the crates' landing rings from the start have passed
-    shot(s, "02-footsteps.png");
-    turn(s, 0, -50, 4);
-    turn(s, 90, 0, 10);  // the weapon lies to the right
-    walk(s, 8);
-    turn(s, 0, 50, 10);
+    shot(s, "01-start-room.png");  // the start pad's message; the greeting knock's ring
+    turn(s, 0, 25, 4);
+    press(s, KEY_KEY_Q);
+    hold(s, 8, InputFrame());
+    shot(s, "02-the-cane-shows-the-walls.png");
+    turn(s, 0, -25, 4);
+    walk(s, 12);  // onto the pad before the ledge, and up against the ledge
+    press(s, KEY_KEY_Q);
+    hold(s, 6, InputFrame());
+    shot(s, "03-a-ledge-to-jump.png");
+    plainShot(s, "03-a-ledge-to-jump-plain.png");
+    hold(s, 2, holding({KEY_KEY_W, KEY_SPACE}));
+    walk(s, 22);  // over the ledge and down into the hall
+    hold(s, 4, InputFrame());
+    shot(s, "04-into-the-hall.png");
+    goTo(s, 8, 2, 0, 0, 0);  // the middle of the hall, facing its north wall
+    hold(s, 2, InputFrame());
+    press(s, KEY_KEY_Q);
+    hold(s, 17, InputFrame());  // its front reaches the walls, 45 away
+    shot(s, "05-the-cane-finds-the-hall-walls.png");
+    goTo(s, -3, 2, -15, 0, 45);  // before a crate, looking down at it
+    hold(s, 3, InputFrame());
     press(s, KEY_KEY_E);
     hold(s, 3, InputFrame());
-    shot(s, "03-weapon-taken.png");
-    turn(s, -90, 0, 10);  // the crates are ahead again
-    walk(s, 7);
-    press(s, KEY_KEY_E);
-    press(s, KEY_KEY_Q);  // a cane tap lights the floor under the carried crate
+    press(s, KEY_KEY_Q);
     hold(s, 6, InputFrame());
-    shot(s, "04-carrying-a-crate.png");
-    plainShot(s, "04-carrying-a-crate-plain.png");
-    turn(s, -40, -20, 10);
-    walk(s, 5);
+    shot(s, "06-carrying-a-crate.png");
+    plainShot(s, "06-carrying-a-crate-plain.png");
+    goTo(s, 5, 2, 38.5f, 0, 30);  // the crate carried along, over the plate right of the door
+    hold(s, 3, InputFrame());
     press(s, KEY_KEY_E);  // the carried crate hangs in view: using it puts it down
     hold(s, 20, InputFrame());
-    shot(s, "05-crate-put-down.png");
-    turn(s, 40, -30, 10);
-    press(s, KEY_SPACE);
-    hold(s, 8, InputFrame());
-    shot(s, "06-jump.png");
-    hold(s, 30, InputFrame());
-    press(s, KEY_F2);  // wave shading off: the level in its plain colours, for level designers
-    hold(s, 2, InputFrame());
-    shot(s, "07-shading-off.png");
-    press(s, KEY_F2);
-    goTo(s, -8.5f, 2, 26, 0, 30);  // before the switch beside the door
-    hold(s, 3, InputFrame());
-    press(s, KEY_KEY_E);  // the switch swings the door open
-    turn(s, 35, -10, 5);  // toward the door
-    press(s, KEY_KEY_Q);  // a cane tap lights it
-    hold(s, 8, InputFrame());
-    shot(s, "08-door-swung-open.png");
-    plainShot(s, "08-door-swung-open-plain.png");
-    goTo(s, 18, 2, 8, 22, -15);  // the dripping pipe beats in its analysed colours
-    hold(s, 45, InputFrame());
-    shot(s, "09-pipe-beats.png");
-    goTo(s, -20, 2, -12, 0, 20);  // the 1.0 ledge is climbed in stride
-    walk(s, 14);
-    turn(s, 0, 20, 5);  // on top, looking down over its far edge
-    press(s, KEY_KEY_Q);
-    hold(s, 8, InputFrame());
-    shot(s, "10-up-the-1.0-ledge.png");
-    plainShot(s, "10-up-the-1.0-ledge-plain.png");
-    goTo(s, -20, 2, -1, 0, 20);  // the 1.3 ledge stops the player
-    walk(s, 14);
     press(s, KEY_KEY_Q);
     hold(s, 6, InputFrame());
-    shot(s, "11-stopped-by-the-1.3-ledge.png");
-    plainShot(s, "11-stopped-by-the-1.3-ledge-plain.png");
+    shot(s, "07-the-crate-weighs-down-the-plate.png");
+    goTo(s, -3.5f, 2, 41.5f, 0, 20);  // before the switch on the wall left of the door
+    hold(s, 3, InputFrame());
+    press(s, KEY_KEY_E);
+    turn(s, 30, 0, 5);  // toward the door
+    press(s, KEY_KEY_Q);
+    hold(s, 8, InputFrame());
+    shot(s, "08-the-switch-opens-the-door.png");
+    plainShot(s, "08-the-switch-opens-the-door-plain.png");
+    goTo(s, 2, 2, 38, 20, -15);  // the pipe drips by the door in its analysed colours
+    hold(s, 45, InputFrame());
+    shot(s, "09-the-pipe-drips-by-the-door.png");
+    goTo(s, 0, 2, 42, 0, 0);  // through the door into the exit room
+    hold(s, 2, InputFrame());
+    walk(s, 30);
+    hold(s, 6, InputFrame());
+    shot(s, "10-the-way-out.png");
+    turn(s, 180, 0, 12);  // back toward the hall while the reveal sweeps it
+    hold(s, 12, InputFrame());
+    shot(s, "11-the-level-revealed.png");
     hold(s, 1, InputFrame());
     return s;
 }

@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
-"""Writes the test level: Content/TestRoom3.irr and the .irrmesh meshes it places, under a game
-folder (default: game/ of this checkout), the same every time. The level is a closed room with things to
-try by walking: ledges of 1.0 and 1.3, ramps of 30 and 50 degrees, a low ceiling, pillars, light
-and heavy crates, a kinematic fan and the weapon.
+"""Writes the shipped level: Content/TestRoom3.irr and the .irrmesh meshes it places, under a game
+folder (default: game/ of this checkout), the same every time. The level is a small game: a start
+room behind a 1.3 ledge, a 90 x 90 hall with crates, a weighing plate and a door set in its north
+wall that a switch beside it opens, and an exit room behind the door. The hall also keeps things to
+try by walking: a 1.0 ledge, ramps of 30 and 50 degrees, a low ceiling, pillars, a heavy crate, a
+kinematic fan, the weapon and a storeroom. The trigger pads' scripts (Content/scripts/) tell the
+player what each place is for.
 
 With --template it writes a small level to start your own from instead: two rooms joined by a
 door that opens with E (Content/TestRoom3.irr, Content/meshes/first_*.irrmesh and
@@ -132,12 +135,49 @@ FLOOR = "ff8a8f96"
 WOOD = "ffc08a50"
 METAL = "ff90a8c0"
 RED = "ffd05040"
+PAD = "ff70757c"
+
+
+HALL = 45          # the hall's inner faces are at x, z = +-45
+WALL = 1           # wall and floor thickness
+HALL_HEIGHT = 12
+SIDE_HEIGHT = 7    # the start and exit rooms, and the start room's doorway
+START_DOOR = 2     # half the width of the doorway from the start room
+EXIT_DOOR = 1.5    # half the width of the door in the north wall
+DOOR_HEIGHT = 5
+
+
+def make_structure():
+    """The hall, the start room south of it and the exit room north of it, as solid boxes: the
+    walls have two faces, so both rooms behind a doorway are closed to the eye and the cane."""
+    room = Mesh()
+    outer = HALL + WALL
+    room.box((-outer, -WALL, -outer), (outer, 0, outer), FLOOR)
+    room.box((-outer, HALL_HEIGHT, -outer), (outer, HALL_HEIGHT + 0.5, outer), STONE)
+    room.box((-outer, 0, -outer), (-HALL, HALL_HEIGHT, outer), STONE)  # west
+    room.box((HALL, 0, -outer), (outer, HALL_HEIGHT, outer), STONE)    # east
+    for (z0, z1, half, height) in ((-outer, -HALL, START_DOOR, SIDE_HEIGHT),
+                                   (HALL, outer, EXIT_DOOR, DOOR_HEIGHT)):
+        room.box((-outer, 0, z0), (-half, HALL_HEIGHT, z1), STONE)
+        room.box((half, 0, z0), (outer, HALL_HEIGHT, z1), STONE)
+        room.box((-half, height, z0), (half, HALL_HEIGHT, z1), STONE)  # over the doorway
+    side_room(room, -outer - 14, -outer, 7)    # start room: inside x -6..6, z -59..-46
+    side_room(room, outer, outer + 16, 9)      # exit room: inside x -8..8, z 46..61
+    room.write("room")
+
+
+def side_room(room, z0, z1, half_width):
+    """A room of SIDE_HEIGHT between z0 and z1 (walls included), open on the hall's side."""
+    far_wall = (z0, z0 + WALL) if z0 < 0 else (z1 - WALL, z1)
+    room.box((-half_width, -WALL, z0), (half_width, 0, z1), FLOOR)
+    room.box((-half_width, SIDE_HEIGHT, z0), (half_width, SIDE_HEIGHT + 0.5, z1), STONE)
+    room.box((-half_width, 0, z0), (-half_width + WALL, SIDE_HEIGHT, z1), STONE)
+    room.box((half_width - WALL, 0, z0), (half_width, SIDE_HEIGHT, z1), STONE)
+    room.box((-half_width, 0, far_wall[0]), (half_width, SIDE_HEIGHT, far_wall[1]), STONE)
 
 
 def make_meshes():
-    room = Mesh()
-    room.box((-45, 0, -45), (45, 12, 45), STONE, inward=True)
-    room.write("room")
+    make_structure()
 
     floor_tiles = Mesh()  # a raised border so floor edges read in the dark
     for x in range(-40, 41, 8):
@@ -214,6 +254,16 @@ def make_meshes():
     mat.box((-1.5, 0, -1), (1.5, 0.06, 1), RED)
     mat.write("mat")
 
+    # Trigger pads: a unit tile scaled in the level. A trigger hears what touches its faces, so
+    # pads lie flat on the floor where every foot and every crate on them reaches into them.
+    pad = Mesh()
+    pad.box((-0.5, 0, -0.5), (0.5, 0.1, 0.5), PAD)
+    pad.write("pad")
+
+    plate = Mesh()  # the weighing plate before the door
+    plate.box((-1, 0, -1), (1, 0.1, 1), METAL)
+    plate.write("plate")
+
 
 def attrs(name, pos, scale=(1, 1, 1), mesh=None):
     out = ['<string name="Name" value="%s" />' % name,
@@ -255,14 +305,24 @@ def floats(**values):
     return ['<float name="%s" value="%s" />' % (k, g(v)) for k, v in values.items()]
 
 
+def trigger(name, pos, size):
+    """A trigger pad of size (x, z) on the floor; its script is scripts/<name without 2>.lua."""
+    return node("mesh", attrs(name, pos, scale=(size[0], 1, size[1]), mesh="pad"))
+
+
 def make_scene():
     nodes = [
-        node("empty", attrs("player_start", (0, 2, -22))),
+        # The start room, south of the hall: a 1.3 ledge fills its doorway.
+        node("empty", attrs("player_start", (0, 2, -55))),
         node("mesh", attrs("1Room", (0, 0, 0), mesh="room")),
         node("mesh", attrs("1FloorLines", (0, 0, 0), mesh="floorlines")),
+        trigger("2StartPad", (0, 0, -55.5), (6, 5)),
+        trigger("2LedgePad", (0, 0, -51.5), (12, 2)),
+        node("mesh", attrs("1Ledge13", (0, 0, -48), scale=(1.5, 1, 1), mesh="ledge13")),
+        # The hall: things to try on the way north to the door.
+        trigger("2HallPad", (0, 0, -42), (8, 4)),
         node("mesh", attrs("1Pillars", (0, 0, 0), mesh="pillars")),
         node("mesh", attrs("1Ledge10", (-20, 0, -5), mesh="ledge10")),
-        node("mesh", attrs("1Ledge13", (-20, 0, 5), mesh="ledge13")),
         node("mesh", attrs("1Ramp30", (20, 0, -12), mesh="ramp30")),
         node("mesh", attrs("1Ramp50", (20, 0, 8), mesh="ramp50")),
         node("mesh", attrs("1LowCeiling", (0, 0, 20), mesh="lowceiling")),
@@ -271,20 +331,26 @@ def make_scene():
         node("mesh", attrs("HeavyCrate", (0, 1, -6), mesh="heavycrate")),
         node("mesh", attrs("3Fan", (0, 6, 0), mesh="fan")),
         node("mesh", attrs("weapon", (6, 0.5, -18), mesh="weapon")),
-        node("mesh", attrs("3Door", (-6, 0, 30), mesh="door")),
-        node("mesh", attrs("1Switch", (-8.5, 1.5, 29.8), mesh="switch")),
-        node("mesh", attrs("2Mat", (-4.5, 0, 27.5), mesh="mat")),
+        # The door in the north wall, its switch on the wall to its left, the mat before it and
+        # the plate that must be weighed down before the switch moves.
+        node("mesh", attrs("3Door", (-EXIT_DOOR, 0, HALL + WALL / 2), mesh="door")),
+        node("mesh", attrs("1Switch", (-3.5, 2.5, HALL - 0.1), mesh="switch")),
+        node("mesh", attrs("2Mat", (0, 0, 42.5), mesh="mat")),
+        node("mesh", attrs("2Plate", (5, 0, 41), mesh="plate")),
+        # The exit room behind the door.
+        trigger("2ExitPad", (0, 0, 55.5), (14, 9)),
         node("empty", attrs("Storeroom", (-36, 0, -36)), children=[
             node("mesh", attrs("1Shelf", (0, 0, 0), mesh="shelf"), indent="\t\t"),
             node("mesh", attrs("Crate3", (0, 2.7, 0), mesh="crate"), indent="\t\t"),
         ]),
         node("animatedMesh", attrs("Watchman", (28, 4, -30), mesh="figure")),
-        emitter("HumMachine", (-20, 1.5, 22), "ambient/hum.wav", "looping", "Glow",
+        # Sound landmarks: the hum of the exit, heard through the door; the pipe dripping by it.
+        emitter("HumMachine", (0, 1.5, 58), "ambient/hum.wav", "looping", "Glow",
                 (1.0, 0.6, 0.2), floats(MaxRadius=7, MinRadius=3, MaxIntensity=0.8, WaveSpeed=2)),
-        emitter("DrippingPipe", (25, 7, 25), "ambient/drip.wav", "looping", "Pulse",
+        emitter("DrippingPipe", (6, 7, HALL - 1), "ambient/drip.wav", "looping", "Pulse",
                 (0.3, 0.6, 1.0), floats(MaxRadius=14, MaxIntensity=1, Trail=4, WaveSpeed=10,
                                         StartingRadius=0, Threshold=0.5)),
-        emitter("Clock", (0, 5, 44), "ambient/tick.wav", "looping", "Multi-Pulse",
+        emitter("Clock", (-44, 5, 20), "ambient/tick.wav", "looping", "Multi-Pulse",
                 (0.9, 0.9, 0.5), floats(MaxRadius=10, MaxIntensity=0.9, Trail=2, WaveSpeed=8,
                                         StartingRadius=0, WaveSpacing=2, Threshold=0.6)
                 + ['<int name="WaveCount" value="3" />']),
@@ -293,7 +359,7 @@ def make_scene():
                                         StartingRadius=0)
                 + ['<int name="MinTimeMsInterval" value="3000" />',
                    '<int name="MaxTimeMsInterval" value="7000" />']),
-        emitter("Greeting", (0, 3, -22), "fx/global/bench/bump_02.wav", "play_once", "Pulse",
+        emitter("Greeting", (0, 3, -55), "fx/global/bench/bump_02.wav", "play_once", "Pulse",
                 (1.0, 1.0, 1.0), floats(MaxRadius=25, MaxIntensity=1, Trail=8, WaveSpeed=15,
                                         StartingRadius=0)
                 + ['<bool name="DeleteWhenFinished" value="false" />']),

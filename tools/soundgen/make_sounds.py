@@ -9,6 +9,8 @@ is the same every time (fixed seed, standard library only):
   ambient/drip.wav                                       a dripping pipe: four drips in 3 s
   ambient/tick.wav                                       a ticking clock: tick-tock, a 1 s loop
   fx/global/cane/tap.wav                                 the player's cane tapping the floor
+  fx/global/hand/empty_tap.wav                           fingertips on nothing but the palm:
+                                                         the use key finding nothing in reach
 All are 16-bit mono at 44.1 kHz. The drips and ticks start just after a 100 ms boundary and
 die away within it, so every beat fills one analysis slot (tools/soundanalyse).
 """
@@ -234,6 +236,15 @@ def cane_tap(rng):
     return finish(mix((1.0, click), (0.5, shaft), (0.35, knock)), 0.8)
 
 
+def empty_tap(rng):
+    """Fingertips closing on the palm, 0.12 s: a soft, dull pat with no ring, far quieter
+    than the cane."""
+    count = int(0.12 * RATE)
+    pat = times(band(noise(rng, count), 120.0, 700.0), decay(count, 0.002, 0.008))
+    flesh = body(count, 0.002, 180.0, 130.0, 0.015)
+    return finish(mix((1.0, pat), (0.6, flesh)), 0.35)
+
+
 def write(path, samples):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     frames = b"".join(struct.pack("<h", max(-32767, min(32767, int(round(x * 32767)))))
@@ -256,6 +267,7 @@ def main():
     write(os.path.join(SOUNDS, "ambient", "drip.wav"), drip(rng))
     write(os.path.join(SOUNDS, "ambient", "tick.wav"), tick(rng))
     write(os.path.join(SOUNDS, "fx", "global", "cane", "tap.wav"), cane_tap(rng))
+    write(os.path.join(SOUNDS, "fx", "global", "hand", "empty_tap.wav"), empty_tap(rng))
 
 
 def run_from_command_line():

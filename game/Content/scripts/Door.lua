@@ -1,5 +1,5 @@
--- The door (3Door): heavy on its hinge; only the switch beside it swings it, so the two always
--- agree on whether it is open.
+-- The door (3Door) in the north wall: heavy on its hinge; only the switch beside it swings it,
+-- so the two always agree on whether it is open.
 function OnCreate()
     local where = {}
     GetPosition(objID, where)
@@ -9,7 +9,7 @@ function OnCreate()
 end
 
 function OnUse()
-    PrintString("The door will not move by hand; the switch beside it works it\n")
+    ShowMessage("The door will not move by hand; the switch on the wall left of it works it.")
 end
 
 function OnTick()

@@ -1,15 +1,11 @@
--- The doormat (2Mat): a trigger volume the player walks through; it answers use and greets
--- whoever steps on it.
-function OnCreate()
-end
-
-function OnTick()
-end
+-- The doormat (2Mat) before the door in the north wall.
+function OnCreate() end
+function OnTick() end
 
 function OnUse()
-    PrintString("A worn mat. Someone waits behind this door.\n")
+    ShowMessage("A worn mat before the door.")
 end
 
 function OnPlayerEnter()
-    PrintString("The mat creaks underfoot.\n")
+    ShowMessage("A mat before a door. Its switch is on the wall to the left of the door.")
 end

@@ -1,13 +1,33 @@
--- The switch (1Switch) beside the door: the door's only control. It opens the door when it is
--- closed and closes it when it is open, so the door swings between the two and never round
--- into the switch.
+-- The switch (1Switch) on the wall left of the door: the door's only control. It moves only
+-- while something lies on the plate right of the door; then it opens the door when it is shut
+-- and shuts it when it is open, so the door swings between the two and never round into the
+-- wall.
 open = false
 
-function OnCreate()
+-- The loose objects of the level that could lie on the plate.
+WEIGHTS = { "Crate1", "Crate2", "Crate3", "HeavyCrate" }
+
+-- Whether one of them lies on the plate (within its reach on the floor, not carried above it).
+function plateWeighed()
+    GetObjIDByName("2Plate")
+    if id == 0 then return true end
+    local plate = {}
+    GetPosition(id, plate)
+    for _, name in ipairs(WEIGHTS) do
+        GetObjIDByName(name)
+        if id ~= 0 then
+            local at = {}
+            GetPosition(id, at)
+            if math.abs(at.x - plate.x) <= 2.2 and math.abs(at.z - plate.z) <= 2.2 and at.y < 2.5 then
+                return true
+            end
+        end
+    end
+    return false
 end
 
-function OnTick()
-end
+function OnCreate() end
+function OnTick() end
 
 function OnUse()
     GetObjIDByName("3Door")
@@ -15,12 +35,17 @@ function OnUse()
         PrintString("Switch: there is no door\n")
         return
     end
+    local door = id
+    if not plateWeighed() then
+        ShowMessage("The switch will not move while the plate right of the door is empty.")
+        return
+    end
     if open then
-        RotateObjRelative(id, 0, 1.5707963, 0)
-        PrintString("The switch swings the door shut\n")
+        RotateObjRelative(door, 0, 1.5707963, 0)
+        ShowMessage("The switch swings the door shut.")
     else
-        RotateObjRelative(id, 0, -1.5707963, 0)
-        PrintString("The switch swings the door open\n")
+        RotateObjRelative(door, 0, -1.5707963, 0)
+        ShowMessage("The switch swings the door open.")
     end
     open = not open
 end

@@ -103,6 +103,8 @@ int LuaState::GetTop() { return lua_gettop(runtime->L); }
 
 void LuaState::SetTop(int index) { lua_settop(runtime->L, index); }
 
+void LuaState::PushInteger(int value) { lua_pushinteger(runtime->L, value); }
+
 int LuaState::PCall(int nargs, int nresults, int errfunc) {
     int status;
     {

@@ -62,6 +62,7 @@ public:
     // The stack, for calling a pushed function as lua_pcall does; PCall is budgeted like DoFile.
     int GetTop();
     void SetTop(int index);
+    void PushInteger(int value);
     int PCall(int nargs, int nresults, int errfunc);
     const char* ToString(int index);  // a string or a number as text (in place), else nullptr
     double ToNumber(int index);       // 0 when the value is no number nor numeric string
