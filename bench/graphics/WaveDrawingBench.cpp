@@ -24,7 +24,11 @@ using namespace irr;
 
 namespace {
 
-const int WAVE_COUNTS[] = {0, 1, 8, 32, 64};
+const int WAVE_COUNTS[] = {0, 1, 8, 16, 32, 64};
+
+enum Scene { SHIPPED_LEVEL, PLAIN_ROOM, ROOM_WITH_BIG_RINGS, HALL_WITH_BIG_RINGS };
+const char* const SCENE_NAMES[] = {"shipped level", "plain room", "plain room, room-size rings",
+                                   "closed hall, room-size rings"};
 const int KINDS = sizeof(WAVE_COUNTS) / sizeof(WAVE_COUNTS[0]);
 
 double cpuMs() {
@@ -64,7 +68,7 @@ double drawFrame(IrrlichtDevice* device, Config& config,
     return cpuMs() - start;
 }
 
-bool measure(const char* name, bool level, u32 width, u32 height, int rounds) {
+bool measure(Scene kind, u32 width, u32 height, int rounds) {
     IrrlichtDevice* device = createDevice(video::EDT_OPENGL, core::dimension2du(width, height),
                                           32, false, true, false);
     if (!device) {
@@ -80,28 +84,28 @@ bool measure(const char* name, bool level, u32 width, u32 height, int rounds) {
         device->drop();
         return false;
     }
-    if (level) {
-        if (!WaveScenes::loadShippedLevel(scene)) {
-            std::printf("wave_drawing_bench: the shipped level did not load (run from game/)\n");
-            device->drop();
-            return false;
-        }
-    } else {
-        WaveRoom::build(scene);
+    if (kind == SHIPPED_LEVEL && !WaveScenes::loadShippedLevel(scene)) {
+        std::printf("wave_drawing_bench: the shipped level did not load (run from game/)\n");
+        device->drop();
+        return false;
     }
-    core::aabbox3df floor = WaveScenes::meshBounds(scene);
+    if (kind == PLAIN_ROOM || kind == ROOM_WITH_BIG_RINGS) WaveRoom::build(scene);
+    if (kind == HALL_WITH_BIG_RINGS) WaveScenes::buildHall(scene);
+    core::aabbox3df area = WaveScenes::meshBounds(scene);
+    const bool bigRings = kind == ROOM_WITH_BIG_RINGS || kind == HALL_WITH_BIG_RINGS;
 
     std::vector<Config> configs;
     configs.push_back(Config{nullptr, &records[0], nullptr, {}});
     for (int k = 0; k < KINDS; ++k) {
-        records[k] = WaveScenes::spreadWaves(WAVE_COUNTS[k], floor, 11 + k);
+        records[k] = bigRings ? WaveScenes::roomSizeRings(WAVE_COUNTS[k], area, 11 + k)
+                              : WaveScenes::spreadWaves(WAVE_COUNTS[k], area, 11 + k);
         configs.push_back(Config{waveLit.table, &records[k], nullptr, {}});
         configs.push_back(Config{waveLit.table, &records[k], waveLit.drawer.get(), {}});
     }
     std::vector<Config*> order;
     for (Config& c : configs) order.push_back(&c);
 
-    std::printf("\n%s, %ux%u\n", name, width, height);
+    std::printf("\n%s, %ux%u\n", SCENE_NAMES[kind], width, height);
     std::vector<u8> loopPicture, tiledPicture;
     for (int round = -2; round < rounds; ++round) {
         for (Config* config : order) {
@@ -138,9 +142,8 @@ bool measure(const char* name, bool level, u32 width, u32 height, int rounds) {
 int main(int argc, char** argv) {
     tuneHeapForFrames();
     int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
-    bool ok = measure("shipped level", true, 640, 480, rounds) &&
-              measure("plain room", false, 640, 480, rounds) &&
-              measure("shipped level", true, 1280, 720, rounds) &&
-              measure("plain room", false, 1280, 720, rounds);
-    return ok ? 0 : 1;
+    for (core::dimension2du size : {core::dimension2du(640, 480), core::dimension2du(1280, 720)})
+        for (Scene kind : {SHIPPED_LEVEL, PLAIN_ROOM, ROOM_WITH_BIG_RINGS, HALL_WITH_BIG_RINGS})
+            if (!measure(kind, size.Width, size.Height, rounds)) return 1;
+    return 0;
 }
