@@ -84,8 +84,8 @@ std::vector<f32> roomSizeRings(int count, const core::aabbox3df& area, unsigned 
                          between(area.MinEdge.Y, area.MaxEdge.Y),
                          between(area.MinEdge.Z, area.MaxEdge.Z), between(0.3f, 1.0f),
                          between(0.3f, 1.0f), between(0.3f, 1.0f),
-                         between(0.5f, 1.0f) * size, between(0.2f, 1.0f),
-                         glow ? -1.0f : between(0.2f, 0.5f) * size};
+                         glow ? between(2.0f, 6.0f) : between(0.5f, 1.0f) * size,
+                         between(0.2f, 1.0f), glow ? -1.0f : between(2.0f, 8.0f)};
         records.insert(records.end(), record, record + 9);
     }
     records.insert(records.end(), 9, -1.0f);
