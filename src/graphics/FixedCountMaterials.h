@@ -1,8 +1,8 @@
 #pragma once
-// Solid wave-lit materials built for an exact number of waves (FixedCountShader), one per count,
-// built the first time a count is drawn. They share one shader callback, through which the
-// drawing chooses the records each draw receives. Made after the game's two shader sets, so the
-// ids of those keep their numbering.
+// Solid wave-lit materials built for an exact number of waves (FixedCountShader): one per count
+// up to 16, and above that a few padded sizes that also draw fewer records followed by records
+// of intensity 0, which add nothing. They share one shader callback, through which the drawing
+// chooses the records each draw receives. Made after the game's two shader sets, so the ids of those keep their numbering.
 
 #include "graphics/ShaderCallback.h"
 
@@ -21,13 +21,23 @@ public:
     FixedCountMaterials(const FixedCountMaterials&) = delete;
     FixedCountMaterials& operator=(const FixedCountMaterials&) = delete;
 
+    // The number of records the material for `waves` waves takes: `waves` itself up to 16,
+    // above that the next padded size.
+    static int shaderCount(int waves);
+
     // False when the shader files could not be read; material() then always fails.
     bool usable() const { return !vertexText.empty() && !pixelText.empty(); }
-    // The material for exactly `waves` records; -1 if it does not build (said once).
-    irr::s32 material(int waves);
-    ShaderCallback& callback() { return *shaderCallback; }
+    // Builds every material the drawing can ask for and draws one pixel with each, so that the
+    // rasteriser compiles them now and not in the frame that first needs one.
+    void prepare();
+    // Hands the next draw with these materials `records` (nine floats each, no end marker),
+    // padded to shaderCount and closed by the end marker in place; returns the material for
+    // them, -1 if it does not build (said once).
+    irr::s32 sendRecords(std::vector<irr::f32>& records);
 
 private:
+    irr::s32 material(int waves);
+
     irr::video::IVideoDriver* driver;
     ShaderCallback* shaderCallback;
     std::string vertexText;
