@@ -12,8 +12,9 @@
 // Every fragment pays for every wave, so the wave's light is kept to one square root, one
 // division and no other costly step. The game also builds this file for an exact number of
 // waves: it then defines WAVE_COUNT (records sent, besides the end marker) and WAVE_SUM (the
-// sum of waveLight over those records, written out so that every index is a constant), and may
-// define WAVE_VARYINGS: the first records then come from the vertex stage (see shader.vsh).
+// sum of waveLight over those records, written out so that every index is a constant, or over
+// the first ones and then addWaves for the rest), and may define WAVE_VARYINGS: the first
+// records then come from the vertex stage (see shader.vsh).
 #version 120
 
 #ifndef WAVE_COUNT
@@ -60,20 +61,19 @@ vec3 waveLight(int r)
     return vec3(waveField(r + 3), waveField(r + 4), waveField(r + 5)) * amount;
 }
 
-#ifndef WAVE_SUM
-// Every record up to the end marker.
-vec3 everyWave()
+// `light` plus every record from waveData[first] up to the end marker.
+vec3 addWaves(vec3 light, int first)
 {
-    vec3 light = vec3(0.0);
-    for (int i = 0; i < WAVE_COUNT; ++i) {
-        int r = i * 9;
+    for (int r = first; r < 9 * WAVE_COUNT; r += 9) {
         if (waveData[r + 7] == -1.0 && waveData[r + 6] == -1.0)
             break;
         light += waveLight(r);
     }
     return light;
 }
-#define WAVE_SUM everyWave()
+
+#ifndef WAVE_SUM
+#define WAVE_SUM addWaves(vec3(0.0), 0)
 #endif
 
 void main()

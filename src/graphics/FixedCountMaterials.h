@@ -1,8 +1,8 @@
 #pragma once
 // Solid wave-lit materials built for an exact number of waves (FixedCountShader): one per count
-// up to 16, and above that a few padded sizes that also draw fewer records followed by records
-// of intensity 0, which add nothing. They share one shader callback, through which the drawing
-// chooses the records each draw receives. Made after the game's two shader sets, so the ids of those keep their numbering.
+// up to 16, and above that a few padded sizes, the last looping over any more. They share one
+// shader callback, through which the drawing chooses the records each draw receives.
+// Made after the game's two shader sets, so the ids of those keep their numbering.
 
 #include "graphics/ShaderCallback.h"
 
@@ -21,29 +21,24 @@ public:
     FixedCountMaterials(const FixedCountMaterials&) = delete;
     FixedCountMaterials& operator=(const FixedCountMaterials&) = delete;
 
-    // The number of records the material for `waves` waves takes: `waves` itself up to 16,
-    // above that the next padded size.
-    static int shaderCount(int waves);
-
-    // False when the shader files could not be read; material() then always fails.
+    // False when the shader files could not be read; materials then never build.
     bool usable() const { return !vertexText.empty() && !pixelText.empty(); }
-    // Builds every material the drawing can ask for and draws one pixel with each, so that the
-    // rasteriser compiles them now and not in the frame that first needs one.
+    // Builds every material and draws one pixel with each, so that the rasteriser compiles them
+    // now and not in the frame that first needs one.
     void prepare();
-    // Hands the next draw with these materials `records` (nine floats each, no end marker),
-    // padded to shaderCount and closed by the end marker in place; returns the material for
-    // them, -1 if it does not build (said once).
+    // Hands the next draw with these materials `records` (nine floats each), closed by the end
+    // marker in place; returns the material for that many, -1 if it does not build (said once).
     irr::s32 sendRecords(std::vector<irr::f32>& records);
 
 private:
-    irr::s32 material(int waves);
+    irr::s32 material(int shader);
 
     irr::video::IVideoDriver* driver;
     ShaderCallback* shaderCallback;
     std::string vertexText;
     std::string pixelText;
     std::string pixelFile;
-    std::vector<irr::s32> ids;   // by wave count; NOT_BUILT until first asked for
+    std::vector<irr::s32> ids;   // by shader; NOT_BUILT until asked for
 };
 
 }  // namespace Graphics

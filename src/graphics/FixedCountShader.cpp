@@ -24,12 +24,15 @@ std::string withDefines(const std::string& source, const std::string& defines,
 
 }  // namespace
 
-ShaderPair fixedCountShaders(const std::string& vertex, const std::string& pixel, int waves) {
-    std::string defines = "#define WAVE_COUNT " + std::to_string(waves) + "\n";
+ShaderPair fixedCountShaders(const std::string& vertex, const std::string& pixel, int waves,
+                             bool andTheRest) {
+    std::string defines =
+        "#define WAVE_COUNT " + std::to_string(andTheRest ? MOST_WAVES : waves) + "\n";
     // Added in the loop's order from zero, so the sum is the loop's to the last bit.
-    defines += "#define WAVE_SUM (vec3(0.0)";
-    for (int i = 0; i < waves; ++i) defines += " + waveLight(" + std::to_string(9 * i) + ")";
-    defines += ")\n";
+    std::string sum = "vec3(0.0)";
+    for (int i = 0; i < waves; ++i) sum += " + waveLight(" + std::to_string(9 * i) + ")";
+    if (andTheRest) sum = "addWaves(" + sum + ", " + std::to_string(9 * waves) + ")";
+    defines += "#define WAVE_SUM (" + sum + ")\n";
 
     std::string version;
     const char* hook = "WAVE_VARYINGS";

@@ -1,6 +1,7 @@
 #include "graphics/WaveLitDrawer.h"
 
 #include "graphics/DebugOverlay.h"
+#include "graphics/FixedCountShader.h"
 #include "graphics/WaveCulling.h"
 
 #include <GL/gl.h>
@@ -13,9 +14,6 @@ using namespace irr;
 namespace Graphics {
 
 namespace {
-
-// The wave-lit shader reads no more records than this (shader2.fsh); later ones light nothing.
-const int MAX_RECORDS = 64;
 
 bool isEndMarker(const f32* record) { return record[7] == -1.0f && record[6] == -1.0f; }
 
@@ -103,7 +101,7 @@ void WaveLitDrawer::draw(const std::vector<f32>& recordArray) {
     records = recordArray.data();
     recordCount = 0;
     const int available = static_cast<int>(recordArray.size() / 9);
-    while (recordCount < available && recordCount < MAX_RECORDS &&
+    while (recordCount < available && recordCount < MOST_WAVES &&
            !isEndMarker(records + 9 * recordCount))
         ++recordCount;
 
