@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace irr;
@@ -10,17 +11,22 @@ namespace Graphics {
 
 namespace {
 
-// A scissor change and a draw cost more than a few waves at every pixel of a tile: below this
+// A scissor change and a draw cost more than a few waves at every pixel of a tile: up to this
 // many waves the tiles are coarse.
 const int FEW_WAVES = 8;
+const core::dimension2di COARSE_TILE(160, 120), FINE_TILE(80, 60);
 const f32 TILE_MARGIN_PIXELS = 1.0f;
 
 }  // namespace
 
 TileGrid::TileGrid(const core::rect<s32>& viewport, s32 targetHeight, int liveWaves)
-    : viewport(viewport), targetHeight(targetHeight), columns(liveWaves <= FEW_WAVES ? 8 : 16),
-      rows(liveWaves <= FEW_WAVES ? 6 : 12), width(static_cast<f32>(viewport.getWidth())),
-      height(static_cast<f32>(viewport.getHeight())) {}
+    : viewport(viewport), targetHeight(targetHeight),
+      width(static_cast<f32>(viewport.getWidth())),
+      height(static_cast<f32>(viewport.getHeight())) {
+    const core::dimension2di tile = liveWaves <= FEW_WAVES ? COARSE_TILE : FINE_TILE;
+    columns = std::max(1, viewport.getWidth() / tile.Width);
+    rows = std::max(1, viewport.getHeight() / tile.Height);
+}
 
 s32 TileGrid::left(int column) const { return static_cast<s32>(column * width / columns); }
 
