@@ -103,9 +103,12 @@ s32 FixedCountMaterials::material(int shader) {
                                                pair.pixel.c_str(), "main", video::EPST_PS_1_1,
                                                shaderCallback, video::EMT_SOLID, 0)
              : -1;
-    if (id < 0)
-        std::printf("Graphics: %s does not build for %d%s waves; those surfaces are drawn with "
-                    "the shader's own loop\n", pixelFile.c_str(), waves, more ? " or more" : "");
+    // Said once: a file that fails for one count mostly fails for all.
+    if (id < 0 && !failureSaid)
+        std::printf("Graphics: %s does not build for %d%s waves; surfaces the game cannot build "
+                    "it for are drawn with the shader's own loop\n", pixelFile.c_str(), waves,
+                    more ? " or more" : "");
+    failureSaid = failureSaid || id < 0;
     return id;
 }
 

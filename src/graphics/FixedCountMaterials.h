@@ -27,7 +27,7 @@ public:
     // now and not in the frame that first needs one.
     void prepare();
     // Hands the next draw with these materials `records` (nine floats each), closed by the end
-    // marker in place; returns the material for that many, -1 if it does not build (said once).
+    // marker in place; returns the material for that many, -1 if it does not build.
     irr::s32 sendRecords(std::vector<irr::f32>& records);
 
 private:
@@ -39,6 +39,7 @@ private:
     std::string pixelText;
     std::string pixelFile;
     std::vector<irr::s32> ids;   // by shader; NOT_BUILT until asked for
+    bool failureSaid = false;
 };
 
 }  // namespace Graphics

@@ -73,19 +73,6 @@ void WaveLitDrawer::collect(scene::ISceneNode* node) {
         for (scene::ISceneNode* child : node->getChildren()) collect(child);
 }
 
-void WaveLitDrawer::drawPiece(const Piece& piece, const std::vector<int>& chosen) {
-    chosenRecords.clear();
-    for (int r : chosen) chosenRecords.insert(chosenRecords.end(), records + 9 * r, records + 9 * r + 9);
-    const s32 id = fixed.sendRecords(chosenRecords);
-    video::SMaterial material = piece.node->getMaterial(piece.source->material);
-    // Without its fixed-count shader the wave-lit one draws the same pixels, only slower.
-    material.MaterialType = static_cast<video::E_MATERIAL_TYPE>(id >= 0 ? id : solidWaveMaterial);
-    driver->setTransform(video::ETS_WORLD, piece.node->getAbsoluteTransformation());
-    driver->setMaterial(material);
-    driver->drawMeshBuffer(piece.source->buffer);
-    ++draws;
-}
-
 void WaveLitDrawer::AfterSolidPass::OnRenderPassPostRender(scene::E_SCENE_NODE_RENDER_PASS pass) {
     if (pass == scene::ESNRP_SOLID) drawer.drawPieces();
 }
@@ -235,6 +222,20 @@ TileWaves WaveLitDrawer::wavesInTile(const Piece& piece, const Frame& frame, int
     for (size_t c = 0; c < piece.candidates.size(); ++c)
         if (taken[c]) tile.waves.push_back(piece.candidates[c]);
     return tile;
+}
+
+void WaveLitDrawer::drawPiece(const Piece& piece, const std::vector<int>& chosen) {
+    chosenRecords.clear();
+    for (int r : chosen)
+        chosenRecords.insert(chosenRecords.end(), records + 9 * r, records + 9 * r + 9);
+    const s32 id = fixed.sendRecords(chosenRecords);
+    video::SMaterial material = piece.node->getMaterial(piece.source->material);
+    // Without its fixed-count shader the wave-lit one draws the same pixels, only slower.
+    material.MaterialType = static_cast<video::E_MATERIAL_TYPE>(id >= 0 ? id : solidWaveMaterial);
+    driver->setTransform(video::ETS_WORLD, piece.node->getAbsoluteTransformation());
+    driver->setMaterial(material);
+    driver->drawMeshBuffer(piece.source->buffer);
+    ++draws;
 }
 
 }  // namespace Graphics
