@@ -47,7 +47,8 @@ double quantile(std::vector<double> v, double q) {
 }
 
 void report(const char* name, const std::vector<double>& ms) {
-    std::printf("  %-9s median %6.2f ms  99th percentile %6.2f ms  worst %7.2f ms  over 50 ms: %ld\n",
+    std::printf("  %-9s median %6.2f ms  99th percentile %6.2f ms  worst %7.2f ms  "
+                "over 50 ms: %ld\n",
                 name, quantile(ms, 0.5), quantile(ms, 0.99), quantile(ms, 1.0),
                 static_cast<long>(std::count_if(ms.begin(), ms.end(),
                                                 [](double t) { return t > STALL_MS; })));

@@ -63,7 +63,8 @@ void FixedCountMaterials::prepare() {
         video::S3DVertex(1, -1, 0, 0, 0, -1, video::SColor(255, 0, 0, 0), 0, 0),
         video::S3DVertex(-1, 1, 0, 0, 0, -1, video::SColor(255, 0, 0, 0), 0, 0)};
     const u16 indices[3] = {0, 1, 2};
-    for (video::E_TRANSFORMATION_STATE t : {video::ETS_WORLD, video::ETS_VIEW, video::ETS_PROJECTION})
+    for (video::E_TRANSFORMATION_STATE t :
+         {video::ETS_WORLD, video::ETS_VIEW, video::ETS_PROJECTION})
         driver->setTransform(t, core::IdentityMatrix);
     std::vector<f32> records;
     glEnable(GL_SCISSOR_TEST);

@@ -5,9 +5,10 @@
 // here, one plane piece at a time (PlanePieces) and screen tile by screen tile (TileGrid), each
 // draw sent only the waves that can light that piece in that tile (WaveCulling), adjacent tiles
 // with the same waves joined under one scissor (JoinedTiles), and shaded by the shader built for
-// exactly that many waves (FixedCountMaterials). Everything else (the
-// camera, other node types, the rim-lit held object) goes through drawAll as before; the pieces
-// are drawn right after drawAll's solid pass, so that what is transparent blends over them.
+// exactly that many waves (FixedCountMaterials). Everything else (the camera, other node types,
+// the rim-lit held object) goes through drawAll as before; the pieces are drawn right after
+// drawAll's solid pass, so that what is transparent blends over them, and their debug views
+// after them (DebugOverlay).
 
 #include "graphics/FixedCountMaterials.h"
 #include "graphics/JoinedTiles.h"

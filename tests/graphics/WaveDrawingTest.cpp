@@ -108,7 +108,8 @@ TEST(WaveDrawing, ManyWavesOnOneWallAndNoWavesAtAll) {
     ASSERT_TRUE(window.device && window.waveLit->built());
     // The crate's debug views, which the level file can turn on, drawn over it.
     scene::ISceneNode* crate = nullptr;
-    for (scene::ISceneNode* node : window.device->getSceneManager()->getRootSceneNode()->getChildren())
+    scene::ISceneNode* root = window.device->getSceneManager()->getRootSceneNode();
+    for (scene::ISceneNode* node : root->getChildren())
         if (node->getPosition() == core::vector3df(4, 1, 4)) crate = node;
     ASSERT_TRUE(crate);
     crate->setDebugDataVisible(scene::EDS_BBOX | scene::EDS_MESH_WIRE_OVERLAY);

@@ -35,10 +35,10 @@ void buildHall(scene::ISceneManager* scene) {
         video::SColor colour;
     };
     const video::SColor wall(255, 120, 130, 150), floor(255, 176, 168, 152);
-    const Slab slabs[] = {{{30, 1, 30}, {0, -0.5f, 0}, floor},    {{30, 1, 30}, {0, 12.5f, 0}, wall},
-                          {{30, 12, 1}, {0, 6, 15.5f}, wall},     {{30, 12, 1}, {0, 6, -15.5f}, wall},
-                          {{1, 12, 30}, {15.5f, 6, 0}, wall},     {{1, 12, 30}, {-15.5f, 6, 0}, wall},
-                          {{2, 12, 2}, {-5, 6, 4}, floor},        {{2, 12, 2}, {6, 6, -3}, floor}};
+    const Slab slabs[] = {{{30, 1, 30}, {0, -0.5f, 0}, floor}, {{30, 1, 30}, {0, 12.5f, 0}, wall},
+                          {{30, 12, 1}, {0, 6, 15.5f}, wall},  {{30, 12, 1}, {0, 6, -15.5f}, wall},
+                          {{1, 12, 30}, {15.5f, 6, 0}, wall},  {{1, 12, 30}, {-15.5f, 6, 0}, wall},
+                          {{2, 12, 2}, {-5, 6, 4}, floor},     {{2, 12, 2}, {6, 6, -3}, floor}};
     for (const Slab& slab : slabs) {
         scene::IMesh* mesh = scene->getGeometryCreator()->createCubeMesh(slab.size);
         scene->getMeshManipulator()->setVertexColors(mesh, slab.colour);
