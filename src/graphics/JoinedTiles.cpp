@@ -4,7 +4,34 @@
 
 namespace Graphics {
 
-std::vector<TileBlock> joinTiles(const TileRange& range, const std::vector<TileWaves>& tiles) {
+namespace {
+
+// What a draw costs the software rasteriser, in waves shaded at one pixel.
+const long DRAW_COST = 10000;
+
+std::vector<int> unionOf(const std::vector<int>& a, const std::vector<int>& b) {
+    std::vector<int> both;
+    std::set_union(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(both));
+    return both;
+}
+
+// Whether drawing tiles with waves `a` and `b` as one, with the waves of both, costs less
+// than the draw it saves: each tile then shades the waves it lacked, for nothing.
+bool worthJoining(const std::vector<int>& a, int tilesA, const std::vector<int>& b, int tilesB,
+                  const std::vector<int>& both, long tilePixels) {
+    const long added = static_cast<long>(both.size() - a.size()) * tilesA +
+                       static_cast<long>(both.size() - b.size()) * tilesB;
+    return added * tilePixels <= DRAW_COST;
+}
+
+int tilesOf(const TileRange& t) {
+    return (t.lastColumn - t.firstColumn + 1) * (t.lastRow - t.firstRow + 1);
+}
+
+}  // namespace
+
+std::vector<TileBlock> joinTiles(const TileRange& range, const std::vector<TileWaves>& tiles,
+                                 long tilePixels) {
     const int columns = range.lastColumn - range.firstColumn + 1;
     std::vector<TileBlock> blocks;
     std::vector<size_t> above;   // blocks that reach the row above
@@ -16,20 +43,34 @@ std::vector<TileBlock> joinTiles(const TileRange& range, const std::vector<TileW
                 ++c;
                 continue;
             }
-            // A run of the row, then a block of the row above with the same span and waves.
+            // A run of the row, then a block of the row above with the same span.
+            TileBlock run{TileRange{range.firstColumn + c, range.firstColumn + c, row, row},
+                          line[c].waves};
             int end = c + 1;
-            while (end < columns && line[end].shows && line[end].waves == line[c].waves) ++end;
-            const int first = range.firstColumn + c, last = range.firstColumn + end - 1;
-            auto same = [&](size_t b) {
-                return blocks[b].tiles.firstColumn == first && blocks[b].tiles.lastColumn == last &&
-                       blocks[b].waves == line[c].waves;
+            for (; end < columns && line[end].shows; ++end) {
+                std::vector<int> both = unionOf(run.waves, line[end].waves);
+                if (!worthJoining(run.waves, end - c, line[end].waves, 1, both, tilePixels))
+                    break;
+                run.waves.swap(both);
+                run.tiles.lastColumn = range.firstColumn + end;
+            }
+            auto joins = [&](size_t b) {
+                const TileBlock& block = blocks[b];
+                if (block.tiles.firstColumn != run.tiles.firstColumn ||
+                    block.tiles.lastColumn != run.tiles.lastColumn)
+                    return false;
+                return worthJoining(block.waves, tilesOf(block.tiles), run.waves,
+                                    tilesOf(run.tiles), unionOf(block.waves, run.waves),
+                                    tilePixels);
             };
-            auto found = std::find_if(above.begin(), above.end(), same);
+            auto found = std::find_if(above.begin(), above.end(), joins);
             if (found != above.end()) {
-                blocks[*found].tiles.lastRow = row;
+                TileBlock& block = blocks[*found];
+                block.waves = unionOf(block.waves, run.waves);
+                block.tiles.lastRow = row;
                 reaching.push_back(*found);
             } else {
-                blocks.push_back(TileBlock{TileRange{first, last, row, row}, line[c].waves});
+                blocks.push_back(run);
                 reaching.push_back(blocks.size() - 1);
             }
             c = end;

@@ -20,6 +20,7 @@ public:
     TileGrid(const irr::core::rect<irr::s32>& viewport, irr::s32 targetHeight, int liveWaves);
 
     TileRange all() const { return TileRange{0, columns - 1, 0, rows - 1}; }
+    long tilePixels() const { return static_cast<long>(width * height) / (columns * rows); }
     // The tiles whose pixels something seen inside the box [low, high] (normalised device
     // coordinates) can touch.
     TileRange covering(const irr::f32 low[2], const irr::f32 high[2]) const;

@@ -197,7 +197,7 @@ void WaveLitDrawer::drawByTiles(const Piece& piece, const Frame& frame) {
     for (int row = piece.tiles.firstRow; row <= piece.tiles.lastRow; ++row)
         for (int column = piece.tiles.firstColumn; column <= piece.tiles.lastColumn; ++column)
             tiles.push_back(wavesInTile(piece, frame, column, row));
-    for (const TileBlock& block : joinTiles(piece.tiles, tiles)) {
+    for (const TileBlock& block : joinTiles(piece.tiles, tiles, frame.grid.tilePixels())) {
         frame.grid.scissor(block.tiles);
         drawPiece(piece, block.waves);
     }
