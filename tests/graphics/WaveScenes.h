@@ -29,7 +29,7 @@ std::vector<irr::f32> spreadWaves(int count, const irr::core::aabbox3df& area, u
 
 // `count` records as large as the room `area`: centres anywhere inside it, fronts at half to
 // all of its size with the level's wakes (2 to 8), so that every shell crosses floor, walls and
-// ceiling; every fourth a glow as large as the level's.
+// any ceiling; every fourth a glow as large as the level's.
 std::vector<irr::f32> roomSizeRings(int count, const irr::core::aabbox3df& area, unsigned seed);
 
 // The game's wave-lit shader set (its loop fed the records pointAt names) and the tiled drawing.
