@@ -7,7 +7,6 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <cmath>
 
 using namespace irr;
 
