@@ -12,7 +12,9 @@
 // Every fragment pays for every wave, so the wave's light is kept to one square root, one
 // division and no other costly step. The game also builds this file for an exact number of
 // waves: it then defines WAVE_COUNT (records sent, besides the end marker) and WAVE_SUM (the
-// sum of waveLight over those records, written out so that every index is a constant).
+// sum of waveLight over those records, written out so that every index is a constant, or over
+// the first ones and then addWaves for the rest), and may define WAVE_VARYINGS: the first
+// records then come from the vertex stage (see shader.vsh).
 #version 120
 
 #ifndef WAVE_COUNT
@@ -26,13 +28,27 @@ uniform float waveData[9 * WAVE_COUNT + 9];   // the records and the end marker
 varying vec3 worldPosition;
 varying vec3 worldNormal;
 
+#ifdef WAVE_VARYINGS
+flat in vec4 waveRecords[WAVE_SLOTS];
+
+float waveField(int i)
+{
+    return i < 9 * WAVE_VARYINGS ? waveRecords[i / 4][i - 4 * (i / 4)] : waveData[i];
+}
+#else
+float waveField(int i)
+{
+    return waveData[i];
+}
+#endif
+
 // Light of the record that starts at waveData[r], before the surface's own colour.
 vec3 waveLight(int r)
 {
-    float radius = waveData[r + 6];
-    float intensity = waveData[r + 7];
-    float trail = waveData[r + 8];
-    vec3 toSurface = worldPosition - vec3(waveData[r], waveData[r + 1], waveData[r + 2]);
+    float radius = waveField(r + 6);
+    float intensity = waveField(r + 7);
+    float trail = waveField(r + 8);
+    vec3 toSurface = worldPosition - vec3(waveField(r), waveField(r + 1), waveField(r + 2));
     float behind = radius - sqrt(dot(toSurface, toSurface));
     float rise = clamp(behind * (1.0 / FRONT) + 1.0, 0.0, 1.0);
     float front = clamp(1.0 - behind * (0.5 / FRONT), 0.0, 1.0);
@@ -42,23 +58,22 @@ vec3 waveLight(int r)
     float fade = 1.0 - intensity;
     fade *= fade;
     float amount = (1.0 - fade * fade) * rise * max(front, wake);
-    return vec3(waveData[r + 3], waveData[r + 4], waveData[r + 5]) * amount;
+    return vec3(waveField(r + 3), waveField(r + 4), waveField(r + 5)) * amount;
 }
 
-#ifndef WAVE_SUM
-// Every record up to the end marker.
-vec3 everyWave()
+// `light` plus every record from waveData[first] up to the end marker.
+vec3 addWaves(vec3 light, int first)
 {
-    vec3 light = vec3(0.0);
-    for (int i = 0; i < WAVE_COUNT; ++i) {
-        int r = i * 9;
+    for (int r = first; r < 9 * WAVE_COUNT; r += 9) {
         if (waveData[r + 7] == -1.0 && waveData[r + 6] == -1.0)
             break;
         light += waveLight(r);
     }
     return light;
 }
-#define WAVE_SUM everyWave()
+
+#ifndef WAVE_SUM
+#define WAVE_SUM addWaves(vec3(0.0), 0)
 #endif
 
 void main()

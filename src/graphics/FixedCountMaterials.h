@@ -1,8 +1,8 @@
 #pragma once
-// Solid wave-lit materials built for an exact number of waves (FixedCountShader), one per count,
-// built the first time a count is drawn. They share one shader callback, through which the
-// drawing chooses the records each draw receives. Made after the game's two shader sets, so the
-// ids of those keep their numbering.
+// Solid wave-lit materials built for an exact number of waves (FixedCountShader): one per count
+// up to 16, and above that a few padded sizes, the last looping over any more. They share one
+// shader callback, through which the drawing chooses the records each draw receives.
+// Made after the game's two shader sets, so the ids of those keep their numbering.
 
 #include "graphics/ShaderCallback.h"
 
@@ -21,19 +21,25 @@ public:
     FixedCountMaterials(const FixedCountMaterials&) = delete;
     FixedCountMaterials& operator=(const FixedCountMaterials&) = delete;
 
-    // False when the shader files could not be read; material() then always fails.
+    // False when the shader files could not be read; materials then never build.
     bool usable() const { return !vertexText.empty() && !pixelText.empty(); }
-    // The material for exactly `waves` records; -1 if it does not build (said once).
-    irr::s32 material(int waves);
-    ShaderCallback& callback() { return *shaderCallback; }
+    // Builds every material and draws one pixel with each, so that the rasteriser compiles them
+    // now and not in the frame that first needs one.
+    void prepare();
+    // Hands the next draw with these materials `records` (nine floats each), closed by the end
+    // marker in place; returns the material for that many, -1 if it does not build.
+    irr::s32 sendRecords(std::vector<irr::f32>& records);
 
 private:
+    irr::s32 material(int shader);
+
     irr::video::IVideoDriver* driver;
     ShaderCallback* shaderCallback;
     std::string vertexText;
     std::string pixelText;
     std::string pixelFile;
-    std::vector<irr::s32> ids;   // by wave count; NOT_BUILT until first asked for
+    std::vector<irr::s32> ids;   // by shader; NOT_BUILT until asked for
+    bool failureSaid = false;
 };
 
 }  // namespace Graphics

@@ -1,23 +1,49 @@
 #include "graphics/FixedCountShader.h"
 
+#include <algorithm>
+
 namespace Graphics {
 
-std::string fixedCountShader(const std::string& source, int waves) {
-    std::string defines = "#define WAVE_COUNT " + std::to_string(waves) + "\n";
-    // Added in the loop's order from zero, so the sum is the loop's to the last bit.
-    defines += "#define WAVE_SUM (vec3(0.0)";
-    for (int i = 0; i < waves; ++i) defines += " + waveLight(" + std::to_string(9 * i) + ")";
-    defines += ")\n";
+namespace {
 
-    size_t version = source.find("#version");
-    size_t at = 0;
-    if (version != std::string::npos) {
-        size_t end = source.find('\n', version);
-        at = end == std::string::npos ? source.size() : end + 1;
+// `source` with `defines` after its #version line; that line says `version` if one is given.
+std::string withDefines(const std::string& source, const std::string& defines,
+                        const std::string& version) {
+    size_t line = source.find("#version");
+    size_t after = 0;
+    if (line != std::string::npos) {
+        size_t end = source.find('\n', line);
+        after = end == std::string::npos ? source.size() : end + 1;
     }
-    std::string text = source.substr(0, at);
-    if (at > 0 && text.back() != '\n') text += '\n';
-    return text + defines + source.substr(at);
+    std::string head = source.substr(0, after);
+    if (!version.empty())
+        head = source.substr(0, line == std::string::npos ? 0 : line) + "#version " + version;
+    if (!head.empty() && head.back() != '\n') head += '\n';
+    return head + defines + source.substr(after);
+}
+
+}  // namespace
+
+ShaderPair fixedCountShaders(const std::string& vertex, const std::string& pixel, int waves,
+                             bool andTheRest) {
+    std::string defines =
+        "#define WAVE_COUNT " + std::to_string(andTheRest ? MOST_WAVES : waves) + "\n";
+    // Added in the loop's order from zero, so the sum is the loop's to the last bit.
+    std::string sum = "vec3(0.0)";
+    for (int i = 0; i < waves; ++i) sum += " + waveLight(" + std::to_string(9 * i) + ")";
+    if (andTheRest) sum = "addWaves(" + sum + ", " + std::to_string(9 * waves) + ")";
+    defines += "#define WAVE_SUM (" + sum + ")\n";
+
+    std::string version;
+    const char* hook = "WAVE_VARYINGS";
+    if (waves > 0 && vertex.find(hook) != std::string::npos &&
+        pixel.find(hook) != std::string::npos) {
+        const int passed = std::min(waves, MAX_VARYING_WAVES);
+        defines += "#define WAVE_VARYINGS " + std::to_string(passed) + "\n";
+        defines += "#define WAVE_SLOTS " + std::to_string((9 * passed + 3) / 4) + "\n";
+        version = "130";
+    }
+    return ShaderPair{withDefines(vertex, defines, version), withDefines(pixel, defines, version)};
 }
 
 }  // namespace Graphics

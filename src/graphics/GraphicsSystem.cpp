@@ -93,7 +93,7 @@ void GraphicsSystem::renderFrame() {
 void GraphicsSystem::drawScene() {
     // Only once no shader set is still to come: the drawing adds materials of its own, which
     // must not take the rim-lit set's ids.
-    if (wavesApplied && waveLitDrawer && (variants == 3 || brokenSet)) {
+    if (wavesApplied && waveLitDrawer && noSetToCome()) {
         WaveManager& waves = WaveManager::instance();
         waves.ensureEndMarker();
         waveLitDrawer->draw(waves.waveData());
@@ -112,12 +112,22 @@ const char* GraphicsSystem::withoutThisSet() const {
 
 bool GraphicsSystem::createShaderMaterials(const char* vertexFile, const char* pixelFile,
                                            bool apply) {
+    buildShaderSet(vertexFile, pixelFile, apply);
+    // At load, and after the sets: the drawing's own shaders take the ids that follow them.
+    if (waveLitDrawer && noSetToCome() && !waveDrawingPrepared) {
+        waveLitDrawer->prepare();
+        waveDrawingPrepared = true;
+    }
+    return true;
+}
+
+void GraphicsSystem::buildShaderSet(const char* vertexFile, const char* pixelFile, bool apply) {
     // A set that fails takes fewer than 24 ids, so every set after it would be misnumbered:
     // the game then keeps to the sets it has.
     if (brokenSet) {
         std::printf("Graphics: skipping shaders %s / %s because an earlier shader set failed\n",
                     vertexFile, pixelFile);
-        return true;
+        return;
     }
     // Irrlicht builds a set from a missing file without complaint, and it would draw the level
     // lit: a set needs both of its files. A directory in a file's place would make Irrlicht
@@ -128,7 +138,7 @@ bool GraphicsSystem::createShaderMaterials(const char* vertexFile, const char* p
             std::printf("Graphics: shader file %s %s; %s\n", file, problem.c_str(),
                         withoutThisSet());
             brokenSet = true;
-            return true;
+            return;
         }
     }
     video::IGPUProgrammingServices* gpu = driver->getGPUProgrammingServices();
@@ -144,7 +154,7 @@ bool GraphicsSystem::createShaderMaterials(const char* vertexFile, const char* p
                         withoutThisSet());
             brokenSet = true;
             callback->drop();
-            return true;
+            return;
         }
     }
     if (!shadersCreated) {
@@ -157,7 +167,6 @@ bool GraphicsSystem::createShaderMaterials(const char* vertexFile, const char* p
     shadersCreated = true;
     ++variants;
     if (apply) wavesApplied = applyMaterials(ids, sceneManager->getRootSceneNode(), false);
-    return true;
 }
 
 bool GraphicsSystem::applyMaterials(const s32 table[BUILTIN_MATERIALS], scene::ISceneNode* node,

@@ -61,11 +61,15 @@ private:
     GraphicsSystem& operator=(const GraphicsSystem&) = delete;
 
     void drawScene();
+    void buildShaderSet(const char* vertexFile, const char* pixelFile, bool apply);
     const char* withoutThisSet() const;
+    // Both sets made, or the game keeps to those it has.
+    bool noSetToCome() const { return variants == 3 || brokenSet; }
 
     bool running;
     int variants;
     bool brokenSet;
     // Draws the wave-lit frame in place of drawAll, to the same pixels.
     std::unique_ptr<Graphics::WaveLitDrawer> waveLitDrawer;
+    bool waveDrawingPrepared = false;
 };

@@ -2,13 +2,16 @@
 // The wave-lit frame, drawn faster than the scene manager's drawAll draws it and to the same
 // pixels. Nearly all of a wave-lit frame is spent shading pixels, once per pixel per wave, and
 // most waves light nothing at a given pixel. So the level's wave-lit solid mesh nodes are drawn
-// here, one plane piece at a time (PlanePieces) and screen tile by screen tile under a scissor,
-// each draw sent only the waves that can light that piece in that tile (WaveCulling) and shaded
-// by the shader built for exactly that many waves (FixedCountMaterials). Everything else (the
-// camera, other node types, the rim-lit held object) goes through drawAll as before; the pieces
-// are drawn right after drawAll's solid pass, so that what is transparent blends over them.
+// here, one plane piece at a time (PlanePieces) and screen tile by screen tile (TileGrid), each
+// draw sent only the waves that can light that piece in that tile (WaveCulling), adjacent tiles
+// with the same waves joined under one scissor (JoinedTiles), and shaded by the shader built for
+// exactly that many waves (FixedCountMaterials). Everything else (the camera, other node types,
+// the rim-lit held object) goes through drawAll as before; the pieces are drawn right after
+// drawAll's solid pass, so that what is transparent blends over them, and their debug views
+// after them (DebugOverlay).
 
 #include "graphics/FixedCountMaterials.h"
+#include "graphics/JoinedTiles.h"
 #include "graphics/PlanePieces.h"
 
 #include <irrlicht.h>
@@ -29,6 +32,10 @@ public:
     WaveLitDrawer(const WaveLitDrawer&) = delete;
     WaveLitDrawer& operator=(const WaveLitDrawer&) = delete;
 
+    // Builds every shader the drawing can ask for and has the rasteriser compile it, so that no
+    // frame waits for one; at level load.
+    void prepare() { fixed.prepare(); }
+
     // In place of drawAll, between beginScene and endScene. `records` is the wave array closed
     // by its end marker, as the wave-lit shader would receive it.
     void draw(const std::vector<irr::f32>& records);
@@ -38,6 +45,7 @@ public:
 
 private:
     struct Piece;
+    struct Frame;
     // Told by drawAll when its solid pass is done.
     class AfterSolidPass : public irr::scene::ILightManager {
     public:
@@ -53,9 +61,14 @@ private:
         WaveLitDrawer& drawer;
     };
 
-    void drawPieces();
     void collect(irr::scene::ISceneNode* node);
     PlanePieces* piecesOf(irr::scene::IMesh* mesh);
+    void drawPieces();
+    void showAndAnimateNodes();
+    bool placeOnScreen(Piece& piece, const Frame& frame) const;
+    void findCandidates(Piece& piece) const;
+    void drawByTiles(const Piece& piece, const Frame& frame);
+    TileWaves wavesInTile(const Piece& piece, const Frame& frame, int column, int row) const;
     void drawPiece(const Piece& piece, const std::vector<int>& chosen);
 
     irr::IrrlichtDevice* device;

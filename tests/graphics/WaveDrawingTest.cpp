@@ -39,15 +39,16 @@ struct Window {
     std::unique_ptr<WaveScenes::WaveLit> waveLit;
     std::vector<f32> records;
 
-    explicit Window(bool level) {
+    enum Scene { SHIPPED_LEVEL, PLAIN_ROOM, CLOSED_HALL };
+
+    explicit Window(Scene scene) {
         device = createDevice(video::EDT_OPENGL, core::dimension2du(640, 480), 32, false, true,
                               false);
         if (!device) return;
         waveLit.reset(new WaveScenes::WaveLit(device));
-        if (level)
-            WaveScenes::loadShippedLevel(device->getSceneManager());
-        else
-            WaveRoom::build(device->getSceneManager());
+        if (scene == SHIPPED_LEVEL) WaveScenes::loadShippedLevel(device->getSceneManager());
+        if (scene == PLAIN_ROOM) WaveRoom::build(device->getSceneManager());
+        if (scene == CLOSED_HALL) WaveScenes::buildHall(device->getSceneManager());
         WaveScenes::useMaterials(device->getSceneManager()->getRootSceneNode(), waveLit->table);
     }
     ~Window() {
@@ -79,7 +80,7 @@ struct Window {
 }  // namespace
 
 TEST(WaveDrawing, ShippedLevelWithPulsesGlowsAndSpentWavesLooksTheSame) {
-    Window window(true);
+    Window window(Window::SHIPPED_LEVEL);
     ASSERT_TRUE(window.device && window.waveLit->built());
     // Over the whole level: ramps and ledges seen tilted, walls running off screen, waves
     // centred behind the eye, glows, and a quarter of the records spent (intensity 0).
@@ -89,9 +90,29 @@ TEST(WaveDrawing, ShippedLevelWithPulsesGlowsAndSpentWavesLooksTheSame) {
     window.expectSamePicture(20000);
 }
 
-TEST(WaveDrawing, ManyWavesOnOneWallAndNoWavesAtAll) {
-    Window window(false);
+// Rings as large as the hall light nearly every tile with every wave: 12 records all come from
+// the vertex stage, 13 and more partly from the uniform, 17 and more through a padded shader.
+TEST(WaveDrawing, RoomSizeRingsOnEitherSideOfTheVaryingLimitLookTheSame) {
+    Window window(Window::CLOSED_HALL);
     ASSERT_TRUE(window.device && window.waveLit->built());
+    core::aabbox3df hall = WaveScenes::meshBounds(window.device->getSceneManager());
+    for (int waves : {11, 12, 13, 18}) {
+        SCOPED_TRACE(waves);
+        window.records = WaveScenes::roomSizeRings(waves, hall, 5);
+        window.expectSamePicture(200000);
+    }
+}
+
+TEST(WaveDrawing, ManyWavesOnOneWallAndNoWavesAtAll) {
+    Window window(Window::PLAIN_ROOM);
+    ASSERT_TRUE(window.device && window.waveLit->built());
+    // The crate's debug views, which the level file can turn on, drawn over it.
+    scene::ISceneNode* crate = nullptr;
+    scene::ISceneNode* root = window.device->getSceneManager()->getRootSceneNode();
+    for (scene::ISceneNode* node : root->getChildren())
+        if (node->getPosition() == core::vector3df(4, 1, 4)) crate = node;
+    ASSERT_TRUE(crate);
+    crate->setDebugDataVisible(scene::EDS_BBOX | scene::EDS_MESH_WIRE_OVERLAY);
     // Something transparent in front of the wall must blend over the wall, not under it.
     scene::IBillboardSceneNode* haze = window.device->getSceneManager()->addBillboardSceneNode(
         nullptr, core::dimension2df(10, 10), core::vector3df(0, 6, 15));
@@ -109,32 +130,38 @@ TEST(WaveDrawing, ManyWavesOnOneWallAndNoWavesAtAll) {
 
     window.records.assign(9, -1.0f);
     haze->setVisible(false);
+    crate->setDebugDataVisible(scene::EDS_OFF);
     std::vector<u8> dark = window.frame(true);
     EXPECT_EQ(litPixels(dark), 0);
     EXPECT_EQ(WaveScenes::compare(window.frame(false), dark).pixels, 0);
 }
 
-TEST(WaveDrawing, TheGameDrawsItsWaveLitFramesTiledAndKeepsTheMaterialNumbering) {
+TEST(WaveDrawing, TheGameDrawsItsWaveLitFramesTiledAndBuildsNoShaderInPlay) {
     GraphicsSystem::useWindowSize(core::dimension2du(640, 480), false);
     GraphicsSystem& g = GraphicsSystem::instance();
     ASSERT_TRUE(WaveScenes::loadShippedLevel(g.sceneManager));
     g.createShaderMaterials("shader.vsh", "shader2.fsh", true);
+    EXPECT_EQ(g.driver->getMaterialRendererCount(), 48u);   // the rim-lit set's ids still free
     g.createShaderMaterials("rimShader.vsh", "rimShader.fsh", false);
+    const u32 builtAtLoad = g.driver->getMaterialRendererCount();
+    EXPECT_GT(builtAtLoad, 72u);   // the fixed-count shaders, after both sets
     // The carried object keeps its rim-lit shader.
     scene::ISceneNode* crate = g.sceneManager->getSceneNodeFromName("Crate1");
     ASSERT_TRUE(crate);
     crate->getMaterial(0).MaterialType = static_cast<video::E_MATERIAL_TYPE>(48);
-    WaveManager& waves = WaveManager::instance();
-    for (int i = 0; i < 12; ++i)
-        waves.addPulse(core::vector3df(static_cast<f32>(i % 4 - 2) * 6, 0.5f,
-                                       static_cast<f32>(i / 4) * 8 - 14),
-                       40, 4, 10, 1, 3.0f + i, core::vector3df(0.7f, 0.8f, 1.0f));
-    ASSERT_EQ(g.driver->getMaterialRendererCount(), 72u);
 
+    // The first frames of play, with one more live wave each, up to 16 and then 30.
+    WaveManager& waves = WaveManager::instance();
+    g.fixedFrameTime = 10;
     std::vector<u8> tiled;
     g.afterDraw = [&] { tiled = WaveScenes::readPixels(g.driver); };
-    g.renderFrame();
-    EXPECT_GT(g.driver->getMaterialRendererCount(), 72u);   // the fixed-count shaders, after the sets
+    for (int i = 0; i < 30; ++i) {
+        waves.addPulse(core::vector3df(static_cast<f32>(i % 4 - 2) * 6, 0.5f,
+                                       static_cast<f32>(i / 4 % 4) * 8 - 14),
+                       40, 4, 10, 1, 3.0f + i % 12, core::vector3df(0.7f, 0.8f, 1.0f));
+        if (i < 16 || i == 29) g.renderFrame();
+        EXPECT_EQ(g.driver->getMaterialRendererCount(), builtAtLoad) << i + 1 << " waves";
+    }
 
     g.device->run();
     g.driver->beginScene(true, true, video::SColor(255, 255, 255, 255));

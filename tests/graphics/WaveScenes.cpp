@@ -28,11 +28,36 @@ core::aabbox3df meshBounds(scene::ISceneManager* scene) {
     return box;
 }
 
+void buildHall(scene::ISceneManager* scene) {
+    struct Slab {
+        core::vector3df size, centre;
+        video::SColor colour;
+    };
+    const video::SColor wall(255, 120, 130, 150), floor(255, 176, 168, 152);
+    const Slab slabs[] = {{{30, 1, 30}, {0, -0.5f, 0}, floor}, {{30, 1, 30}, {0, 12.5f, 0}, wall},
+                          {{30, 12, 1}, {0, 6, 15.5f}, wall},  {{30, 12, 1}, {0, 6, -15.5f}, wall},
+                          {{1, 12, 30}, {15.5f, 6, 0}, wall},  {{1, 12, 30}, {-15.5f, 6, 0}, wall},
+                          {{2, 12, 2}, {-5, 6, 4}, floor},     {{2, 12, 2}, {6, 6, -3}, floor}};
+    for (const Slab& slab : slabs) {
+        scene::IMesh* mesh = scene->getGeometryCreator()->createCubeMesh(slab.size);
+        scene->getMeshManipulator()->setVertexColors(mesh, slab.colour);
+        scene::ISceneNode* node = scene->addMeshSceneNode(mesh, nullptr, -1, slab.centre);
+        node->setMaterialFlag(video::EMF_LIGHTING, false);
+        mesh->drop();
+    }
+    scene->addCameraSceneNode(nullptr, core::vector3df(-13, 9, -13), core::vector3df(8, 3, 10));
+}
+
+namespace {
+
+f32 between(f32 low, f32 high) {
+    return low + (high - low) * static_cast<f32>(std::rand()) / RAND_MAX;
+}
+
+}  // namespace
+
 std::vector<f32> spreadWaves(int count, const core::aabbox3df& area, unsigned seed) {
     std::srand(seed);
-    auto between = [](f32 low, f32 high) {
-        return low + (high - low) * static_cast<f32>(std::rand()) / RAND_MAX;
-    };
     std::vector<f32> records;
     for (int i = 0; i < count; ++i) {
         bool glow = i % 4 == 3;
@@ -41,6 +66,25 @@ std::vector<f32> spreadWaves(int count, const core::aabbox3df& area, unsigned se
                          between(0.3f, 1.0f), between(0.3f, 1.0f),
                          glow ? between(1.0f, 3.0f) : between(2.0f, 14.0f),
                          between(0.2f, 1.0f), glow ? -1.0f : between(1.0f, 8.0f)};
+        records.insert(records.end(), record, record + 9);
+    }
+    records.insert(records.end(), 9, -1.0f);
+    return records;
+}
+
+std::vector<f32> roomSizeRings(int count, const core::aabbox3df& area, unsigned seed) {
+    std::srand(seed);
+    const core::vector3df extent = area.getExtent();
+    const f32 size = std::max(extent.X, std::max(extent.Y, extent.Z));
+    std::vector<f32> records;
+    for (int i = 0; i < count; ++i) {
+        bool glow = i % 4 == 3;
+        f32 record[9] = {between(area.MinEdge.X, area.MaxEdge.X),
+                         between(area.MinEdge.Y, area.MaxEdge.Y),
+                         between(area.MinEdge.Z, area.MaxEdge.Z), between(0.3f, 1.0f),
+                         between(0.3f, 1.0f), between(0.3f, 1.0f),
+                         glow ? between(2.0f, 6.0f) : between(0.5f, 1.0f) * size,
+                         between(0.2f, 1.0f), glow ? -1.0f : between(2.0f, 8.0f)};
         records.insert(records.end(), record, record + 9);
     }
     records.insert(records.end(), 9, -1.0f);

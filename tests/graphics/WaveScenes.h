@@ -20,9 +20,17 @@ bool loadShippedLevel(irr::scene::ISceneManager* scene);
 // Floor area of every mesh node of the scene, in world space.
 irr::core::aabbox3df meshBounds(irr::scene::ISceneManager* scene);
 
+// A closed hall, 30 x 12 x 30 with a ceiling and two pillars, seen from inside one corner.
+void buildHall(irr::scene::ISceneManager* scene);
+
 // `count` records spread over the floor of `area`, closed by the end marker: mostly pulses with
 // fronts at assorted radii and strengths, every fourth a glow.
 std::vector<irr::f32> spreadWaves(int count, const irr::core::aabbox3df& area, unsigned seed);
+
+// `count` records as large as the room `area`: centres anywhere inside it, fronts at half to
+// all of its size with the level's wakes (2 to 8), so that every shell crosses floor, walls and
+// any ceiling; every fourth a glow as large as the level's.
+std::vector<irr::f32> roomSizeRings(int count, const irr::core::aabbox3df& area, unsigned seed);
 
 // The game's wave-lit shader set (its loop fed the records pointAt names) and the tiled drawing.
 struct WaveLit {

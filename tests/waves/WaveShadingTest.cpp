@@ -41,8 +41,12 @@ protected:
     }
 
     bool makeShaderSet(const char* vertexFile, const char* pixelFile, s32* table) {
-        video::IGPUProgrammingServices* gpu =
-            GraphicsSystem::instance().driver->getGPUProgrammingServices();
+        video::IVideoDriver* driver = GraphicsSystem::instance().driver;
+        // The game finds a material's base type as its id modulo 24, so a set starts at a
+        // multiple of 24; the game's fixed-count shaders follow its own sets.
+        while (driver->getMaterialRendererCount() % GraphicsSystem::BUILTIN_MATERIALS != 0)
+            driver->addMaterialRenderer(driver->getMaterialRenderer(video::EMT_SOLID));
+        video::IGPUProgrammingServices* gpu = driver->getGPUProgrammingServices();
         Graphics::ShaderCallback* callback = new Graphics::ShaderCallback(waves);
         for (int i = 0; i < GraphicsSystem::BUILTIN_MATERIALS; ++i)
             table[i] = gpu->addHighLevelShaderMaterialFromFiles(
