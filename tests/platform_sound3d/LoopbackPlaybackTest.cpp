@@ -2,6 +2,11 @@
 
 #include "SoundFiles.h"
 
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
 using namespace soundtest;
 using vsound::ISound;
 using vsound::vec3df;
@@ -123,3 +128,40 @@ TEST_F(LoopbackPlaybackTest, HeldSoundsOutliveTheirEngineAsFinished) {
 }
 
 }  // namespace
+
+// A level's sounds are decoded into memory: together they stay within 256 MiB, and the first
+// sound past that is refused with one line while those before it play.
+TEST_F(LoopbackPlaybackTest, SoundsPastTheLevelsDecodeBudgetAreRefusedWithOneLine) {
+    const std::uint32_t dataBytes = 60u << 20;  // 60 MiB of 16-bit mono silence
+    std::string big = scratchPath("long.wav");
+    {
+        std::ofstream wav(big, std::ios::binary);
+        auto u32 = [&wav](std::uint32_t v) { wav.write(reinterpret_cast<const char*>(&v), 4); };
+        auto u16 = [&wav](std::uint16_t v) { wav.write(reinterpret_cast<const char*>(&v), 2); };
+        wav << "RIFF";
+        u32(36 + dataBytes);
+        wav << "WAVEfmt ";
+        u32(16), u16(1), u16(1), u32(44100), u32(88200), u16(2), u16(16);
+        wav << "data";
+        u32(dataBytes);
+        wav.seekp(std::streamoff(44 + dataBytes - 1));
+        wav.put('\0');
+    }
+    testing::internal::CaptureStdout();
+    std::vector<ISound*> played;
+    for (int i = 0; i < 5; ++i) {
+        std::string name = scratchPath(("long" + std::to_string(i) + ".wav").c_str());
+        std::filesystem::remove(name);
+        std::filesystem::create_symlink(big, name);
+        played.push_back(engine->play3D(name.c_str(), vec3df(0, 0, 1), false, true, true));
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Sound: cannot play \"" + scratchPath("long4.wav") +
+                  "\" (past the 256 MiB all sounds together may decode to); it stays silent.\n");
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_NE(played[std::size_t(i)], nullptr) << i;
+        played[std::size_t(i)]->drop();
+    }
+    EXPECT_EQ(played[4], nullptr);
+    std::filesystem::remove(big);
+}
