@@ -92,9 +92,13 @@ int main() {
     std::string name = request.substr(5, nameLength);
     std::size_t dataAt = 5 + std::size_t(nameLength);
 
-    IrrlichtDevice* device = createDevice(video::EDT_NULL);
+    // The console device: no display connection to open, nothing drawn.
+    SIrrlichtCreationParameters params;
+    params.DriverType = video::EDT_NULL;
+    params.DeviceType = EIDT_CONSOLE;
+    params.LoggingLevel = ELL_NONE;
+    IrrlichtDevice* device = createDeviceEx(params);
     if (!device) _exit(3);
-    device->getLogger()->setLogLevel(ELL_NONE);
     io::IReadFile* file = device->getFileSystem()->createMemoryReadFile(
         request.data() + dataAt, s32(request.size() - dataAt), name.c_str(), false);
     reply(request[0] == 'I' ? decodeImage(device, file) : decodeMesh(device, file));
