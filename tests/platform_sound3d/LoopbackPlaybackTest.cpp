@@ -132,21 +132,14 @@ TEST_F(LoopbackPlaybackTest, HeldSoundsOutliveTheirEngineAsFinished) {
 // A level's sounds are decoded into memory: together they stay within 256 MiB, and the first
 // sound past that is refused with one line while those before it play.
 TEST_F(LoopbackPlaybackTest, SoundsPastTheLevelsDecodeBudgetAreRefusedWithOneLine) {
-    const std::uint32_t dataBytes = 60u << 20;  // 60 MiB of 16-bit mono silence
+    const std::uint32_t bytes = 60u << 20, header[] = {16, 1 | 1 << 16, 44100, 88200, 2 | 16 << 16};
     std::string big = scratchPath("long.wav");
-    {
-        std::ofstream wav(big, std::ios::binary);
-        auto u32 = [&wav](std::uint32_t v) { wav.write(reinterpret_cast<const char*>(&v), 4); };
-        auto u16 = [&wav](std::uint16_t v) { wav.write(reinterpret_cast<const char*>(&v), 2); };
-        wav << "RIFF";
-        u32(36 + dataBytes);
-        wav << "WAVEfmt ";
-        u32(16), u16(1), u16(1), u32(44100), u32(88200), u16(2), u16(16);
-        wav << "data";
-        u32(dataBytes);
-        wav.seekp(std::streamoff(44 + dataBytes - 1));
-        wav.put('\0');
-    }
+    std::ofstream(big, std::ios::binary)
+        .write("RIFF\0\0\0\0WAVEfmt ", 16)
+        .write(reinterpret_cast<const char*>(header), sizeof header)
+        .write("data", 4)
+        .write(reinterpret_cast<const char*>(&bytes), 4);  // 60 MiB of silence, 16-bit mono
+    std::filesystem::resize_file(big, 44 + bytes);
     testing::internal::CaptureStdout();
     std::vector<ISound*> played;
     for (int i = 0; i < 5; ++i) {
