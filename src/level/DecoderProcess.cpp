@@ -33,13 +33,19 @@ std::string decoderProgram() {
     return VELMORA_DECODER_BUILT;
 }
 
-// The helper's environment: the game's, with the sanitizer runtime (when the game is built
-// with one) held to the same memory limit and kept from reporting leaks as failures.
+// The helper's environment: the game's, with the sanitizer runtime (when the game is built with
+// one) held to the same memory limit and kept from failing the helper over leaks. Options given
+// later win, so the game's own stay in force otherwise.
 std::vector<std::string> helperEnvironment() {
+    std::string sanitizer = "ASAN_OPTIONS=";
     std::vector<std::string> out;
-    for (char** entry = environ; *entry; ++entry)
-        if (std::strncmp(*entry, "ASAN_OPTIONS=", 13) != 0) out.emplace_back(*entry);
-    out.push_back("ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1:hard_rss_limit_mb=" +
+    for (char** entry = environ; *entry; ++entry) {
+        if (std::strncmp(*entry, "ASAN_OPTIONS=", 13) == 0)
+            sanitizer += std::string(*entry + 13) + ":";
+        else
+            out.emplace_back(*entry);
+    }
+    out.push_back(sanitizer + "detect_leaks=0:allocator_may_return_null=1:hard_rss_limit_mb=" +
                   std::to_string(DECODER_MEMORY_BYTES >> 20));
     return out;
 }

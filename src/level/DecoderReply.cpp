@@ -19,6 +19,7 @@ public:
 
     bool take(void* out, std::size_t size) {
         if (rest.size() < size) return false;
+        if (size == 0) return true;  // an empty reply or vector may have no storage at all
         std::memcpy(out, rest.data(), size);
         rest.remove_prefix(size);
         return true;

@@ -23,6 +23,8 @@ struct DecodedVertex {
     float uv[2];
 };
 
+static_assert(sizeof(DecodedVertex) == 36, "a vertex crosses the pipe as 36 bytes");
+
 struct DecodedBuffer {
     std::vector<DecodedVertex> vertices;
     std::vector<std::uint32_t> indices;  // triangles, each naming a vertex of this buffer
