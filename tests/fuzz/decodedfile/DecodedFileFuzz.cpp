@@ -17,10 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string extension(input.substr(0, newline));
     const bool image = extension == "tga" || extension == "bmp" || extension == "png" || extension == "jpg";
     DecoderRun run = runDecoder(image, "fuzz." + extension, input.substr(newline + 1));
-    if (!run.problem.empty() && !run.reply.empty()) std::abort();
-    if (!run.problem.empty()) return 0;
-    DecodedContent decoded = readReply(run.reply, image);
-    if (!decoded.problem.empty() || image) return 0;
-    buildDecodedMesh(decoded, nullptr)->drop();
+    if (!run.problem.empty()) {
+        if (!run.reply.empty()) std::abort();
+    } else {
+        DecodedContent decoded = readReply(run.reply, image);
+        if (!image) buildDecodedMesh(decoded, nullptr)->drop();
+    }
     return 0;
 }
