@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 
 using namespace irr;
@@ -14,7 +15,15 @@ namespace {
 
 const std::uintmax_t MAX_DECODED_FILE_BYTES = std::uintmax_t(64) << 20;
 
-std::map<std::string, DecodedContent> decodedFiles;  // by path as the level names it
+std::map<std::string, DecodedContent> decodedFiles;  // by canonical path
+
+// Irrlicht opens a file by its absolute path with links resolved, the level names it relative
+// to the game's folder: both come to the same key.
+std::string canonical(const std::string& path) {
+    std::error_code error;
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+    return error ? path : resolved.string();
+}
 
 DecodedContent decodeBytes(bool image, const std::string& name, std::string_view bytes) {
     DecoderRun run = runDecoder(image, name, bytes);
@@ -29,7 +38,7 @@ DecodedContent decodeBytes(bool image, const std::string& name, std::string_view
 // What Irrlicht's load of `file` gets: the level check's decode, or a decode made now.
 DecodedContent decodedFor(io::IReadFile* file, bool image) {
     std::string name = file->getFileName().c_str();
-    auto known = decodedFiles.find(name);
+    auto known = decodedFiles.find(canonical(name));
     if (known != decodedFiles.end()) {
         DecodedContent taken = std::move(known->second);
         decodedFiles.erase(known);
@@ -100,11 +109,13 @@ bool meshDecodedInHelper(const char* path) {
 }
 
 std::string decodedFileProblem(const char* path, bool image) {
+    const std::string key = canonical(path);
+    if (decodedFiles.count(key)) return std::string();
     ContentFile file = readContentFile(path, MAX_DECODED_FILE_BYTES);
     if (!file.problem.empty()) return file.problem;
     DecodedContent decoded = decodeBytes(image, path, file.text);
     if (!decoded.problem.empty()) return decoded.problem;
-    decodedFiles[path] = std::move(decoded);
+    decodedFiles[key] = std::move(decoded);
     return std::string();
 }
 
