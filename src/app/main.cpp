@@ -1,5 +1,6 @@
 #include "app/Game.h"
 #include "app/HeapTuning.h"
+#include "app/QuitBound.h"
 
 #include <cstdio>
 
@@ -11,5 +12,6 @@ int main() {
     startUp();
     while (runFrame()) {
     }
+    boundTheQuit();
     return 0;
 }

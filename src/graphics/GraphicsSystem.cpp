@@ -6,6 +6,7 @@
 #include "graphics/ShaderCallback.h"
 #include "graphics/WaveLitDrawer.h"
 #include "level/ContentFile.h"
+#include "level/SandboxedContent.h"
 #include "physics/PhysicsSystem.h"
 #include "waves/WaveManager.h"
 #include "world/GameObject.h"
@@ -63,6 +64,7 @@ GraphicsSystem::GraphicsSystem()
     }
     driver = device->getVideoDriver();
     sceneManager = device->getSceneManager();
+    installSandboxedReaders(device);
     device->setWindowCaption(L"Velmora");
     timer = device->getTimer();
     lastTime = timer->getRealTime();

@@ -2,6 +2,7 @@
 
 #include "level/ContentFile.h"
 #include "level/LevelFileCheck.h"
+#include "level/SandboxedContent.h"
 
 #include <cstdio>
 #include <string>
@@ -31,6 +32,7 @@ bool loadLevelText(scene::ISceneManager* sceneManager, const char* path, std::st
         check.text.data(), static_cast<s32>(check.text.size()), path, false);
     bool loaded = file && sceneManager->loadScene(file, nullptr, root);
     if (file) file->drop();
+    forgetDecodedFiles();
     if (!loaded) std::printf("Level: cannot load %s; the game goes on in an empty world\n", path);
     return loaded;
 }

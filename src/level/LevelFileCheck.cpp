@@ -2,7 +2,9 @@
 
 #include "level/ContentFile.h"
 #include "level/MeshFileCheck.h"
+#include "level/NodeRules.h"
 #include "level/NumberText.h"
+#include "level/SandboxedContent.h"
 #include "level/XmlScanner.h"
 
 #include <algorithm>
@@ -14,7 +16,6 @@ namespace {
 // graph recurse once per level.
 const std::size_t MAX_LEVEL_DEPTH = 512;
 const std::size_t LISTED_LINES = 20;
-const std::uintmax_t MAX_TEXTURE_BYTES = std::uintmax_t(64) << 20;
 
 // Attribute elements whose value Irrlicht reads as numbers, separated by commas.
 bool isNumberAttribute(std::string_view element) {
@@ -34,6 +35,7 @@ struct Edit {
 struct NodeSeen {
     std::string name;
     std::string type;
+    bool leftOut = false;  // of a type the game does not build
 
     std::string shown() const {
         return name.empty() ? "a \"" + type + "\" node" : "node \"" + name + "\"";
@@ -46,6 +48,8 @@ public:
 
 private:
     void attributeElement(const XmlScanner& xml);
+    void nodeStart(const XmlScanner& xml);
+    void nodeEnd();
     void report(const std::string& line);
 
     LevelCheck out;
@@ -79,11 +83,16 @@ void Checker::attributeElement(const XmlScanner& xml) {
     } else if (element == "texture" && !value->value.empty()) {
         // A missing texture Irrlicht reports and skips itself; a directory it would try to read.
         std::string path(value->value);
-        std::string problem = somethingAt(path.c_str()) ? contentFileProblem(path.c_str(), MAX_TEXTURE_BYTES) : "";
+        std::string problem = somethingAt(path.c_str()) ? decodedFileProblem(path.c_str(), true) : "";
         if (problem.empty()) return;
         report("Level: " + node.shown() + " gets no " + std::string(name->value.substr(0, 32)) + ": " +
                path.substr(0, 200) + " " + problem);
         edits.push_back({value->valueOffset, value->value.size(), std::string()});
+    } else if (auto capped = cappedAttribute(node.type, name->value, value->value)) {
+        report("Level: " + node.shown() + " has " + std::string(name->value) + " \"" +
+               std::string(value->value.substr(0, 64)) + "\", past what the game allows; " + *capped +
+               " is used in its place");
+        edits.push_back({value->valueOffset, value->value.size(), *capped});
     } else if (isNumberAttribute(element)) {
         std::string repaired;
         bool bad = false;
@@ -106,6 +115,23 @@ void Checker::attributeElement(const XmlScanner& xml) {
     }
 }
 
+void Checker::nodeStart(const XmlScanner& xml) {
+    const XmlAttribute* type = xml.attribute("type");
+    nodes.push_back({std::string(), type ? std::string(type->value.substr(0, 32)) : std::string()});
+    if (!type || isBuiltNodeType(type->value)) return;
+    nodes.back().leftOut = true;
+    edits.push_back({type->valueOffset, type->value.size(), LEFT_OUT_NODE_TYPE});
+}
+
+// A left-out node is reported at its end, when its name is known.
+void Checker::nodeEnd() {
+    const NodeSeen& node = nodes.back();
+    if (node.leftOut)
+        report("Level: " + node.shown() + " is of type \"" + node.type +
+               "\", which this game does not build; it is left out and its children stay");
+    nodes.pop_back();
+}
+
 LevelCheck Checker::run(std::string_view text) {
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
         out.problem = "is empty";
@@ -126,12 +152,11 @@ LevelCheck Checker::run(std::string_view text) {
             sawScene = true;
         }
         if (event == XmlScanner::Start && xml.name() == "node") {
-            const XmlAttribute* type = xml.attribute("type");
-            nodes.push_back({std::string(), type ? std::string(type->value.substr(0, 32)) : std::string()});
+            nodeStart(xml);
         } else if (event == XmlScanner::Start) {
             attributeElement(xml);
         } else if (event == XmlScanner::End && xml.name() == "node") {
-            nodes.pop_back();
+            nodeEnd();
         }
     }
     if (!sawScene) {

@@ -2,9 +2,9 @@
 
 #include "level/ContentFile.h"
 #include "level/NumberText.h"
+#include "level/SandboxedContent.h"
 #include "level/XmlScanner.h"
 
-#include <cctype>
 #include <vector>
 
 namespace {
@@ -155,13 +155,7 @@ std::string meshTextProblem(std::string_view text) {
 }
 
 std::string meshFileProblem(const char* path) {
-    // Irrlicht picks its reader by the extension, in any letter case.
-    std::string name(path);
-    for (char& c : name) c = char(std::tolower(static_cast<unsigned char>(c)));
-    auto endsWith = [&name](std::string_view tail) {
-        return name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
-    };
-    if (!endsWith(".irrmesh") && !endsWith(".xml")) return contentFileProblem(path, MAX_MESH_BYTES);
+    if (meshDecodedInHelper(path)) return decodedFileProblem(path, false);
     ContentFile file = readContentFile(path, MAX_MESH_BYTES);
     return file.problem.empty() ? meshTextProblem(file.text) : file.problem;
 }

@@ -2,6 +2,12 @@
 
 #include "SoundFiles.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
 using namespace soundtest;
 using vsound::ISound;
 using vsound::vec3df;
@@ -123,3 +129,31 @@ TEST_F(LoopbackPlaybackTest, HeldSoundsOutliveTheirEngineAsFinished) {
 }
 
 }  // namespace
+
+// A level's sounds are decoded into memory: together they stay within 256 MiB, and the first
+// sound past that is refused with one line while those before it play.
+TEST_F(LoopbackPlaybackTest, SoundsPastTheLevelsDecodeBudgetAreRefusedWithOneLine) {
+    const std::uint32_t bytes = 60u << 20, header[] = {16, 1 | 1 << 16, 44100, 88200, 2 | 16 << 16};
+    std::string big = scratchPath("long.wav");
+    std::ofstream(big, std::ios::binary)
+        .write("RIFF\0\0\0\0WAVEfmt ", 16)
+        .write(reinterpret_cast<const char*>(header), sizeof header)
+        .write("data", 4)
+        .write(reinterpret_cast<const char*>(&bytes), 4);  // 60 MiB of silence, 16-bit mono
+    std::filesystem::resize_file(big, 44 + bytes);
+    testing::internal::CaptureStdout();
+    std::vector<ISound*> played;
+    for (int i = 0; i < 5; ++i) {
+        std::string name = scratchPath(("long" + std::to_string(i) + ".wav").c_str());
+        std::filesystem::remove(name);
+        std::filesystem::create_symlink(big, name);
+        played.push_back(engine->play3D(name.c_str(), vec3df(0, 0, 1), false, true, true));
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Sound: cannot play \"" + scratchPath("long4.wav") +
+                  "\" (past the 256 MiB all sounds together may decode to); it stays silent.\n");
+    EXPECT_EQ(std::find(played.begin(), played.end(), nullptr) - played.begin(), 4);
+    for (ISound* sound : played)
+        if (sound) sound->drop();
+    std::filesystem::remove(big);
+}

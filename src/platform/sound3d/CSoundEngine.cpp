@@ -35,9 +35,10 @@ CSoundSource* CSoundEngine::sourceFor(const char* fileName) {
     auto known = sourcesByName.find(fileName);
     if (known != sourcesByName.end())
         return known->second;
-    DecodedSound decoded = decodeMono(fileName);
+    DecodedSound decoded = decodeMono(fileName, kMaxDecodedSamples - decodedSamples);
     CSoundSource* source = nullptr;
     if (decoded.error.empty()) {
+        decodedSamples += decoded.samples.size();
         sources.push_back(std::make_unique<CSoundSource>(fileName, decoded));
         source = sources.back().get();
     } else {

@@ -63,6 +63,9 @@ private:
     std::vector<CSound*> playing;  // in start order, oldest first
     float listenerOrientation[6] = {0, 0, -1, 0, 1, 0};
     bool reportedVoicesFull = false;
+    // Decoded sound is held in memory: all sounds together, 128 Mi samples (256 MiB).
+    static constexpr std::size_t kMaxDecodedSamples = std::size_t(1) << 27;
+    std::size_t decodedSamples = 0;
 };
 
 }  // namespace vsound

@@ -10,8 +10,6 @@ namespace vsound {
 
 namespace {
 constexpr sf_count_t kChunkFrames = 4096;
-// What one sound may decode to: 32 Mi samples (64 MiB, about 12 minutes at 44.1 kHz).
-constexpr std::size_t kMaxSamples = std::size_t(1) << 25;
 // A header's frame count is a claim, not a size: room is made for at most this much up front.
 constexpr std::size_t kReserveSamples = std::size_t(1) << 20;
 constexpr int kMaxSampleRate = 768000;
@@ -22,7 +20,7 @@ std::int16_t toPcm16(float value) {
 }
 }  // namespace
 
-DecodedSound decodeMono(const char* fileName) {
+DecodedSound decodeMono(const char* fileName, std::size_t maxSamples) {
     DecodedSound result;
     std::error_code error;
     if (std::filesystem::exists(fileName, error) && !std::filesystem::is_regular_file(fileName, error)) {
@@ -45,10 +43,11 @@ DecodedSound decodeMono(const char* fileName) {
     std::vector<float> chunk(std::size_t(kChunkFrames * info.channels));
     sf_count_t read;
     while ((read = sf_readf_float(file, chunk.data(), kChunkFrames)) > 0) {
-        if (result.samples.size() + std::size_t(read) > kMaxSamples) {
+        if (result.samples.size() + std::size_t(read) > std::min(maxSamples, kMaxSoundSamples)) {
             sf_close(file);
             result.samples.clear();
-            result.error = "longer than the 64 MiB one sound may decode to";
+            result.error = maxSamples < kMaxSoundSamples ? "past the 256 MiB all sounds together may decode to"
+                                                         : "longer than the 64 MiB one sound may decode to";
             return result;
         }
         for (sf_count_t frame = 0; frame < read; ++frame) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,6 +15,10 @@ struct DecodedSound {
     std::string error;  // empty on success
 };
 
-DecodedSound decodeMono(const char* fileName);
+// What one sound may decode to: 32 Mi samples (64 MiB, about 12 minutes at 44.1 kHz).
+constexpr std::size_t kMaxSoundSamples = std::size_t(1) << 25;
+
+// `maxSamples` is what is left of a budget shared with other sounds; past it the file is refused.
+DecodedSound decodeMono(const char* fileName, std::size_t maxSamples = kMaxSoundSamples);
 
 }  // namespace vsound
