@@ -6,6 +6,7 @@
 #include "scripting/PrintBudget.h"
 #include "scripting/ScriptFunctions.h"
 #include "scripting/ScriptHost.h"
+#include "scripting/ScriptMemoryFull.h"
 #include "scripting/ScriptReport.h"
 #include "world/GameObject.h"
 
@@ -46,6 +47,13 @@ bool countTick(const GameObject& object, bool failed) {
     return ++record.failures == 1;
 }
 
+// Every record about the state goes with it.
+void closeState(vlua::LuaState* state) {
+    tickRecords.erase(state);
+    forgetPrintBudget(state);
+    vlua::LuaState::Destroy(state);
+}
+
 // Runs the file in a new state; the state, or none after reporting why.
 vlua::LuaState* loadScript(const GameObject& object, const char* path) {
     vlua::LuaState* state = vlua::LuaState::Create();
@@ -57,6 +65,7 @@ vlua::LuaState* loadScript(const GameObject& object, const char* path) {
         registerScriptLibrary(state);
         int status = state->DoFile(path);
         if (status == vlua::StatusOk) return state;
+        if (state->MetAllStatesCap()) noteAllScriptsFull();
         // Most objects have no script file; only a file that is there and fails is news.
         std::error_code error;
         if (status != vlua::StatusFileError || std::filesystem::exists(path, error)) {
@@ -68,7 +77,7 @@ vlua::LuaState* loadScript(const GameObject& object, const char* path) {
         reportScriptProblem(object, std::string(path) + " did not run: " + failure.GetLuaMessage(),
                             "the object has no script");
     }
-    vlua::LuaState::Destroy(state);
+    closeState(state);
     return nullptr;
 }
 
@@ -82,6 +91,7 @@ const char* consequenceOf(const char* event) {
 }  // namespace
 
 void attachScript(GameObject& object, const char* path) {
+    if (refusedForMemory()) return;
     vlua::LuaState* state = loadScript(object, path);
     if (!state) return;
     try {
@@ -91,21 +101,19 @@ void attachScript(GameObject& object, const char* path) {
     } catch (const vlua::LuaException& failure) {
         reportScriptProblem(object, "objID could not be set: " + failure.GetLuaMessage(),
                             "the object has no script");
-        vlua::LuaState::Destroy(state);
+        closeState(state);
         return;
     }
     object.script = state;
     std::printf("\t...executing OnCreate script\n");
     callObjectEvent(object, "OnCreate");
+    if (object.script->MetAllStatesCap()) noteAllScriptsFull();
 }
 
 void callObjectEvent(GameObject& object, const char* event) {
     if (!object.script) return;
     const bool tick = std::strcmp(event, "OnTick") == 0;
-    if (tick) {
-        if (tickRecords[object.script].resting) return;
-        startPrintFrame(object.script);
-    }
+    if (tick && tickRecords[object.script].resting) return;
     try {
         callScriptFunction(object.script, event);
         if (tick) countTick(object, false);
@@ -120,9 +128,7 @@ void callObjectEvent(GameObject& object, const char* event) {
 
 void detachScript(GameObject& object) {
     if (!object.script) return;
-    tickRecords.erase(object.script);
-    forgetPrintBudget(object.script);
-    vlua::LuaState::Destroy(object.script);
+    closeState(object.script);
     object.script = nullptr;
 }
 

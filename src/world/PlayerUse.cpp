@@ -2,6 +2,7 @@
 #include "world/Player.h"
 
 #include "graphics/GraphicsSystem.h"
+#include "level/ConsoleText.h"
 #include "world/GameObject.h"
 #include "world/WorldEvents.h"
 
@@ -34,7 +35,7 @@ bool isWeapon(const GameObject* object) {
 void Player::use(GameObject* target) {
     if (!target) return;
     if (target->script) {
-        std::printf("\t...executing OnUse script for %s\n", target->node->getName());
+        std::printf("\t...executing OnUse script for %s\n", shownName(target->node->getName()).c_str());
         runScriptEvent(target, "OnUse");
     }
     NxActor* actor = target->actor;

@@ -4,6 +4,7 @@
 #include "graphics/GraphicsSystem.h"
 #include "input/InputBackend.h"
 #include "input/InputHolder.h"
+#include "scripting/PrintBudget.h"
 #include "world/Player.h"
 #include "world/WorldEvents.h"
 
@@ -53,6 +54,7 @@ bool GameWorld::update() {
             inputHolder().centreMouse = !inputHolder().centreMouse;
     }
 
+    startPrintFrame();
     for (GameObject* object : objects)
         if (object->script) runScriptEvent(object, "OnTick");
     player->update();

@@ -1,12 +1,16 @@
 // A level file made of fuzz bytes, loaded and walked as the game starts a level, on Irrlicht's
 // null device: checked, read by Irrlicht, then every node turned into objects, actors, emitters
-// and scripts. Nodes of earlier inputs stay, as the registry keeps pointing at them.
+// and scripts. Each input starts from a clean scene: what the last one made is taken away again.
 #include "graphics/GraphicsSystem.h"
 #include "level/LevelFile.h"
 #include "physics/PhysicsSystem.h"
+#include "scripting/ObjectScript.h"
 #include "sound/SoundSystem.h"
 #include "waves/WaveManager.h"
 #include "world/GameWorld.h"
+
+#include <NxActor.h>
+#include <NxScene.h>
 
 #include <cstdint>
 #include <string_view>
@@ -24,12 +28,40 @@ irr::scene::ISceneManager* sceneManager() {
     return made;
 }
 
+void forgetObjects() {
+    GameWorld& world = GameWorld::instance();
+    PhysicsSystem& physics = PhysicsSystem::instance();
+    for (GameObject* object : world.objects) {
+        detachScript(*object);
+        if (object->actor && physics.scene) physics.scene->releaseActor(*object->actor);
+        delete object;
+    }
+    world.objects.clear();
+    world.objectsById.clear();
+    world.idsByName.clear();
+}
+
+// The obstacles the level made; the player's own controller, made before, stays.
+void releaseControllersFrom(vphysx::NxU32 kept) {
+    vphysx::NxControllerManager* controllers = PhysicsSystem::instance().controllerManager;
+    while (controllers && controllers->getNbControllers() > kept)
+        controllers->releaseController(*controllers->getController(controllers->getNbControllers() - 1));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     irr::scene::ISceneManager* smgr = sceneManager();
+    PhysicsSystem& physics = PhysicsSystem::instance();
+    const vphysx::NxU32 controllers = physics.controllerManager ? physics.controllerManager->getNbControllers() : 0;
     irr::scene::ISceneNode* level = smgr->addEmptySceneNode();
     loadLevelText(smgr, "Content/fuzzed.irr", std::string_view(reinterpret_cast<const char*>(data), size), level);
-    PhysicsSystem::instance().loadLevel(level);
+    physics.loadLevel(level);
+
+    WaveManager::instance().clear();
+    forgetObjects();
+    releaseControllersFrom(controllers);
+    level->remove();
+    smgr->getMeshCache()->clearUnusedMeshes();
     return 0;
 }
