@@ -1,6 +1,7 @@
 #include "graphics/FixedCountMaterials.h"
 
 #include "graphics/FixedCountShader.h"
+#include "graphics/ShaderLimits.h"
 #include "level/ContentFile.h"
 
 #include <cstdio>
@@ -12,10 +13,8 @@ namespace Graphics {
 namespace {
 
 const s32 NOT_BUILT = -2;
-// As for the game's shader sets: no shader of ours comes near it.
-const std::uintmax_t MAX_SHADER_BYTES = std::uintmax_t(1) << 20;
 
-std::string readText(const char* file) { return readContentFile(file, MAX_SHADER_BYTES).text; }
+std::string readText(const char* file) { return readContentFile(file, kMostShaderBytes).text; }
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include "graphics/DesktopSize.h"
 #include "graphics/ShaderCallback.h"
+#include "graphics/ShaderLimits.h"
 #include "graphics/WaveLitDrawer.h"
 #include "level/ContentFile.h"
 #include "physics/PhysicsSystem.h"
@@ -19,7 +20,6 @@ namespace {
 video::E_DRIVER_TYPE chosenDriver = video::EDT_OPENGL;
 core::dimension2du chosenSize(0, 0);  // 0x0: the desktop resolution
 bool chosenFullscreen = true;
-const std::uintmax_t MAX_SHADER_BYTES = std::uintmax_t(1) << 20;
 
 }  // namespace
 
@@ -74,16 +74,27 @@ GraphicsSystem::~GraphicsSystem() {
 void GraphicsSystem::renderFrame() {
     running = device->run();
     if (running && driver) {
+        const u32 start = timer->getRealTime();
+        const bool shaded = wavesApplied;
         driver->beginScene(true, true, video::SColor(255, 255, 255, 255));
         drawScene();
         driver->setTransform(video::ETS_WORLD, core::IdentityMatrix);
         PhysicsSystem::instance().drawDebug();
         if (afterDraw) afterDraw();
         driver->endScene();
+        if (shaded) dropShadersIfSlow(timer->getRealTime() - start);
     }
     u32 now = timer->getRealTime();
     frameTime = fixedFrameTime >= 0 ? fixedFrameTime : static_cast<s32>(now - lastTime);
     lastTime = now;
+}
+
+void GraphicsSystem::dropShadersIfSlow(u32 frameMs) {
+    if (frameMs <= kSlowestShadedFrameMs || !wavesApplied) return;
+    std::printf("Graphics: a frame with the wave shaders took %u ms, more than %u; the level is drawn with the "
+                "plain materials instead (F2 turns the shaders back on)\n",
+                frameMs, kSlowestShadedFrameMs);
+    toggleWaveShading();
 }
 
 void GraphicsSystem::drawScene() {
@@ -119,7 +130,7 @@ bool GraphicsSystem::createShaderMaterials(const char* vertexFile, const char* p
     // lit: a set needs both of its files. A directory in a file's place would make Irrlicht
     // allocate what its size query returns (LONG_MAX).
     for (const char* file : {vertexFile, pixelFile}) {
-        std::string problem = contentFileProblem(file, MAX_SHADER_BYTES);
+        std::string problem = contentFileProblem(file, kMostShaderBytes);
         if (!problem.empty()) {
             std::printf("Graphics: shader file %s %s; %s\n", file, problem.c_str(),
                         withoutThisSet());

@@ -61,6 +61,7 @@ private:
     GraphicsSystem& operator=(const GraphicsSystem&) = delete;
 
     void drawScene();
+    void dropShadersIfSlow(irr::u32 frameMs);
     const char* withoutThisSet() const;
 
     bool running;

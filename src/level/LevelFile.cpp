@@ -1,6 +1,7 @@
 #include "level/LevelFile.h"
 
 #include "level/ContentFile.h"
+#include "level/LevelCaps.h"
 #include "level/LevelFileCheck.h"
 
 #include <cstdio>
@@ -32,6 +33,7 @@ bool loadLevelText(scene::ISceneManager* sceneManager, const char* path, std::st
     bool loaded = file && sceneManager->loadScene(file, nullptr, root);
     if (file) file->drop();
     if (!loaded) std::printf("Level: cannot load %s; the game goes on in an empty world\n", path);
+    if (loaded) capLevelScene(root ? root : sceneManager->getRootSceneNode());
     return loaded;
 }
 

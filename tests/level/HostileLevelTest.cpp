@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 namespace {
 
 struct HostileLevel : ::testing::Test {
-    fs::path dir = fs::temp_directory_path() / ("velmora_hostile_" + std::to_string(getpid()));
+    // Inside the game folder (the working directory), where a level's files must be.
+    fs::path dir = fs::current_path() / ("velmora_hostile_" + std::to_string(getpid()));
     scene::ISceneManager* smgr = nullptr;
 
     void SetUp() override {
