@@ -9,7 +9,7 @@ bool insideGameFolder(const std::string& path) {
     std::error_code error;
     const fs::path folder = fs::canonical(fs::current_path(error), error);
     if (error) return false;
-    const fs::path resolved = fs::weakly_canonical(fs::path(path), error);
+    const fs::path resolved = fs::weakly_canonical(fs::absolute(path, error), error);
     if (error) return false;
     return std::mismatch(folder.begin(), folder.end(), resolved.begin(), resolved.end()).first == folder.end();
 }

@@ -35,37 +35,47 @@ struct Tally {
 
 void report(const Tally& tally, const char* what, unsigned cap) {
     if (tally.leftOut)
-        std::printf("Level: the level has more %s than the %u it may have; %lu nodes past them are left out\n",
+        std::printf("Level: the level has more %s than the %u it may have; the nodes past them (%lu) are left out\n",
                     what, cap, tally.leftOut);
+}
+
+// True when the node still fits the cap; else counted as left out.
+bool fits(Tally& tally, unsigned long amount, unsigned cap) {
+    if (tally.kept + amount <= cap) return true;
+    ++tally.leftOut;
+    return false;
+}
+
+// Last child first, so that the first is taken next: file order.
+void pushChildren(std::vector<scene::ISceneNode*>& pending, scene::ISceneNode* node) {
+    const core::list<scene::ISceneNode*>& children = node->getChildren();
+    for (auto child = children.getLast(); child != children.end(); --child) pending.push_back(*child);
 }
 
 }  // namespace
 
 void capLevelScene(scene::ISceneNode* root) {
-    Tally objects, triangles;
+    Tally nodes, objects, triangles;
     std::vector<scene::ISceneNode*> leftOut;
-    std::vector<scene::ISceneNode*> pending{root};
+    std::vector<scene::ISceneNode*> pending;
+    pushChildren(pending, root);
     while (!pending.empty()) {
         scene::ISceneNode* node = pending.back();
         pending.pop_back();
-        const bool loose = isLooseObject(node);
+        const unsigned long loose = isLooseObject(node) ? 1 : 0;
         const unsigned long nodeTriangles = trianglesOf(node);
-        if (loose && objects.kept + 1 > kMostLooseObjects) {
-            ++objects.leftOut;
+        if (!fits(nodes, 1, kMostNodes) || !fits(objects, loose, kMostLooseObjects) ||
+            !fits(triangles, nodeTriangles, kMostLevelTriangles)) {
             leftOut.push_back(node);
             continue;
         }
-        if (triangles.kept + nodeTriangles > kMostLevelTriangles) {
-            ++triangles.leftOut;
-            leftOut.push_back(node);
-            continue;
-        }
+        nodes.kept += 1;
         objects.kept += loose;
         triangles.kept += nodeTriangles;
-        const core::list<scene::ISceneNode*>& children = node->getChildren();
-        for (auto child = children.getLast(); child != children.end(); --child) pending.push_back(*child);
+        pushChildren(pending, node);
     }
     for (scene::ISceneNode* node : leftOut) node->remove();
+    report(nodes, "nodes", kMostNodes);
     report(objects, "loose objects", kMostLooseObjects);
     report(triangles, "triangles", kMostLevelTriangles);
 }
