@@ -28,7 +28,9 @@ irr::scene::ISceneManager* sceneManager() {
     return made;
 }
 
-void forgetObjects() {
+// What the input made goes: its objects with their scripts and actors, and the obstacles after
+// the player's own controller.
+void clearLevel(irr::scene::ISceneNode* level, vphysx::NxU32 controllersKept) {
     GameWorld& world = GameWorld::instance();
     PhysicsSystem& physics = PhysicsSystem::instance();
     for (GameObject* object : world.objects) {
@@ -39,13 +41,12 @@ void forgetObjects() {
     world.objects.clear();
     world.objectsById.clear();
     world.idsByName.clear();
-}
-
-// The obstacles the level made; the player's own controller, made before, stays.
-void releaseControllersFrom(vphysx::NxU32 kept) {
-    vphysx::NxControllerManager* controllers = PhysicsSystem::instance().controllerManager;
-    while (controllers && controllers->getNbControllers() > kept)
+    vphysx::NxControllerManager* controllers = physics.controllerManager;
+    while (controllers && controllers->getNbControllers() > controllersKept)
         controllers->releaseController(*controllers->getController(controllers->getNbControllers() - 1));
+    WaveManager::instance().clear();
+    level->remove();
+    GraphicsSystem::instance().sceneManager->getMeshCache()->clearUnusedMeshes();
 }
 
 }  // namespace
@@ -57,11 +58,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     irr::scene::ISceneNode* level = smgr->addEmptySceneNode();
     loadLevelText(smgr, "Content/fuzzed.irr", std::string_view(reinterpret_cast<const char*>(data), size), level);
     physics.loadLevel(level);
-
-    WaveManager::instance().clear();
-    forgetObjects();
-    releaseControllersFrom(controllers);
-    level->remove();
-    smgr->getMeshCache()->clearUnusedMeshes();
+    clearLevel(level, controllers);
     return 0;
 }
