@@ -27,6 +27,7 @@ private:
 // in the calling script when that spends it.
 void chargeWork(lua_State* L, double instructions);
 
+// The budget of every later run (LuaState::SetRunBudget).
 void setRunBudget(long instructions, double cpuSeconds);
 
 // When the CPU deadline has passed, makes the script stop at its next instruction.

@@ -8,8 +8,9 @@
 //  - DoFile refuses precompiled bytecode.
 //  - every DoFile and PCall runs under a budget: kInstructionBudget VM instructions and
 //    kCpuBudget seconds of CPU time, whichever ends first; an instruction that runs past the
-//    time (a huge string compared, a table's border searched) is the last one. Library calls that loop are charged
-//    for their work (see LibraryCharges.h); unpack refuses more values than a call can return.
+//    time (a huge string compared, a table's border searched) is the last one. Library calls
+//    that loop are charged for their work (see LibraryCharges.h); unpack refuses more values
+//    than a call can return.
 //    Past the budget the script
 //    is stopped with an error that a pcall inside the script cannot swallow. Native functions
 //    are not charged, but the CPU time is checked after each of them.
