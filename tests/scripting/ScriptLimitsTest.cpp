@@ -62,9 +62,9 @@ TEST_F(ScriptLimitsTest, AllScriptsTogetherPrintAtMostTheirShareOfAFrameAndSayIt
 TEST_F(ScriptLimitsTest, OnceAllScriptsAreAtTheirMemoryCapLaterObjectsAreCountedInOneLine) {
     std::vector<GameObject*> hungry;
     std::string lines;
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 40; ++i) {
         hungry.push_back(addObject("Hungry"));
-        lines += attach(hungry.back(), "function OnCreate() end t = {} for i = 1, 8 do "
+        lines += attach(hungry.back(), "function OnCreate() end t = {} for i = 1, 4 do "
                                        "t[i] = string.rep(string.char(64 + i), 2^20) end");
     }
     lines += printed([] { reportScriptsRefused(); });
