@@ -1,6 +1,7 @@
 #include "graphics/FixedCountMaterials.h"
 
 #include "graphics/FixedCountShader.h"
+#include "graphics/ShaderLimits.h"
 #include "level/ContentFile.h"
 
 #include <GL/gl.h>
@@ -14,8 +15,6 @@ namespace Graphics {
 namespace {
 
 const s32 NOT_BUILT = -2;
-// As for the game's shader sets: no shader of ours comes near it.
-const std::uintmax_t MAX_SHADER_BYTES = std::uintmax_t(1) << 20;
 // Every count up to here has a shader of its own: the live waves of a walk through the level
 // stay below it nearly always.
 const int EXACT_COUNTS = 16;
@@ -42,7 +41,7 @@ int sizeOf(int shader) {
     return shader <= EXACT_COUNTS ? shader : PADDED_SIZES[shader - EXACT_COUNTS - 1];
 }
 
-std::string readText(const char* file) { return readContentFile(file, MAX_SHADER_BYTES).text; }
+std::string readText(const char* file) { return readContentFile(file, kMostShaderBytes).text; }
 
 }  // namespace
 

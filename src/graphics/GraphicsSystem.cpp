@@ -4,6 +4,7 @@
 #include "graphics/DesktopSize.h"
 #include "graphics/ScreenMessage.h"
 #include "graphics/ShaderCallback.h"
+#include "graphics/ShaderLimits.h"
 #include "graphics/WaveLitDrawer.h"
 #include "level/ContentFile.h"
 #include "level/SandboxedContent.h"
@@ -22,7 +23,6 @@ namespace {
 video::E_DRIVER_TYPE chosenDriver = video::EDT_OPENGL;
 core::dimension2du chosenSize(0, 0);  // 0x0: the desktop resolution
 bool chosenFullscreen = true;
-const std::uintmax_t MAX_SHADER_BYTES = std::uintmax_t(1) << 20;
 
 }  // namespace
 
@@ -78,6 +78,8 @@ GraphicsSystem::~GraphicsSystem() {
 void GraphicsSystem::renderFrame() {
     running = device->run();
     if (running && driver) {
+        const u32 start = timer->getRealTime();
+        const bool shaded = wavesApplied;
         driver->beginScene(true, true, video::SColor(255, 255, 255, 255));
         drawScene();
         driver->setTransform(video::ETS_WORLD, core::IdentityMatrix);
@@ -86,10 +88,19 @@ void GraphicsSystem::renderFrame() {
         Graphics::ScreenMessage::instance().draw(device, frameTime);
         if (afterDraw) afterDraw();
         driver->endScene();
+        if (shaded) dropShadersIfSlow(timer->getRealTime() - start);
     }
     u32 now = timer->getRealTime();
     frameTime = fixedFrameTime >= 0 ? fixedFrameTime : static_cast<s32>(now - lastTime);
     lastTime = now;
+}
+
+void GraphicsSystem::dropShadersIfSlow(u32 frameMs) {
+    if (frameMs <= kSlowestShadedFrameMs || !wavesApplied) return;
+    std::printf("Graphics: a frame with the wave shaders took %u ms, more than %u; the level is drawn with the "
+                "plain materials instead (F2 turns the shaders back on)\n",
+                frameMs, kSlowestShadedFrameMs);
+    toggleWaveShading();
 }
 
 void GraphicsSystem::drawScene() {
@@ -135,7 +146,7 @@ void GraphicsSystem::buildShaderSet(const char* vertexFile, const char* pixelFil
     // lit: a set needs both of its files. A directory in a file's place would make Irrlicht
     // allocate what its size query returns (LONG_MAX).
     for (const char* file : {vertexFile, pixelFile}) {
-        std::string problem = contentFileProblem(file, MAX_SHADER_BYTES);
+        std::string problem = contentFileProblem(file, kMostShaderBytes);
         if (!problem.empty()) {
             std::printf("Graphics: shader file %s %s; %s\n", file, problem.c_str(),
                         withoutThisSet());

@@ -62,6 +62,7 @@ private:
 
     void drawScene();
     void buildShaderSet(const char* vertexFile, const char* pixelFile, bool apply);
+    void dropShadersIfSlow(irr::u32 frameMs);
     const char* withoutThisSet() const;
     // Both sets made, or the game keeps to those it has.
     bool noSetToCome() const { return variants == 3 || brokenSet; }

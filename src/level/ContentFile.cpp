@@ -6,6 +6,14 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+std::string sizeText(std::uintmax_t bytes) {
+    return bytes >= (1u << 20) ? std::to_string(bytes >> 20) + " MiB" : std::to_string(bytes >> 10) + " KiB";
+}
+
+}  // namespace
+
 bool somethingAt(const char* path) {
     std::error_code error;
     return fs::exists(fs::symlink_status(path, error));
@@ -19,7 +27,7 @@ std::string contentFileProblem(const char* path, std::uintmax_t maxBytes) {
     std::uintmax_t size = fs::file_size(path, error);
     if (error) return "cannot be read";
     if (size > maxBytes)
-        return "is larger than the " + std::to_string(maxBytes >> 20) + " MiB such a file may have";
+        return "is larger than the " + sizeText(maxBytes) + " such a file may have";
     return std::string();
 }
 

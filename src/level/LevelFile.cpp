@@ -1,6 +1,7 @@
 #include "level/LevelFile.h"
 
 #include "level/ContentFile.h"
+#include "level/LevelCaps.h"
 #include "level/LevelFileCheck.h"
 #include "level/SandboxedContent.h"
 
@@ -34,6 +35,7 @@ bool loadLevelText(scene::ISceneManager* sceneManager, const char* path, std::st
     if (file) file->drop();
     forgetDecodedFiles();
     if (!loaded) std::printf("Level: cannot load %s; the game goes on in an empty world\n", path);
+    if (loaded) capLevelScene(root ? root : sceneManager->getRootSceneNode());
     return loaded;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Loading the level file into the scene graph, checked first (LevelFileCheck): a file that cannot
 // be used leaves the scene empty with one line saying why, and every repair made to a usable one
-// is reported, a line each, the first twenty of them.
+// is reported, a line each, the first twenty of them. What is past the level caps (LevelCaps.h)
+// is left out.
 
 #include <irrlicht.h>
 

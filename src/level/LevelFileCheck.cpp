@@ -1,6 +1,8 @@
 #include "level/LevelFileCheck.h"
 
+#include "level/ConsoleText.h"
 #include "level/ContentFile.h"
+#include "level/ContentPath.h"
 #include "level/MeshFileCheck.h"
 #include "level/NodeRules.h"
 #include "level/NumberText.h"
@@ -16,6 +18,7 @@ namespace {
 // graph recurse once per level.
 const std::size_t MAX_LEVEL_DEPTH = 512;
 const std::size_t LISTED_LINES = 20;
+const std::size_t LONGEST_LINE = 600;  // bytes before escaping; every part of a line is cut shorter
 
 // Attribute elements whose value Irrlicht reads as numbers, separated by commas.
 bool isNumberAttribute(std::string_view element) {
@@ -51,6 +54,7 @@ private:
     void nodeStart(const XmlScanner& xml);
     void nodeEnd();
     void report(const std::string& line);
+    bool outsideGameFolder(const XmlAttribute& value);
 
     LevelCheck out;
     std::vector<NodeSeen> nodes;
@@ -60,9 +64,19 @@ private:
 
 void Checker::report(const std::string& line) {
     if (out.lines.size() < LISTED_LINES)
-        out.lines.push_back(line);
+        out.lines.push_back(oneLine(line, LONGEST_LINE));
     else
         ++out.unlisted;
+}
+
+// A file named outside the game folder is named no more: the node goes without it.
+bool Checker::outsideGameFolder(const XmlAttribute& value) {
+    std::string path(value.value);
+    if (path.empty() || insideGameFolder(path)) return false;
+    report("Level: " + nodes.back().shown() + " names " + path.substr(0, 200) +
+           ", which is outside the game folder; it goes without that file");
+    edits.push_back({value.valueOffset, value.value.size(), std::string()});
+    return true;
 }
 
 void Checker::attributeElement(const XmlScanner& xml) {
@@ -71,6 +85,7 @@ void Checker::attributeElement(const XmlScanner& xml) {
     if (!value || !name || nodes.empty()) return;
     NodeSeen& node = nodes.back();
     std::string_view element = xml.name();
+    if (namesContentFile(element, name->value) && outsideGameFolder(*value)) return;
     if (element == "string" && name->value == "Name" && node.name.empty()) {
         node.name = std::string(value->value.substr(0, 64));
     } else if (element == "string" && name->value == "Mesh" && !value->value.empty()) {

@@ -1,6 +1,7 @@
 #include "level/MeshFileCheck.h"
 
 #include "level/ContentFile.h"
+#include "level/ContentPath.h"
 #include "level/NumberText.h"
 #include "level/SandboxedContent.h"
 #include "level/XmlScanner.h"
@@ -83,6 +84,7 @@ std::string checkIndices(const Buffer& buffer, long indexCount, std::string_view
 std::string textureProblem(const XmlAttribute* value) {
     if (!value || value->value.empty()) return std::string();
     std::string path(value->value);
+    if (!insideGameFolder(path)) return "names a texture " + shown(value->value) + " outside the game folder";
     if (!somethingAt(path.c_str())) return std::string();
     std::string problem = contentFileProblem(path.c_str(), MAX_MESH_BYTES);
     return problem.empty() ? problem : "names a texture " + shown(value->value) + " that " + problem;

@@ -30,7 +30,7 @@ bool isPlainDecimal(std::string_view token) {
         if (exponent == 0 || exponent > 2) return false;
         at += exponent;
     }
-    return at == token.size();
+    return at == token.size() && isFiniteNumber(token);
 }
 
 bool isHexColour(std::string_view token) {
@@ -50,7 +50,8 @@ bool isFiniteNumber(std::string_view token) {
     std::string text(token);
     const char* begin = text.c_str();
     char* end = nullptr;
-    double value = std::strtod(begin, &end);
+    // As a float, which is what Irrlicht reads: "1e39" is a finite double but an infinite float.
+    float value = std::strtof(begin, &end);
     if (end == begin) return false;
     while (*end == ' ' || *end == '\t') ++end;
     return *end == '\0' && std::isfinite(value);

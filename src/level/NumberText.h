@@ -5,7 +5,8 @@
 
 #include <string_view>
 
-// "12", "-0.5", "3e-2": what Irrlicht's float reader takes whole; no sign '+', nan or inf.
+// "12", "-0.5", "3e-2": what Irrlicht's float reader takes whole and finite; no sign '+', nan,
+// inf or a number past the largest float ("1e39").
 bool isPlainDecimal(std::string_view token);
 
 // One to eight hexadecimal digits, as a mesh vertex's colour is written.
@@ -14,6 +15,6 @@ bool isHexColour(std::string_view token);
 // Decimal digits only, at most nine of them (so the value fits an int); false otherwise.
 bool readCount(std::string_view token, long& value);
 
-// A finite number as the C library reads it, spaces around it allowed: false for "nan", "inf",
-// "1e999" and for text that is not a number at all.
+// A number finite as a float, read by the C library, spaces around it allowed: false for "nan",
+// "inf", "1e39" and for text that is not a number at all.
 bool isFiniteNumber(std::string_view token);

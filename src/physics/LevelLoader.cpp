@@ -7,7 +7,10 @@
 // Every mesh node is registered as an object and may carry the script named after it.
 #include "physics/PhysicsSystem.h"
 
+#include "level/ConsoleText.h"
+#include "level/ContentPath.h"
 #include "scripting/ObjectScript.h"
+#include "scripting/ScriptMemoryFull.h"
 #include "sound/CIrrKlangSceneNode.h"
 #include "waves/WaveManager.h"
 #include "world/GameObject.h"
@@ -67,15 +70,15 @@ void loadNode(PhysicsSystem& physics, scene::ISceneNode* node) {
         const core::vector3df position = node->getAbsolutePosition();
         const core::vector3df scale = node->getScale();
         if (name[0] == '1') {
-            std::printf("Adding Static PhysX Node: %s...\n", name);
+            std::printf("Adding Static PhysX Node: %s...\n", shownName(name).c_str());
             object = registerMeshNode(node);
             actor = physics.createStaticMeshActor(mesh, position, scale, object->id);
         } else if (name[0] == '2') {
-            std::printf("Adding Trigger: %s...\n", name);
+            std::printf("Adding Trigger: %s...\n", shownName(name).c_str());
             object = registerMeshNode(node);
             if (mesh) actor = physics.createTriggerMeshActor(mesh, position, scale, object->id);
         } else {
-            std::printf("Adding Dynamic PhysX Node: %s...\n", name);
+            std::printf("Adding Dynamic PhysX Node: %s...\n", shownName(name).c_str());
             object = registerMeshNode(node);
             actor = physics.createDynamicConvexActor(mesh, position, scale, object->id, DYNAMIC_DENSITY);
             if (name[0] == '3' && actor) actor->raiseBodyFlag(NX_BF_KINEMATIC);
@@ -99,10 +102,14 @@ void loadNode(PhysicsSystem& physics, scene::ISceneNode* node) {
     if (object) {
         object->actor = actor;
         // A name is level data: it may name a script, never a path out of the scripts folder.
+        const std::string script = scriptPathFor(name);
         if (std::strpbrk(name, "/\\") || std::strstr(name, ".."))
-            std::printf("Level: node \"%s\" has a path in its name; it runs no script\n", name);
+            std::printf("Level: node \"%s\" has a path in its name; it runs no script\n", shownName(name).c_str());
+        else if (!insideGameFolder(script))
+            std::printf("Level: the script of node \"%s\" leads outside the game folder; it runs no script\n",
+                        shownName(name).c_str());
         else
-            attachScript(*object, scriptPathFor(name).c_str());
+            attachScript(*object, script.c_str());
     }
 }
 
@@ -121,5 +128,6 @@ bool PhysicsSystem::loadLevel(scene::ISceneNode* node) {
         for (scene::ISceneNode* child : children) pending.push_back(child);
         std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(first), pending.end());
     }
+    reportScriptsRefused();
     return true;
 }

@@ -1,6 +1,8 @@
 #include <cmath>
 #include <cstdio>
+#include <string>
 
+#include "level/ConsoleText.h"
 #include "physics/MemoryReadBuffer.h"
 #include "physics/MemoryWriteBuffer.h"
 #include "physics/MeshGeometry.h"
@@ -14,9 +16,9 @@ namespace {
 
 const float CONTACT_REPORT_THRESHOLD = 20.0f;
 
-const char* nodeName(s32 id) {
+std::string nodeName(s32 id) {
     GameObject* object = GameWorld::instance().findObject(id);
-    return object && object->node ? object->node->getName() : "";
+    return object && object->node ? shownName(object->node->getName()) : std::string();
 }
 
 // One line for a mesh that cannot be used; false then.
@@ -30,15 +32,15 @@ bool usable(const MeshGeometry& geometry, s32 id) {
     case MeshProblem::TooManyVertices:
         std::printf("Physics: mesh buffer %u of \"%s\" has %u vertices, more than its 16-bit indices reach; "
                     "the object gets no actor\n",
-                    geometry.buffer, nodeName(id), geometry.vertexCount);
+                    geometry.buffer, nodeName(id).c_str(), geometry.vertexCount);
         break;
     case MeshProblem::BadIndex:
         std::printf("Physics: mesh buffer %u of \"%s\" has an index past its %u vertices; the object gets no actor\n",
-                    geometry.buffer, nodeName(id), geometry.vertexCount);
+                    geometry.buffer, nodeName(id).c_str(), geometry.vertexCount);
         break;
     case MeshProblem::NotFinite:
         std::printf("Physics: a vertex of \"%s\" is not a number within a million units; the object gets no actor\n",
-                    nodeName(id));
+                    nodeName(id).c_str());
         break;
     }
     return false;
@@ -47,7 +49,7 @@ bool usable(const MeshGeometry& geometry, s32 id) {
 bool finitePosition(const core::vector3df& position, s32 id) {
     if (inWorld(position.X) && inWorld(position.Y) && inWorld(position.Z)) return true;
     std::printf("Physics: \"%s\" is not within a million units of the origin; the object gets no actor\n",
-                nodeName(id));
+                nodeName(id).c_str());
     return false;
 }
 
@@ -90,7 +92,7 @@ NxActor* PhysicsSystem::createTriangleMeshActor(scene::IMesh* mesh, const core::
     if (!triangleMesh) {
         if (!trigger) std::printf("PhysX Error: Failed to cook mesh!\n");
         std::printf("Physics: the mesh of %s \"%s\" %s; the object gets no actor\n",
-                    trigger ? "trigger" : "static object", nodeName(id),
+                    trigger ? "trigger" : "static object", nodeName(id).c_str(),
                     meshDesc.numTriangles ? "could not be cooked into a triangle mesh" : "has no triangles");
         return nullptr;
     }
@@ -121,13 +123,13 @@ NxActor* PhysicsSystem::createDynamicConvexActor(scene::IMesh* mesh, const core:
     if (!cooked.data) {
         std::printf("Physics: the mesh of \"%s\" has no volume (flat, or fewer than four distinct points) "
                     "and cannot be a dynamic hull; the object gets no actor\n",
-                    nodeName(id));
+                    nodeName(id).c_str());
         return nullptr;
     }
     NxConvexMesh* convexMesh = sdk->createConvexMesh(MemoryReadBuffer(cooked.data));
     if (!convexMesh) {
         std::printf("Physics: the cooked hull of \"%s\" could not be read back; the object gets no actor\n",
-                    nodeName(id));
+                    nodeName(id).c_str());
         return nullptr;
     }
 

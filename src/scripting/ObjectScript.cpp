@@ -6,6 +6,7 @@
 #include "scripting/PrintBudget.h"
 #include "scripting/ScriptFunctions.h"
 #include "scripting/ScriptHost.h"
+#include "scripting/ScriptMemoryFull.h"
 #include "scripting/ScriptReport.h"
 #include "world/GameObject.h"
 
@@ -56,6 +57,14 @@ bool countRepeat(const GameObject& object, const char* event, bool failed) {
     return ++record.failures == 1;
 }
 
+// Every record about the state goes with it.
+void closeState(vlua::LuaState* state) {
+    for (auto it = repeatRecords.begin(); it != repeatRecords.end();)
+        it = it->first.first == state ? repeatRecords.erase(it) : std::next(it);
+    forgetPrintBudget(state);
+    vlua::LuaState::Destroy(state);
+}
+
 // Runs the file in a new state; the state, or none after reporting why.
 vlua::LuaState* loadScript(const GameObject& object, const char* path) {
     vlua::LuaState* state = vlua::LuaState::Create();
@@ -67,6 +76,7 @@ vlua::LuaState* loadScript(const GameObject& object, const char* path) {
         registerScriptLibrary(state);
         int status = state->DoFile(path);
         if (status == vlua::StatusOk) return state;
+        if (state->MetAllStatesCap()) noteAllScriptsFull();
         // Most objects have no script file; only a file that is there and fails is news.
         std::error_code error;
         if (status != vlua::StatusFileError || std::filesystem::exists(path, error)) {
@@ -78,7 +88,7 @@ vlua::LuaState* loadScript(const GameObject& object, const char* path) {
         reportScriptProblem(object, std::string(path) + " did not run: " + failure.GetLuaMessage(),
                             "the object has no script");
     }
-    vlua::LuaState::Destroy(state);
+    closeState(state);
     return nullptr;
 }
 
@@ -93,6 +103,7 @@ const char* consequenceOf(const char* event, bool repeated) {
 }  // namespace
 
 void attachScript(GameObject& object, const char* path) {
+    if (refusedForMemory()) return;
     vlua::LuaState* state = loadScript(object, path);
     if (!state) return;
     try {
@@ -102,12 +113,13 @@ void attachScript(GameObject& object, const char* path) {
     } catch (const vlua::LuaException& failure) {
         reportScriptProblem(object, "objID could not be set: " + failure.GetLuaMessage(),
                             "the object has no script");
-        vlua::LuaState::Destroy(state);
+        closeState(state);
         return;
     }
     object.script = state;
     std::printf("\t...executing OnCreate script\n");
     callObjectEvent(object, "OnCreate");
+    if (object.script->MetAllStatesCap()) noteAllScriptsFull();
 }
 
 namespace {
@@ -131,9 +143,7 @@ void runEvent(GameObject& object, const char* event, std::optional<int> argument
 
 void callObjectEvent(GameObject& object, const char* event) {
     if (!object.script) return;
-    const bool tick = std::strcmp(event, "OnTick") == 0;
-    if (tick) startPrintFrame(object.script);
-    runEvent(object, event, std::nullopt, tick);
+    runEvent(object, event, std::nullopt, std::strcmp(event, "OnTick") == 0);
 }
 
 void callOptionalEvent(GameObject& object, const char* event, std::optional<int> argument) {
@@ -148,10 +158,7 @@ void callOptionalEvent(GameObject& object, const char* event, std::optional<int>
 
 void detachScript(GameObject& object) {
     if (!object.script) return;
-    for (auto it = repeatRecords.begin(); it != repeatRecords.end();)
-        it = it->first.first == object.script ? repeatRecords.erase(it) : std::next(it);
-    forgetPrintBudget(object.script);
-    vlua::LuaState::Destroy(object.script);
+    closeState(object.script);
     object.script = nullptr;
 }
 

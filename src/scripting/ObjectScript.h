@@ -20,7 +20,6 @@ void attachScript(GameObject& object, const char* path);
 // naming the object, the event and Lua's message; a failing "OnTick" only the first time, later
 // failures of the same object are counted. The script stays attached, but an "OnTick" stopped by
 // its budget three frames running is not called any more (one line says so); other events are.
-// Each "OnTick" starts a new frame of the object's print budget.
 void callObjectEvent(GameObject& object, const char* event);
 
 // Calls an event a script may leave out: the trigger events, with the entering object's id as

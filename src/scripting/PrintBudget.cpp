@@ -12,16 +12,22 @@ namespace {
 
 struct PrintRecord {
     std::size_t printedThisFrame = 0;
-    bool midLine = false;  // the last byte printed was no newline
     bool cutReported = false;
 };
 
 std::map<const vlua::LuaState*, PrintRecord> records;
+std::size_t printedByAllThisFrame = 0;
+bool allCutReported = false;
+bool midLine = false;  // the last byte scripts printed was no newline
+
+void endLine() {
+    if (midLine) std::putchar('\n');
+    midLine = false;
+}
 
 void reportCut(const vlua::LuaState* state, PrintRecord& record) {
     record.cutReported = true;
-    if (record.midLine) std::putchar('\n');
-    record.midLine = false;
+    endLine();
     for (const GameObject* object : GameWorld::instance().objects)
         if (object->script == state)
             reportScriptProblem(*object,
@@ -31,25 +37,41 @@ void reportCut(const vlua::LuaState* state, PrintRecord& record) {
                                 "the rest is cut, now and whenever it prints too much again");
 }
 
+void reportCutOfAll() {
+    allCutReported = true;
+    endLine();
+    std::printf("Scripting: all scripts together printed more than %zu bytes in one frame; the rest is cut, "
+                "now and whenever they print too much again\n",
+                kMostPrintedByAllPerFrame);
+}
+
+std::size_t left(std::size_t budget, std::size_t spent) { return budget - std::min(spent, budget); }
+
 }  // namespace
 
 void printWithinBudget(vlua::LuaState* state, const char* text) {
     PrintRecord& record = records[state];
     std::size_t length = std::strlen(text);
-    std::size_t allowed = std::min(kMostPrintedPerCall,
-                                   kMostPrintedPerFrame - std::min(record.printedThisFrame, kMostPrintedPerFrame));
-    std::size_t shown = std::min(length, allowed);
+    std::size_t ownAllowance = std::min(kMostPrintedPerCall, left(kMostPrintedPerFrame, record.printedThisFrame));
+    std::size_t allAllowance = left(kMostPrintedByAllPerFrame, printedByAllThisFrame);
+    std::size_t shown = std::min({length, ownAllowance, allAllowance});
     if (shown > 0) {
         std::fwrite(text, 1, shown, stdout);
         record.printedThisFrame += shown;
-        record.midLine = text[shown - 1] != '\n';
+        printedByAllThisFrame += shown;
+        midLine = text[shown - 1] != '\n';
     }
-    if (shown < length && !record.cutReported) reportCut(state, record);
+    if (shown == length) return;
+    if (shown < ownAllowance) {
+        if (!allCutReported) reportCutOfAll();
+    } else if (!record.cutReported) {
+        reportCut(state, record);
+    }
 }
 
-void startPrintFrame(const vlua::LuaState* state) {
-    auto found = records.find(state);
-    if (found != records.end()) found->second.printedThisFrame = 0;
+void startPrintFrame() {
+    for (auto& entry : records) entry.second.printedThisFrame = 0;
+    printedByAllThisFrame = 0;
 }
 
 void forgetPrintBudget(const vlua::LuaState* state) { records.erase(state); }

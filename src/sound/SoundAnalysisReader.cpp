@@ -1,5 +1,6 @@
 #include "sound/SoundAnalysisReader.h"
 
+#include "level/ConsoleText.h"
 #include "level/ContentFile.h"
 #include "level/XmlScanner.h"
 
@@ -19,7 +20,7 @@ const std::uintmax_t kMaxFileBytes = std::uintmax_t(16) << 20;  // an hour of sl
 const std::size_t kMaxDepth = 32;
 
 void report(const char* fileName, const std::string& problem) {
-    std::printf("Sound: analysis file %s %s; the emitter shows its own wave instead\n", fileName,
+    std::printf("Sound: analysis file %s %s; the emitter shows its own wave instead\n", oneLine(fileName).c_str(),
                 problem.c_str());
 }
 
@@ -102,5 +103,5 @@ void readSoundAnalysis(const char* fileName, std::vector<f32>& levels,
         report(fileName, "has no slot with five values");
     else if (skipped)
         std::printf("Sound: analysis file %s has %zu slots without five values; they are skipped\n",
-                    fileName, skipped);
+                    oneLine(fileName).c_str(), skipped);
 }

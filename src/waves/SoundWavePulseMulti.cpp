@@ -1,5 +1,6 @@
 #include "waves/SoundWavePulseMulti.h"
 
+#include "level/ConsoleText.h"
 #include "sound/CIrrKlangSceneNode.h"
 
 #include <cmath>
@@ -9,7 +10,7 @@ SoundWavePulseMulti::SoundWavePulseMulti(CIrrKlangSceneNode* node) : SoundWavePu
     // A negative count read into the node's unsigned field comes back here as negative: none.
     int count = static_cast<irr::s32>(node->WaveCount);
     if (count > MAX_RINGS) {
-        std::printf("Waves: multi-pulse \"%s\" asks for %d rings; it shows %d\n", node->getName(),
+        std::printf("Waves: multi-pulse \"%s\" asks for %d rings; it shows %d\n", shownName(node->getName()).c_str(),
                     count, MAX_RINGS);
         count = MAX_RINGS;
     }

@@ -1,5 +1,6 @@
 #include "waves/WaveManager.h"
 
+#include "level/ConsoleText.h"
 #include "sound/CIrrKlangSceneNode.h"
 #include "waves/SoundWaveGlow.h"
 #include "waves/SoundWavePulse.h"
@@ -30,9 +31,17 @@ WaveManager& WaveManager::instance() {
 
 WaveManager::WaveManager() : records(0), endMarkerPresent(false) {}
 
-WaveManager::~WaveManager() {
+WaveManager::~WaveManager() { clear(); }
+
+void WaveManager::clear() {
     live.clear();
+    data.clear();
+    records = 0;
+    endMarkerPresent = false;
+    beatEmitters.clear();
+    stillBeats.clear();
     for (CIrrKlangSceneNode* node : heldNodes) node->drop();
+    heldNodes.clear();
 }
 
 void WaveManager::hold(CIrrKlangSceneNode* node) {
@@ -65,7 +74,7 @@ void WaveManager::addNodeWave(CIrrKlangSceneNode* node) {
         break;
     default:
         std::printf("Waves: emitter \"%s\" has effect type %d, which is none of Pulse, Glow "
-                    "or Multi-Pulse; it shows no wave\n", node->getName(), node->EffectType);
+                    "or Multi-Pulse; it shows no wave\n", shownName(node->getName()).c_str(), node->EffectType);
     }
 }
 
@@ -107,7 +116,7 @@ void WaveManager::pulseOnBeat(CIrrKlangSceneNode* node) {
     } else if (stillBeats.insert(node).second) {
         std::printf("Waves: emitter \"%s\" beats with pulses of radius %g and speed %g, which "
                     "would never finish; its beats show nothing\n",
-                    node->getName(), maxRadius, speed);
+                    shownName(node->getName()).c_str(), maxRadius, speed);
     }
 }
 

@@ -41,6 +41,8 @@ public:
     void update();
     // Closes the array with the end marker unless it already is.
     void ensureEndMarker();
+    // Drops every wave and emitter: the level they came from is gone.
+    void clear();
 
     const WaveData& waveData() const { return data; }
     irr::s32 recordCount() const { return records; }

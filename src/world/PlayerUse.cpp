@@ -3,6 +3,7 @@
 
 #include "graphics/GraphicsSystem.h"
 #include "world/Carrying.h"
+#include "level/ConsoleText.h"
 #include "world/GameObject.h"
 #include "world/WorldEvents.h"
 
@@ -38,7 +39,7 @@ core::vector3df Player::handPosition() const {
 void Player::use(GameObject* target) {
     if (!target) return;
     if (target->script) {
-        std::printf("\t...executing OnUse script for %s\n", target->node->getName());
+        std::printf("\t...executing OnUse script for %s\n", shownName(target->node->getName()).c_str());
         runScriptEvent(target, "OnUse");
     }
     NxActor* actor = target->actor;

@@ -45,8 +45,8 @@ float changedShare(const Snapshot& a, const Snapshot& b, u32 x0, u32 y0, u32 x1,
     return changed / ((x1 - x0) * (y1 - y0));
 }
 
-// The level in a folder of its own, entered for the test: the game's shaders and meshes, its own
-// scripts. The player starts on the sign at z = 0 facing +z; the crate (2 high: the player cannot
+// The level in a folder of its own, entered for the test: copies of the game's shaders and meshes,
+// its own scripts. The player starts on the sign at z = 0 facing +z; the crate (2 high: the player cannot
 // step onto it) waits at z = 4, the zone spans z 10..14, the quiet zone z 20..22.
 class TriggerPlay : public ::testing::Test {
 protected:
@@ -55,13 +55,15 @@ protected:
 
     void SetUp() override {
         fs::create_directories(dir / "Content/scripts");
-        for (const char* shader : {"shader.vsh", "shader2.fsh", "rimShader.vsh", "rimShader.fsh"})
-            fs::copy_file(game / shader, dir / shader);
-        const fs::path pad = game / "Content/meshes/pad.irrmesh";
+        fs::create_directories(dir / "Content/meshes");
+        for (const char* file : {"shader.vsh", "shader2.fsh", "rimShader.vsh", "rimShader.fsh",
+                                 "Content/meshes/pad.irrmesh", "Content/meshes/heavycrate.irrmesh"})
+            fs::copy_file(game / file, dir / file);
+        const fs::path pad = "Content/meshes/pad.irrmesh";
         std::ofstream(dir / "Content/TestRoom3.irr")
             << "<irr_scene>" << node("empty", "player_start", "0, 2, 0")
             << node("mesh", "1Floor", "0, -1, 10", "40, 10, 60", pad) << node("mesh", "2Sign", "0, 0, 0", "3, 1, 3", pad)
-            << node("mesh", "Crate", "0, 1, 4", "1, 1, 1", game / "Content/meshes/heavycrate.irrmesh")
+            << node("mesh", "Crate", "0, 1, 4", "1, 1, 1", "Content/meshes/heavycrate.irrmesh")
             << node("mesh", "2Zone", "0, 0, 12", "6, 1, 4", pad) << node("mesh", "2Quiet", "0, 0, 21", "6, 1, 2", pad)
             << "</irr_scene>\n";
         std::ofstream(dir / "Content/scripts/Zone.lua") << ZONE_SCRIPT;

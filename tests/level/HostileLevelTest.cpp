@@ -2,6 +2,7 @@
 // device: one line each, and the game goes on with what it has. Hostile mesh and image files come
 // from the decoding fuzz corpus, whose files' first line names their extension.
 #include "graphics/GraphicsSystem.h"
+#include "level/LevelCaps.h"
 #include "level/LevelFile.h"
 #include "physics/PhysicsSystem.h"
 #include "sound/SoundSystem.h"
@@ -29,7 +30,8 @@ std::string node(const char* type, const std::string& name, const std::string& m
 }
 
 struct HostileLevel : ::testing::Test {
-    fs::path dir = fs::temp_directory_path() / ("velmora_hostile_" + std::to_string(getpid()));
+    // Inside the game folder (the working directory), where a level's files must be.
+    fs::path dir = fs::current_path() / ("velmora_hostile_" + std::to_string(getpid()));
     scene::ISceneManager* smgr = nullptr;
 
     void SetUp() override {
@@ -261,4 +263,67 @@ TEST_F(HostileLevel, NodesOfKindsTheGameDoesNotBuildAreLeftOutAndCountsAreCapped
     EXPECT_LE(ball->getMeshBuffer(0)->getVertexCount(), 129u * 129u);
     EXPECT_NE(GameWorld::instance().findObjectId("Kept"), 0);
     EXPECT_TRUE(crateStillPlays());
+}
+
+TEST_F(HostileLevel, NamesPathsNumbersAndSizesEachEndInOneLineAndTheRestLoads) {
+    const std::string outside = (fs::temp_directory_path() / ("velmora_outside_" + std::to_string(getpid()))).string();
+    std::ofstream(outside + ".irrmesh") << std::ifstream("Content/meshes/crate.irrmesh").rdbuf();
+    fs::create_symlink(outside + ".irrmesh", path("link.irrmesh"));
+    auto triangles = [](const char* x, int n) {
+        std::string indices;
+        while (n-- > 0) indices += "0 1 2 ";
+        return "<mesh><buffer><vertices type=\"standard\" vertexCount=\"3\">" + std::string(x) +
+               " 0 0 0 1 0 ffffffff 0 0 1 0 0 0 1 0 ffffffff 1 0 0 0 1 0 1 0 ffffffff 0 1</vertices><indices indexCount=\"" +
+               std::to_string(indices.size() / 2) + "\">" + indices + "</indices></buffer></mesh>";
+    };
+    std::ofstream(path("big.irrmesh")) << triangles("0", 20001);
+    std::ofstream(path("huge.irrmesh")) << triangles("1e99", 1);
+    auto many = [](int n, const char* name, const std::string& mesh) {
+        std::string nodes;
+        while (n-- > 0) nodes += meshNode(name, mesh);
+        return nodes;
+    };
+    const std::string crate = "Content/meshes/crate.irrmesh";
+    const std::string escapeName = "\x1b[31mRed\x1b]0;title\x07\x9b";
+    auto outsideLine = [](const char* name, const std::string& file) {
+        return "Level: node \"" + std::string(name) + "\" names " + file +
+               ", which is outside the game folder; it goes without that file\n";
+    };
+    struct Case {
+        std::string nodes, line;
+        std::size_t nodesKept;
+    };
+    const Case cases[] = {
+        {meshNode(escapeName.c_str(), crate),
+         "Adding Dynamic PhysX Node: \\x1b[31mRed\\x1b]0;title\\x07\\x9b...\n", 2},
+        {meshNode(std::string(100000, 'N').c_str(), crate),
+         "Adding Dynamic PhysX Node: " + std::string(64, 'N') + "......\n", 2},
+        {meshNode("Up", "../" + crate), outsideLine("Up", "../" + crate), 2},
+        {meshNode("Abs", outside + ".irrmesh"), outsideLine("Abs", outside + ".irrmesh"), 2},
+        {meshNode("Link", path("link.irrmesh")), outsideLine("Link", path("link.irrmesh")), 2},
+        {"<node type=\"empty\"><attributes><string name=\"Name\" value=\"Far\"/>"
+         "<vector3d name=\"Position\" value=\"1e39, 0, 0\"/></attributes></node>\n",
+         "Level: node \"Far\" has Position \"1e39, 0, 0\", not a finite number; 0 is used in its place\n", 2},
+        {meshNode("Huge", path("huge.irrmesh")),
+         "Level: node \"Huge\" gets no mesh: " + path("huge.irrmesh") + " has a vertex value \"1e99\" that is not a plain number\n", 2},
+        {many(kMostLooseObjects + 1, "Crate", crate),
+         "Level: the level has more loose objects than the 200 it may have; the nodes past them (1) are left out\n",
+         kMostLooseObjects + 1},
+        {many(5, "1Big", path("big.irrmesh")),
+         "Level: the level has more triangles than the 100000 it may have; the nodes past them (1) are left out\n", 5},
+    };
+    for (const Case& c : cases) {
+        scene::ISceneNode* root = smgr->addEmptySceneNode();
+        testing::internal::CaptureStdout();
+        loadLevelText(smgr, "hostile.irr", "<irr_scene>\n" + c.nodes + meshNode("1Last", crate) + "</irr_scene>\n", root);
+        PhysicsSystem::instance().loadLevel(root);
+        std::string printed = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(printed.find(c.line), printed.rfind(c.line)) << c.line;
+        EXPECT_NE(printed.find(c.line), std::string::npos) << printed.substr(0, 2000);
+        EXPECT_EQ(root->getChildren().size(), c.nodesKept) << c.line;
+        // The game goes on: the level's last node, within every cap, is loaded like any other.
+        EXPECT_NE(printed.find("Adding Static PhysX Node: 1Last...\n"), std::string::npos) << c.line;
+        root->remove();
+    }
+    fs::remove(outside + ".irrmesh");
 }

@@ -101,7 +101,8 @@ TEST(LevelFileCheck, RepairsNumbersThatAreNotFiniteAndSaysSoOncePerAttribute) {
 }
 
 TEST(LevelFileCheck, ANodeWhoseMeshCannotBeReadGetsNoMeshAndOneLine) {
-    fs::path dir = fs::temp_directory_path() / ("velmora_meshcheck_" + std::to_string(getpid()));
+    // Inside the game folder (the working directory), where a level's files must be.
+    fs::path dir = fs::current_path() / ("velmora_meshcheck_" + std::to_string(getpid()));
     fs::create_directories(dir / "folder.irrmesh");
     std::ofstream(dir / "negative.irrmesh") << mesh("<vertices type=\"standard\" vertexCount=\"-5\"></vertices>");
     auto node = [](const char* name, const std::string& meshPath) {

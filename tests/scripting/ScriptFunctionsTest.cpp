@@ -1,6 +1,7 @@
 // The six native functions as scripts see them: printing, ids by name, positions and turns,
 // and nothing at all done on a wrong argument.
 #include "ScriptFixture.h"
+#include "scripting/PrintBudget.h"
 
 #include "waves/WaveManager.h"
 
@@ -29,18 +30,23 @@ TEST_F(ScriptFunctionsTest, PrintingIsCutPerCallAndPerFrameAndTheCutSaidOnce) {
     GameObject* chatty = addObject("Chatty");
     attach(chatty, "function OnTick() PrintString(string.rep('a', 5000)) end\n"
                    "function OnUse() for i = 1, 10 do PrintString(string.rep('b', 999) .. '\\n') PrintInt(i) end end");
+    startPrintFrame();
     std::string first = event(chatty, "OnTick");
     std::string report = "Scripting: object " + id(chatty) +
                          " \"Chatty\": printed more than 1024 bytes in one call or 4096 in one frame; the rest is "
                          "cut, now and whenever it prints too much again\n";
     EXPECT_EQ(first, std::string(1024, 'a') + "\n" + report);
+    startPrintFrame();
     EXPECT_EQ(event(chatty, "OnTick"), std::string(1024, 'a'));
 
-    // OnUse comes after that OnTick in the same frame: 3072 bytes are left of it.
+    // OnUse comes after that OnTick in the same frame: 3072 bytes are left of it. An OnTick
+    // starts no frame; the next frame does, for every object.
     std::string used = event(chatty, "OnUse");
     EXPECT_EQ(used.size(), 3072u);
     EXPECT_EQ(used.substr(0, 1002), std::string(999, 'b') + "\n1" + std::string(1, 'b'));
-    EXPECT_EQ(event(chatty, "OnTick"), std::string(1024, 'a'));
+    EXPECT_EQ(event(chatty, "OnTick"), "");
+    startPrintFrame();
+    EXPECT_EQ(event(chatty, "OnUse").size(), 4096u);
 
     // Another object has its own budget; numbers are cut like text.
     std::string numbers = run("for i = 1, 2000 do PrintInt(-1234567) end");

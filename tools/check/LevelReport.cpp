@@ -5,6 +5,7 @@
 #include "NodeWarnings.h"
 #include "ObjectWarnings.h"
 #include "PlayerStartCheck.h"
+#include "level/ConsoleText.h"
 #include "sound/CIrrKlangSceneNode.h"
 #include "world/GameWorld.h"
 #include "world/Player.h"
@@ -44,7 +45,7 @@ LevelReport::LevelReport(std::vector<std::string> gameLines, vsound::ISoundEngin
 }
 
 void LevelReport::warn(const std::string& text) {
-    std::printf("  warning: %s\n", text.c_str());
+    std::printf("  warning: %s\n", oneLine(text, 1000).c_str());
     ++count;
     if (current && std::find(warned.begin(), warned.end(), current) == warned.end()) warned.push_back(current);
 }
@@ -78,7 +79,8 @@ void LevelReport::walk(const RawNode& raw, scene::ISceneNode* parent, int depth)
     if (node) matched.push_back(node);
     const GameObject* object = node ? objectOf(*node) : nullptr;
     const std::string what = node ? describeNode(*node, object) : "left out";
-    std::printf("%*s%s (%s): %s\n", 2 * depth, "", raw.name().c_str(), raw.type.c_str(), what.c_str());
+    std::printf("%*s%s (%s): %s\n", 2 * depth, "", shownName(raw.name()).c_str(), shownName(raw.type).c_str(),
+                what.c_str());
     if (raw.name() == "player_start") playerStart = node;
     current = node;
 
@@ -100,7 +102,7 @@ void LevelReport::walk(const RawNode& raw, scene::ISceneNode* parent, int depth)
 // A report names its node in quotes; a script report names its object's id as well.
 std::vector<std::string> LevelReport::gameReportsAbout(const scene::ISceneNode& node,
                                                        const GameObject* object) {
-    const std::string quoted = std::string("\"") + node.getName() + "\"";
+    const std::string quoted = "\"" + shownName(node.getName()) + "\"";
     const std::string byId = object ? "Scripting: object " + std::to_string(object->id) + " " : "";
     auto concerns = [&](const std::string& line) {
         if (object && line.rfind("Scripting: object ", 0) == 0) return line.rfind(byId, 0) == 0;

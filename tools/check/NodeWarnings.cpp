@@ -53,7 +53,7 @@ std::vector<std::string> nodeWarnings(const RawNode& raw, scene::ISceneNode* nod
     std::vector<std::string> out;
     if (!node) {
         out.push_back("the game does not know node type \"" + raw.type +
-                      "\"; the node and everything under it are left out");
+                      "\", or the node is past the level caps; it and everything under it are left out");
         return out;
     }
     if (hasMesh(*node)) meshWarnings(raw, *node, meshReported, out);

@@ -65,6 +65,8 @@ LuaState* LuaState::Create() {
 
 void LuaState::Destroy(LuaState* state) { delete state; }
 
+void LuaState::SetRunBudget(long instructions, double cpuSeconds) { setRunBudget(instructions, cpuSeconds); }
+
 LuaState::LuaState(std::unique_ptr<LuaRuntime> runtime) : runtime(std::move(runtime)) {}
 
 LuaState::~LuaState() { lua_close(runtime->L); }
@@ -131,6 +133,8 @@ const char* LuaState::ToString(int index) {
 }
 
 bool LuaState::StoppedByBudget() const { return runtime->budgetSpent; }
+
+bool LuaState::MetAllStatesCap() const { return runtime->capHit && runtime->totalCapHit; }
 
 double LuaState::ToNumber(int index) { return lua_tonumber(runtime->L, index); }
 

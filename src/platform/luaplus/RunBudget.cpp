@@ -1,5 +1,6 @@
 #include "RunBudget.h"
 
+#include "CpuAlarm.h"
 #include "luaplus/LuaState.h"
 
 #include <time.h>
@@ -9,6 +10,9 @@ namespace vlua {
 namespace {
 
 const int kHookPeriod = 1000;  // instructions between budget checks
+
+long instructionBudget = LuaState::kInstructionBudget;
+double cpuBudget = LuaState::kCpuBudget;
 
 double threadCpuSeconds() {
     timespec now;
@@ -23,7 +27,7 @@ void raiseStop(lua_State* L) {
     runtimeOf(L).budgetSpent = true;
     lua_sethook(L, budgetHook, LUA_MASKCOUNT, 1);
     luaL_error(L, "script stopped: over its budget of %d instructions or %f s of CPU time",
-               static_cast<int>(LuaState::kInstructionBudget), LuaState::kCpuBudget);
+               static_cast<int>(instructionBudget), cpuBudget);
 }
 
 void budgetHook(lua_State* L, lua_Debug*) {
@@ -38,16 +42,25 @@ void budgetHook(lua_State* L, lua_Debug*) {
 }  // namespace
 
 ScriptRun::ScriptRun(LuaRuntime& runtime) : runtime(runtime) {
-    runtime.instructionsLeft = LuaState::kInstructionBudget;
-    runtime.cpuDeadline = threadCpuSeconds() + LuaState::kCpuBudget;
+    runtime.instructionsLeft = instructionBudget;
+    runtime.cpuDeadline = threadCpuSeconds() + cpuBudget;
     runtime.budgetSpent = false;
     runtime.chargedSinceClock = 0;
     runtime.capActive = true;
     runtime.capHit = false;
     lua_sethook(runtime.L, budgetHook, LUA_MASKCOUNT, kHookPeriod);
+    armCpuAlarm(runtime.L, budgetHook, cpuBudget);
 }
 
-ScriptRun::~ScriptRun() { runtime.capActive = false; }
+ScriptRun::~ScriptRun() {
+    disarmCpuAlarm(runtime.L);
+    runtime.capActive = false;
+}
+
+void setRunBudget(long instructions, double cpuSeconds) {
+    instructionBudget = instructions;
+    cpuBudget = cpuSeconds;
+}
 
 void chargeWork(lua_State* L, double instructions) {
     LuaRuntime& runtime = runtimeOf(L);

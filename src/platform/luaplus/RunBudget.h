@@ -1,9 +1,11 @@
 #pragma once
 // The run budget. Every DoFile and PCall is one run with LuaState::kInstructionBudget VM
-// instructions and kCpuBudget seconds of thread CPU time. A count hook takes instructions off
-// every kHookPeriod instructions and reads the clock. Once the budget is spent the hook fires on
-// every instruction, so a pcall inside the script that catches the stop is stopped again at its
-// next instruction outside it.
+// instructions and kCpuBudget seconds of thread CPU time (unless LuaState::SetRunBudget changed
+// them). A count hook takes instructions off every kHookPeriod instructions and reads the clock,
+// and a CPU alarm (CpuAlarm.h) makes it fire at the next instruction once the time is up, however
+// long single instructions take. Once the budget is spent the hook fires on every instruction, so
+// a pcall inside the script that catches the stop is stopped again at its next instruction
+// outside it.
 
 #include "LuaRuntime.h"
 
@@ -24,6 +26,9 @@ private:
 // Takes work done inside one library call off the budget, in instructions; raises the stop
 // in the calling script when that spends it.
 void chargeWork(lua_State* L, double instructions);
+
+// The budget of every later run (LuaState::SetRunBudget).
+void setRunBudget(long instructions, double cpuSeconds);
 
 // When the CPU deadline has passed, makes the script stop at its next instruction.
 void checkDeadline(LuaRuntime& runtime);

@@ -7,8 +7,10 @@
 //    table without maxn; math. No io, os, package or debug.
 //  - DoFile refuses precompiled bytecode.
 //  - every DoFile and PCall runs under a budget: kInstructionBudget VM instructions and
-//    kCpuBudget seconds of CPU time, whichever ends first. Library calls that loop are charged
-//    for their work (see LibraryCharges.h); unpack refuses more values than a call can return.
+//    kCpuBudget seconds of CPU time, whichever ends first; an instruction that runs past the
+//    time (a huge string compared, a table's border searched) is the last one. Library calls
+//    that loop are charged for their work (see LibraryCharges.h); unpack refuses more values
+//    than a call can return.
 //    Past the budget the script
 //    is stopped with an error that a pcall inside the script cannot swallow. Native functions
 //    are not charged, but the CPU time is checked after each of them.
@@ -48,6 +50,9 @@ public:
     static constexpr unsigned long kMemoryCap = 32ul << 20;   // bytes
     static constexpr unsigned long kAllStatesMemoryCap = 128ul << 20;
 
+    // A smaller budget for every later run, for programs that run many scripts in a row.
+    static void SetRunBudget(long instructions, double cpuSeconds);
+
     // A new sandboxed state, or nullptr when Lua cannot make one.
     static LuaState* Create();
     static void Destroy(LuaState* state);
@@ -67,6 +72,7 @@ public:
     const char* ToString(int index);  // a string or a number as text (in place), else nullptr
     double ToNumber(int index);       // 0 when the value is no number nor numeric string
     bool StoppedByBudget() const;     // the last DoFile or PCall was stopped by its budget
+    bool MetAllStatesCap() const;     // ... was refused memory because all states were at their cap
 
     LuaState(const LuaState&) = delete;
     LuaState& operator=(const LuaState&) = delete;
