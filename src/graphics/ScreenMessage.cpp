@@ -28,8 +28,12 @@ ScreenMessage& ScreenMessage::instance() {
 
 void ScreenMessage::show(const std::string& text) {
     line = text.substr(0, kMostBytes);
-    for (char& c : line)
-        if (static_cast<unsigned char>(c) < ' ' || c == 127) c = ' ';
+    // C0, DEL and C1 (0x9b starts a terminal command, like ESC [): none is a letter of the font,
+    // and the printed copy must not steer the player's terminal.
+    for (char& c : line) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte < ' ' || (byte >= 127 && byte < 160)) c = ' ';
+    }
     ageMs = 0;
     fresh = true;
     stale = true;
