@@ -28,27 +28,13 @@ uniform float waveData[9 * WAVE_COUNT + 9];   // the records and the end marker
 varying vec3 worldPosition;
 varying vec3 worldNormal;
 
-#ifdef WAVE_VARYINGS
-flat in vec4 waveRecords[WAVE_SLOTS];
-
-float waveField(int i)
-{
-    return i < 9 * WAVE_VARYINGS ? waveRecords[i / 4][i - 4 * (i / 4)] : waveData[i];
-}
-#else
-float waveField(int i)
-{
-    return waveData[i];
-}
-#endif
-
 // Light of the record that starts at waveData[r], before the surface's own colour.
 vec3 waveLight(int r)
 {
-    float radius = waveField(r + 6);
-    float intensity = waveField(r + 7);
-    float trail = waveField(r + 8);
-    vec3 toSurface = worldPosition - vec3(waveField(r), waveField(r + 1), waveField(r + 2));
+    float radius = waveData[r + 6];
+    float intensity = waveData[r + 7];
+    float trail = waveData[r + 8];
+    vec3 toSurface = worldPosition - vec3(waveData[r], waveData[r + 1], waveData[r + 2]);
     float behind = radius - sqrt(dot(toSurface, toSurface));
     float rise = clamp(behind * (1.0 / FRONT) + 1.0, 0.0, 1.0);
     float front = clamp(1.0 - behind * (0.5 / FRONT), 0.0, 1.0);
@@ -58,8 +44,32 @@ vec3 waveLight(int r)
     float fade = 1.0 - intensity;
     fade *= fade;
     float amount = (1.0 - fade * fade) * rise * max(front, wake);
-    return vec3(waveField(r + 3), waveField(r + 4), waveField(r + 5)) * amount;
+    return vec3(waveData[r + 3], waveData[r + 4], waveData[r + 5]) * amount;
 }
+
+#ifdef WAVE_VARYINGS
+flat in vec4 waveRecords[WAVE_SLOTS];
+
+float passedField(int i)
+{
+    return waveRecords[i / 4][i - 4 * (i / 4)];
+}
+
+// waveLight for the record that the vertex stage handed on from waveData[r], already worked out
+// as far as it can be there (see shader.vsh). Its rise * max(front, wake) is taken in fewer
+// steps, to the same bits: ahead of the radius the front and the wake are full and only the rise
+// counts; behind it the rise is full.
+vec3 passedLight(int r)
+{
+    vec3 toSurface = worldPosition - vec3(passedField(r), passedField(r + 1), passedField(r + 2));
+    float behind = passedField(r + 6) - sqrt(dot(toSurface, toSurface));
+    float front = 1.0 - behind * (0.5 / FRONT);
+    float top = passedField(r + 8);
+    float wake = min(top - behind * passedField(r + 7), top);
+    float amount = clamp(min(behind * (1.0 / FRONT) + 1.0, max(front, wake)), 0.0, 1.0);
+    return vec3(passedField(r + 3), passedField(r + 4), passedField(r + 5)) * amount;
+}
+#endif
 
 // `light` plus every record from waveData[first] up to the end marker.
 vec3 addWaves(vec3 light, int first)

@@ -28,21 +28,24 @@ ShaderPair fixedCountShaders(const std::string& vertex, const std::string& pixel
                              bool andTheRest) {
     std::string defines =
         "#define WAVE_COUNT " + std::to_string(andTheRest ? MOST_WAVES : waves) + "\n";
-    // Added in the loop's order from zero, so the sum is the loop's to the last bit.
-    std::string sum = "vec3(0.0)";
-    for (int i = 0; i < waves; ++i) sum += " + waveLight(" + std::to_string(9 * i) + ")";
-    if (andTheRest) sum = "addWaves(" + sum + ", " + std::to_string(9 * waves) + ")";
-    defines += "#define WAVE_SUM (" + sum + ")\n";
-
     std::string version;
+    int passed = 0;
     const char* hook = "WAVE_VARYINGS";
     if (waves > 0 && vertex.find(hook) != std::string::npos &&
         pixel.find(hook) != std::string::npos) {
-        const int passed = std::min(waves, MAX_VARYING_WAVES);
+        passed = std::min(waves, MAX_VARYING_WAVES);
         defines += "#define WAVE_VARYINGS " + std::to_string(passed) + "\n";
         defines += "#define WAVE_SLOTS " + std::to_string((9 * passed + 3) / 4) + "\n";
         version = "130";
     }
+    // Added in the loop's order from zero, so the sum is the loop's but for the rounding of
+    // what the vertex stage worked out ahead.
+    std::string sum = "vec3(0.0)";
+    for (int i = 0; i < waves; ++i)
+        sum += std::string(i < passed ? " + passedLight(" : " + waveLight(") +
+               std::to_string(9 * i) + ")";
+    if (andTheRest) sum = "addWaves(" + sum + ", " + std::to_string(9 * waves) + ")";
+    defines += "#define WAVE_SUM (" + sum + ")\n";
     return ShaderPair{withDefines(vertex, defines, version), withDefines(pixel, defines, version)};
 }
 
