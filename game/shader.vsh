@@ -2,7 +2,7 @@
 // waves are measured against.
 //
 // Built for an exact number of waves, the game may also define WAVE_VARYINGS (records handed on
-// here, as WAVE_SLOTS flat vec4s) and raise the version to 1.30: a record read once per vertex
+// here, two flat vec4s each) and raise the version to 1.30: a record read once per vertex
 // and passed on costs a software rasteriser far less than the same record read at every pixel,
 // and so does what is worked out from it here rather than at every pixel.
 #version 120
@@ -14,36 +14,32 @@ varying vec3 worldNormal;
 
 #ifdef WAVE_VARYINGS
 uniform float waveData[9 * WAVE_COUNT + 9];
-flat out vec4 waveRecords[WAVE_SLOTS];
+flat out vec4 waveShells[2 * WAVE_VARYINGS];
 
-// What the pixel stage needs of a record and what stays the same across a surface, worked out
-// once here: centre; colour times the lifted intensity; radius; the wake's slope and its top.
+// As in shader2.fsh, to the same bits.
+vec3 liftedColour(vec3 colour, float intensity)
+{
+    float fade = 1.0 - intensity;
+    fade *= fade;
+    return colour * (1.0 - fade * fade);
+}
+
+float wakeSlope(float trail)
+{
+    return trail < 0.0 ? -3.0e38 : 0.5 / trail;
+}
+
+// What the pixel stage needs of each record and what stays the same across a surface, worked
+// out once here: centre and radius; colour lifted by the intensity, and the wake's slope.
 void passRecords()
 {
-    float passed[4 * WAVE_SLOTS];
     for (int w = 0; w < WAVE_VARYINGS; ++w) {
         int r = 9 * w;
-        // Faint waves are lifted (1 - (1 - i)^4) so a dying footstep still shows the room.
-        float fade = 1.0 - waveData[r + 7];
-        fade *= fade;
-        float lift = 1.0 - fade * fade;
-        float trail = waveData[r + 8];
-        // A glow's trail of -1 turns the wake into a full disc; a pulse's wake is half as bright.
-        float top = trail < 0.0 ? 1.0 : 0.5;
-        passed[r] = waveData[r];
-        passed[r + 1] = waveData[r + 1];
-        passed[r + 2] = waveData[r + 2];
-        passed[r + 3] = waveData[r + 3] * lift;
-        passed[r + 4] = waveData[r + 4] * lift;
-        passed[r + 5] = waveData[r + 5] * lift;
-        passed[r + 6] = waveData[r + 6];
-        passed[r + 7] = top / trail;
-        passed[r + 8] = top;
+        waveShells[2 * w] = vec4(waveData[r], waveData[r + 1], waveData[r + 2], waveData[r + 6]);
+        waveShells[2 * w + 1] = vec4(liftedColour(vec3(waveData[r + 3], waveData[r + 4],
+                                                       waveData[r + 5]), waveData[r + 7]),
+                                     wakeSlope(waveData[r + 8]));
     }
-    for (int i = 9 * WAVE_VARYINGS; i < 4 * WAVE_SLOTS; ++i)
-        passed[i] = 0.0;
-    for (int i = 0; i < WAVE_SLOTS; ++i)
-        waveRecords[i] = vec4(passed[4 * i], passed[4 * i + 1], passed[4 * i + 2], passed[4 * i + 3]);
 }
 #endif
 

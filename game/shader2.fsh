@@ -10,7 +10,8 @@
 // and the faces of objects stand out from the floor a footstep runs along.
 //
 // Every fragment pays for every wave, so the wave's light is kept to one square root, one
-// division and no other costly step. The game also builds this file for an exact number of
+// division and no other costly step, and what stays the same across a surface is worked out
+// apart from what changes at each pixel. The game also builds this file for an exact number of
 // waves: it then defines WAVE_COUNT (records sent, besides the end marker) and WAVE_SUM (the
 // sum of waveLight over those records, written out so that every index is a constant, or over
 // the first ones and then addWaves for the rest), and may define WAVE_VARYINGS: the first
@@ -28,46 +29,53 @@ uniform float waveData[9 * WAVE_COUNT + 9];   // the records and the end marker
 varying vec3 worldPosition;
 varying vec3 worldNormal;
 
-// Light of the record that starts at waveData[r], before the surface's own colour.
-vec3 waveLight(int r)
+// Faint waves are lifted (1 - (1 - i)^4) so a dying footstep still shows the room.
+vec3 liftedColour(vec3 colour, float intensity)
 {
-    float radius = waveData[r + 6];
-    float intensity = waveData[r + 7];
-    float trail = waveData[r + 8];
-    vec3 toSurface = worldPosition - vec3(waveData[r], waveData[r + 1], waveData[r + 2]);
-    float behind = radius - sqrt(dot(toSurface, toSurface));
-    float rise = clamp(behind * (1.0 / FRONT) + 1.0, 0.0, 1.0);
-    float front = clamp(1.0 - behind * (0.5 / FRONT), 0.0, 1.0);
-    // A glow's trail of -1 turns the wake into a full disc.
-    float wake = clamp(1.0 - behind / trail, 0.0, 1.0) * (trail < 0.0 ? 1.0 : 0.5);
-    // Faint waves are lifted (1 - (1 - i)^4) so a dying footstep still shows the room.
     float fade = 1.0 - intensity;
     fade *= fade;
-    float amount = (1.0 - fade * fade) * rise * max(front, wake);
-    return vec3(waveData[r + 3], waveData[r + 4], waveData[r + 5]) * amount;
+    return colour * (1.0 - fade * fade);
+}
+
+// How steeply a pulse's wake fades behind its radius: from half the front's brightness to none
+// over the trail. A glow (trail below 0) lights its whole sphere: its slope is so steep the
+// wake outshines the front anywhere behind the radius.
+float wakeSlope(float trail)
+{
+    return trail < 0.0 ? -3.0e38 : 0.5 / trail;
+}
+
+// Light of a shell around `centre`, before the surface's own colour. Ahead of the radius only
+// the rising front counts; behind it, the fading front or the wake, whichever is brighter.
+vec3 shellLight(vec3 centre, float radius, vec3 colour, float slope)
+{
+    vec3 toSurface = worldPosition - centre;
+    float behind = radius - sqrt(dot(toSurface, toSurface));
+    float rise = behind * (1.0 / FRONT) + 1.0;
+    float front = 1.0 - behind * (0.5 / FRONT);
+    float wake = 0.5 - max(behind, 0.0) * slope;
+    return colour * clamp(min(rise, max(front, wake)), 0.0, 1.0);
+}
+
+// Light of the record that starts at waveData[r].
+vec3 waveLight(int r)
+{
+    return shellLight(vec3(waveData[r], waveData[r + 1], waveData[r + 2]), waveData[r + 6],
+                      liftedColour(vec3(waveData[r + 3], waveData[r + 4], waveData[r + 5]),
+                                   waveData[r + 7]),
+                      wakeSlope(waveData[r + 8]));
 }
 
 #ifdef WAVE_VARYINGS
-flat in vec4 waveRecords[WAVE_SLOTS];
+// Two per record: centre and radius; lifted colour and wake slope (see shader.vsh).
+flat in vec4 waveShells[2 * WAVE_VARYINGS];
 
-float passedField(int i)
-{
-    return waveRecords[i / 4][i - 4 * (i / 4)];
-}
-
-// waveLight for the record that the vertex stage handed on from waveData[r], already worked out
-// as far as it can be there (see shader.vsh). Its rise * max(front, wake) is taken in fewer
-// steps, to the same bits: ahead of the radius the front and the wake are full and only the rise
-// counts; behind it the rise is full.
+// waveLight of the record the vertex stage handed on from waveData[r].
 vec3 passedLight(int r)
 {
-    vec3 toSurface = worldPosition - vec3(passedField(r), passedField(r + 1), passedField(r + 2));
-    float behind = passedField(r + 6) - sqrt(dot(toSurface, toSurface));
-    float front = 1.0 - behind * (0.5 / FRONT);
-    float top = passedField(r + 8);
-    float wake = min(top - behind * passedField(r + 7), top);
-    float amount = clamp(min(behind * (1.0 / FRONT) + 1.0, max(front, wake)), 0.0, 1.0);
-    return vec3(passedField(r + 3), passedField(r + 4), passedField(r + 5)) * amount;
+    vec4 shell = waveShells[2 * (r / 9)];
+    vec4 light = waveShells[2 * (r / 9) + 1];
+    return shellLight(shell.xyz, shell.w, light.rgb, light.a);
 }
 #endif
 

@@ -35,7 +35,6 @@ ShaderPair fixedCountShaders(const std::string& vertex, const std::string& pixel
         pixel.find(hook) != std::string::npos) {
         passed = std::min(waves, MAX_VARYING_WAVES);
         defines += "#define WAVE_VARYINGS " + std::to_string(passed) + "\n";
-        defines += "#define WAVE_SLOTS " + std::to_string((9 * passed + 3) / 4) + "\n";
         version = "130";
     }
     // Added in the loop's order from zero, so the sum is the loop's but for the rounding of

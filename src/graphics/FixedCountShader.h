@@ -12,9 +12,9 @@ namespace Graphics {
 
 // The wave-lit shader reads no more records than this (shader2.fsh); later ones light nothing.
 const int MOST_WAVES = 64;
-// Records handed from the vertex to the pixel stage at most: nine floats each, in the 32 vec4
+// Records handed from the vertex to the pixel stage at most: two vec4s each, in the 32 vec4
 // varyings a software rasteriser allows, beside the position, normal and colour.
-const int MAX_VARYING_WAVES = 12;
+const int MAX_VARYING_WAVES = 14;
 
 struct ShaderPair {
     std::string vertex, pixel;
@@ -23,7 +23,7 @@ struct ShaderPair {
 // Both sources with, after their #version line (or first, without one), the definitions of
 // WAVE_COUNT (k) and WAVE_SUM (vec3(0.0) + waveLight(0) + waveLight(9) + ... for k records);
 // and, when both files use WAVE_VARYINGS and k > 0, those of WAVE_VARYINGS (records passed as
-// varyings, at most MAX_VARYING_WAVES) and WAVE_SLOTS (vec4s they fill), at version 1.30; the
+// varyings, at most MAX_VARYING_WAVES), at version 1.30; the
 // sum then takes the passed records through passedLight(0), passedLight(9), ...
 // With `andTheRest`, WAVE_COUNT is MOST_WAVES and WAVE_SUM goes on through addWaves from the
 // k-th record up to the end marker.

@@ -90,13 +90,13 @@ TEST(WaveDrawing, ShippedLevelWithPulsesGlowsAndSpentWavesLooksTheSame) {
     window.expectSamePicture(20000);
 }
 
-// Rings as large as the hall light nearly every tile with every wave: 12 records all come from
-// the vertex stage, 13 and more partly from the uniform, 17 and more through a padded shader.
+// Rings as large as the hall light nearly every tile with every wave: 14 records all come from
+// the vertex stage, 15 and more partly from the uniform, 17 and more through a padded shader.
 TEST(WaveDrawing, RoomSizeRingsOnEitherSideOfTheVaryingLimitLookTheSame) {
     Window window(Window::CLOSED_HALL);
     ASSERT_TRUE(window.device && window.waveLit->built());
     core::aabbox3df hall = WaveScenes::meshBounds(window.device->getSceneManager());
-    for (int waves : {11, 12, 13, 18}) {
+    for (int waves : {13, 14, 15, 18}) {
         SCOPED_TRACE(waves);
         window.records = WaveScenes::roomSizeRings(waves, hall, 5);
         window.expectSamePicture(200000);
