@@ -1,5 +1,7 @@
 #include "graphics/JoinedTiles.h"
 
+#include "graphics/FixedCountShader.h"
+
 #include <algorithm>
 
 namespace Graphics {
@@ -8,6 +10,8 @@ namespace {
 
 // What a draw costs the software rasteriser, in waves shaded at one pixel.
 const long DRAW_COST = 10000;
+// A wave past those the vertex stage hands on is read at every pixel, and costs this many.
+const long READ_WAVE_COST = 4;
 
 std::vector<int> unionOf(const std::vector<int>& a, const std::vector<int>& b) {
     std::vector<int> both;
@@ -15,12 +19,18 @@ std::vector<int> unionOf(const std::vector<int>& a, const std::vector<int>& b) {
     return both;
 }
 
+// Shading `waves` waves at one pixel, in waves handed on by the vertex stage.
+long shadingCost(size_t waves) {
+    const long handedOn = std::min<long>(static_cast<long>(waves), MAX_VARYING_WAVES);
+    return handedOn + READ_WAVE_COST * (static_cast<long>(waves) - handedOn);
+}
+
 // Whether drawing tiles with waves `a` and `b` as one, with the waves of both, costs less
 // than the draw it saves: each tile then shades the waves it lacked, for nothing.
 bool worthJoining(const std::vector<int>& a, int tilesA, const std::vector<int>& b, int tilesB,
                   const std::vector<int>& both, long tilePixels) {
-    const long added = static_cast<long>(both.size() - a.size()) * tilesA +
-                       static_cast<long>(both.size() - b.size()) * tilesB;
+    const long added = (shadingCost(both.size()) - shadingCost(a.size())) * tilesA +
+                       (shadingCost(both.size()) - shadingCost(b.size())) * tilesB;
     return added * tilePixels <= DRAW_COST;
 }
 
