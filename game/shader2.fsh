@@ -46,14 +46,15 @@ float wakeSlope(float trail)
 }
 
 // Light of a shell around `centre`, before the surface's own colour. Ahead of the radius only
-// the rising front counts; behind it, the fading front or the wake, whichever is brighter.
+// the rising front counts (the front and the wake are above 1 there, the rise below); behind
+// it, the fading front or the wake, whichever is brighter.
 vec3 shellLight(vec3 centre, float radius, vec3 colour, float slope)
 {
     vec3 toSurface = worldPosition - centre;
     float behind = radius - sqrt(dot(toSurface, toSurface));
     float rise = behind * (1.0 / FRONT) + 1.0;
     float front = 1.0 - behind * (0.5 / FRONT);
-    float wake = 0.5 - max(behind, 0.0) * slope;
+    float wake = 0.5 - behind * slope;
     return colour * clamp(min(rise, max(front, wake)), 0.0, 1.0);
 }
 
