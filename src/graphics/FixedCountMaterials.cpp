@@ -49,7 +49,7 @@ FixedCountMaterials::FixedCountMaterials(video::IVideoDriver* driver, WaveManage
                                          const char* vertexFile, const char* pixelFile)
     : driver(driver), shaderCallback(new ShaderCallback(waves)), vertexText(readText(vertexFile)),
       pixelText(readText(pixelFile)), pixelFile(pixelFile),
-      ids(SHADERS, NOT_BUILT) {
+      ids(SHADERS, NOT_BUILT), programs(SHADERS) {
     shaderCallback->quietAboutMissingUniforms();
 }
 
@@ -77,6 +77,7 @@ void FixedCountMaterials::prepare() {
         material.MaterialType = static_cast<video::E_MATERIAL_TYPE>(id);
         driver->setMaterial(material);
         driver->drawIndexedTriangleList(corner, 3, indices, 1);
+        programs[shader] = currentProgram();
     }
     glDisable(GL_SCISSOR_TEST);
     shaderCallback->sendRecords(nullptr);
@@ -89,6 +90,12 @@ s32 FixedCountMaterials::sendRecords(std::vector<f32>& records) {
     records.insert(records.end(), 9, -1.0f);
     shaderCallback->sendRecords(&records);
     return material(shader);
+}
+
+ShaderProgram FixedCountMaterials::program(s32 material) const {
+    for (int shader = 0; shader < SHADERS; ++shader)
+        if (ids[shader] == material && material >= 0) return programs[shader];
+    return ShaderProgram();
 }
 
 s32 FixedCountMaterials::material(int shader) {

@@ -5,6 +5,7 @@
 // Made after the game's two shader sets, so the ids of those keep their numbering.
 
 #include "graphics/ShaderCallback.h"
+#include "graphics/ShaderProgram.h"
 
 #include <irrlicht.h>
 
@@ -29,6 +30,8 @@ public:
     // Hands the next draw with these materials `records` (nine floats each), closed by the end
     // marker in place; returns the material for that many, -1 if it does not build.
     irr::s32 sendRecords(std::vector<irr::f32>& records);
+    // The OpenGL program of that material, as seen when it was first drawn; none before.
+    ShaderProgram program(irr::s32 material) const;
 
 private:
     irr::s32 material(int shader);
@@ -39,6 +42,7 @@ private:
     std::string pixelText;
     std::string pixelFile;
     std::vector<irr::s32> ids;   // by shader; NOT_BUILT until asked for
+    std::vector<ShaderProgram> programs;   // by shader
     bool failureSaid = false;
 };
 

@@ -120,6 +120,8 @@ void WaveLitDrawer::drawPieces() {
             } else {
                 drawByTiles(piece, frame);
             }
+            if (redrawing) redraw.end();
+            redrawing = false;
         }
     }
     glDisable(GL_SCISSOR_TEST);
@@ -228,13 +230,21 @@ void WaveLitDrawer::drawPiece(const Piece& piece, const std::vector<int>& chosen
     for (int r : chosen)
         chosenRecords.insert(chosenRecords.end(), records + 9 * r, records + 9 * r + 9);
     const s32 id = fixed.sendRecords(chosenRecords);
+    const ShaderProgram shader = fixed.program(id);
+    ++draws;
+    if (redrawing && shader.program) {
+        redraw.draw(shader, chosenRecords);
+        return;
+    }
     video::SMaterial material = piece.node->getMaterial(piece.source->material);
     // Without its fixed-count shader the wave-lit one draws the same pixels, only slower.
     material.MaterialType = static_cast<video::E_MATERIAL_TYPE>(id >= 0 ? id : solidWaveMaterial);
-    driver->setTransform(video::ETS_WORLD, piece.node->getAbsoluteTransformation());
+    const core::matrix4& world = piece.node->getAbsoluteTransformation();
+    driver->setTransform(video::ETS_WORLD, world);
     driver->setMaterial(material);
     driver->drawMeshBuffer(piece.source->buffer);
-    ++draws;
+    redrawing = shader.program && PieceRedraw::suits(piece.source->buffer);
+    if (redrawing) redraw.begin(piece.source->buffer, shader, world);
 }
 
 }  // namespace Graphics

@@ -12,6 +12,7 @@
 
 #include "graphics/FixedCountMaterials.h"
 #include "graphics/JoinedTiles.h"
+#include "graphics/PieceRedraw.h"
 #include "graphics/PlanePieces.h"
 
 #include <irrlicht.h>
@@ -83,6 +84,8 @@ private:
     const irr::f32* records = nullptr;
     int recordCount = 0;
     std::vector<irr::f32> chosenRecords;
+    PieceRedraw redraw;
+    bool redrawing = false;   // the piece was drawn once through the renderer, and may be again directly
     int draws = 0;
 };
 

@@ -50,6 +50,7 @@ struct Window {
         if (scene == PLAIN_ROOM) WaveRoom::build(device->getSceneManager());
         if (scene == CLOSED_HALL) WaveScenes::buildHall(device->getSceneManager());
         WaveScenes::useMaterials(device->getSceneManager()->getRootSceneNode(), waveLit->table);
+        waveLit->drawer->prepare();   // as the game does at load: then blocks go to OpenGL directly
     }
     ~Window() {
         waveLit.reset();
