@@ -35,6 +35,8 @@ std::vector<InputFrame> walk() {
     while (frames.size() < static_cast<size_t>(FRAMES)) {
         InputFrame f = holding({KEY_KEY_W});
         if (frames.size() % 15 == 0) f.keys.push_back(KEY_KEY_Q);
+        // Now and then a jump, over the ledge out of the start room and on into the hall.
+        if (frames.size() % 40 == 20) f.keys.push_back(KEY_SPACE);
         if (frames.size() % 100 >= 88) f.cursorX = 0.5f + 0.09f;
         frames.push_back(f);
     }
