@@ -1,8 +1,10 @@
 // Frame times of the real game while a scripted player walks the shipped level for 60 s of game
 // time tapping the cane (20 ms frames), wave-lit frames and F2's built-in materials taking turns
 // frame by frame; and how long start-up took. Prints the median, 99th percentile and worst
-// frame of each, the frames over 50 ms, and the live waves.
-// Run from game/ on an X display: walk_frame_bench [width height]
+// frame of each, the frames over 50 ms, and the live waves. With `rings K` the player instead
+// stands at the start for 10 s, looking over the start room, while K pulses as large as the
+// room sweep it (a new one wherever one ends), every shell crossing floor, walls and ceiling.
+// Run from game/ on an X display: walk_frame_bench [width height] [rings K]
 
 #include "app/Game.h"
 #include "graphics/GraphicsSystem.h"
@@ -13,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 using namespace irr;
@@ -43,6 +46,22 @@ std::vector<InputFrame> walk() {
     return frames;
 }
 
+// Pulses as large as the start room (12 x 13, 5 high around the player start), centred anywhere
+// in it, fronts from half to all of its size, with the level's wakes.
+void keepRings(int count, const core::vector3df& start) {
+    WaveManager& waves = WaveManager::instance();
+    auto between = [](float low, float high) {
+        return low + (high - low) * static_cast<float>(std::rand()) / RAND_MAX;
+    };
+    while (waves.recordCount() < count) {
+        const core::vector3df centre = start + core::vector3df(between(-6, 6), between(-1, 3),
+                                                               between(-6, 6));
+        const float from = between(6, 12);
+        waves.addPulse(centre, from + 4, between(2, 8), 4, between(0.2f, 1), from,
+                       core::vector3df(between(0.3f, 1), between(0.3f, 1), between(0.3f, 1)));
+    }
+}
+
 double quantile(std::vector<double> v, double q) {
     std::sort(v.begin(), v.end());
     return v[static_cast<size_t>(q * static_cast<double>(v.size() - 1))];
@@ -59,6 +78,11 @@ void report(const char* name, const std::vector<double>& ms) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    int rings = 0;
+    if (argc > 2 && std::string(argv[argc - 2]) == "rings") {
+        rings = std::max(1, std::atoi(argv[argc - 1]));
+        argc -= 2;
+    }
     const u32 width = argc > 2 ? static_cast<u32>(std::atoi(argv[1])) : 1280;
     const u32 height = argc > 2 ? static_cast<u32>(std::atoi(argv[2])) : 720;
     GraphicsSystem::useWindowSize(core::dimension2du(width, height), false);
@@ -67,9 +91,13 @@ int main(int argc, char** argv) {
     const double startUpMs = nowMs() - start;
     GraphicsSystem& graphics = GraphicsSystem::instance();
     graphics.fixedFrameTime = FRAME_MS;
-    installScriptedInput(walk());
+    const int frames = rings ? FRAMES / 6 : FRAMES;
+    if (!rings) installScriptedInput(walk());
+    const core::vector3df playerStart =
+        graphics.sceneManager->getActiveCamera()->getAbsolutePosition();
     std::vector<double> waveLit, builtIn, liveWaves;
-    for (int i = 0; i < FRAMES; ++i) {
+    for (int i = 0; i < frames; ++i) {
+        if (rings) keepRings(rings, playerStart);
         const bool lit = graphics.wavesApplied;
         const double before = nowMs();
         if (!runFrame()) break;
@@ -82,7 +110,8 @@ int main(int argc, char** argv) {
         std::printf("walk_frame_bench: no frames were drawn\n");
         return 1;
     }
-    std::printf("walk of the shipped level at %ux%u, %zu frames; start-up %.0f ms\n", width,
+    std::printf("%s at %ux%u, %zu frames; start-up %.0f ms\n",
+                rings ? "the start room with room-size rings" : "walk of the shipped level", width,
                 height, waveLit.size() + builtIn.size(), startUpMs);
     report("wave-lit", waveLit);
     report("built-in", builtIn);
