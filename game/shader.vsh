@@ -16,7 +16,7 @@ varying vec3 worldNormal;
 uniform float waveData[9 * WAVE_COUNT + 9];
 flat out vec4 waveShells[2 * WAVE_VARYINGS];
 
-// As in shader2.fsh, to the same bits.
+// As in shader2.fsh; the rasteriser may round them a last bit differently here.
 vec3 liftedColour(vec3 colour, float intensity)
 {
     float fade = 1.0 - intensity;
