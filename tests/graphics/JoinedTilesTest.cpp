@@ -19,10 +19,16 @@ struct Case {
     size_t blocks;
 };
 
-// 'a' no wave, 'b' wave 0, 'c' waves 0 and 1, 'd' waves 0 to 2, 'x' wave 5.
+// 'a' no wave, 'b' wave 0, 'c' waves 0 and 1, 'd' waves 0 to 2, 'x' wave 5; 'y' waves 0 to 13
+// and 'z' waves 1 to 14, as many as the vertex stage hands on, and one more together.
 TileWaves tileOf(char letter) {
     if (letter == '.') return TileWaves{false, {}};
     if (letter == 'x') return TileWaves{true, {5}};
+    if (letter == 'y' || letter == 'z') {
+        std::vector<int> waves;
+        for (int w = 0; w < 14; ++w) waves.push_back(w + (letter == 'z'));
+        return TileWaves{true, waves};
+    }
     std::vector<int> waves;
     for (int w = 0; w < letter - 'a'; ++w) waves.push_back(w);
     return TileWaves{true, waves};
@@ -39,6 +45,7 @@ TEST(JoinedTiles, EveryShownTileIsDrawnOnceWithItsWavesInTheFewestWorthwhileBloc
         {"small tiles take it in", SMALL, {"bbc", "bbc"}, 1},
         {"two waves shaded for nothing cost a draw", SMALL, {"bx"}, 1},
         {"more than a draw", MIDDLING, {"bx"}, 2},
+        {"a wave past those handed on costs more", SMALL, {"yz"}, 2},
         {"a gap splits a row", SMALL, {"b.b"}, 2},
         {"rows of other spans stay apart", LARGE, {"bb", "b."}, 2},
         {"the same run further down joins", LARGE, {"cb", "cb", "cd"}, 3},
