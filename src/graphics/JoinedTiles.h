@@ -2,8 +2,8 @@
 // Tiles of one piece joined into fewer draws that give the same pixels: adjacent tiles where the
 // piece shows are drawn once, under one scissor, with the waves of all of them, wherever that
 // costs less shading than the draw it saves (a wave a tile does not need adds +0 to its pixels).
-// A draw through the renderer costs about as much as ten thousand pixel-waves; a wave past those
-// the vertex stage hands on costs a pixel about four times as much as one of them.
+// A draw costs about as much as six thousand pixel-waves; a wave past those the vertex stage
+// hands on costs a pixel about four times as much as one of them.
 
 #include "graphics/TileGrid.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The viewport cut into screen tiles for the wave-lit drawing: 160 x 120 pixels for a few waves,
-// 80 x 60 for more (8 x 6 and 16 x 12 tiles at 1280 x 720). A draw costs about as much as ten
-// thousand pixel-waves on the software rasteriser, so finer tiles do not pay.
+// 80 x 60 for more (8 x 6 and 16 x 12 tiles at 1280 x 720). A draw costs about as much as
+// several thousand pixel-waves on the software rasteriser, so finer tiles do not pay.
 
 #include "graphics/WaveCulling.h"
 

@@ -1,6 +1,6 @@
 // Joining a piece's tiles into draws: every tile where the piece shows is drawn exactly once with
 // at least its own waves, in as few blocks as the table says: tiles join where the waves they
-// would shade for nothing cost less than a draw (ten thousand pixel-waves).
+// would shade for nothing cost less than a draw (six thousand pixel-waves).
 #include "graphics/JoinedTiles.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +34,7 @@ TileWaves tileOf(char letter) {
     return TileWaves{true, waves};
 }
 
-const long LARGE = 100000, SMALL = 5000, MIDDLING = 6000;
+const long LARGE = 100000, SMALL = 3000, MIDDLING = 3600;
 
 }  // namespace
 
