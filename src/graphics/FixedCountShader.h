@@ -23,8 +23,8 @@ struct ShaderPair {
 // Both sources with, after their #version line (or first, without one), the definitions of
 // WAVE_COUNT (k) and WAVE_SUM (vec3(0.0) + waveLight(0) + waveLight(9) + ... for k records);
 // and, when both files use WAVE_VARYINGS and k > 0, those of WAVE_VARYINGS (records passed as
-// varyings, at most MAX_VARYING_WAVES), at version 1.30; the
-// sum then takes the passed records through passedLight(0), passedLight(9), ...
+// varyings, at most MAX_VARYING_WAVES), at version 1.30; the sum then takes the passed
+// records through passedLight(0), passedLight(9), ...
 // With `andTheRest`, WAVE_COUNT is MOST_WAVES and WAVE_SUM goes on through addWaves from the
 // k-th record up to the end marker.
 ShaderPair fixedCountShaders(const std::string& vertex, const std::string& pixel, int waves,

@@ -72,6 +72,7 @@ void PieceRedraw::draw(const ShaderProgram& shader, const std::vector<f32>& reco
 }
 
 void PieceRedraw::end() {
+    if (!active()) return;
     if (bound.program != drawn.program) glUseProgram(drawn.program);
     if (arraysSet) {
         glDisableClientState(GL_VERTEX_ARRAY);

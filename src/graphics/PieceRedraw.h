@@ -2,8 +2,8 @@
 // A piece drawn again under another scissor, straight through OpenGL: the renderer has just
 // drawn it once and left every state as the piece needs it (transforms, culling, depth, the
 // shader), so another draw only needs its records, perhaps another of the fixed-count shaders,
-// and the vertices. Through the renderer a draw costs about twice as much on the main thread,
-// and a piece lit by many waves is drawn in many blocks.
+// and the vertices. Through the renderer a draw costs more on the main thread, and a piece lit
+// by many waves is drawn in many blocks.
 
 #include "graphics/ShaderProgram.h"
 
@@ -23,7 +23,9 @@ public:
                const irr::core::matrix4& world);
     // The buffer again with `shader` and the records (closed by their end marker).
     void draw(const ShaderProgram& shader, const std::vector<irr::f32>& records);
-    // Leaves OpenGL as the renderer believes it is.
+    // Whether a piece is begun and not yet ended.
+    bool active() const { return buffer != nullptr; }
+    // Leaves OpenGL as the renderer believes it is; nothing when no piece is begun.
     void end();
 
 private:

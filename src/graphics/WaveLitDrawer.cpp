@@ -120,8 +120,7 @@ void WaveLitDrawer::drawPieces() {
             } else {
                 drawByTiles(piece, frame);
             }
-            if (redrawing) redraw.end();
-            redrawing = false;
+            redraw.end();
         }
     }
     glDisable(GL_SCISSOR_TEST);
@@ -232,7 +231,7 @@ void WaveLitDrawer::drawPiece(const Piece& piece, const std::vector<int>& chosen
     const s32 id = fixed.sendRecords(chosenRecords);
     const ShaderProgram shader = fixed.program(id);
     ++draws;
-    if (redrawing && shader.program) {
+    if (redraw.active() && shader.program) {
         redraw.draw(shader, chosenRecords);
         return;
     }
@@ -243,8 +242,8 @@ void WaveLitDrawer::drawPiece(const Piece& piece, const std::vector<int>& chosen
     driver->setTransform(video::ETS_WORLD, world);
     driver->setMaterial(material);
     driver->drawMeshBuffer(piece.source->buffer);
-    redrawing = shader.program && PieceRedraw::suits(piece.source->buffer);
-    if (redrawing) redraw.begin(piece.source->buffer, shader, world);
+    if (shader.program && PieceRedraw::suits(piece.source->buffer))
+        redraw.begin(piece.source->buffer, shader, world);
 }
 
 }  // namespace Graphics

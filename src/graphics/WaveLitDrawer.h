@@ -84,8 +84,7 @@ private:
     const irr::f32* records = nullptr;
     int recordCount = 0;
     std::vector<irr::f32> chosenRecords;
-    PieceRedraw redraw;
-    bool redrawing = false;   // the piece was drawn once through the renderer, and may be again directly
+    PieceRedraw redraw;   // active once this piece was drawn through the renderer
     int draws = 0;
 };
 
