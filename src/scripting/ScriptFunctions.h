@@ -14,6 +14,8 @@
 //   GetPlayTime(table)              table.seconds = the time played since the level loaded
 //   RevealLevel()                   one white pulse from the player that lights the whole level;
 //                                   none while the last one (2 s) is still sweeping
+//   PlaySound(id, file)             plays Content/sounds/<file> at the object, with its pulse;
+//                                   a missing object or file is said once and nothing plays
 
 namespace vlua { class LuaState; }
 
@@ -29,3 +31,4 @@ int GetObjIDByName(vlua::LuaState* state);
 int ShowMessage(vlua::LuaState* state);
 int GetPlayTime(vlua::LuaState* state);
 int RevealLevel(vlua::LuaState* state);
+int PlaySound(vlua::LuaState* state);

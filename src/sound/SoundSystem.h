@@ -44,8 +44,11 @@ public:
                            const irr::core::vector3df& position, const char* file,
                            float maxRadius, float trail, float waveSpeed, float maxIntensity,
                            float startingRadius);
-    // Where objects strike each other. Always true.
-    bool playImpactSound(const irr::core::vector3df& position);
+    // Where objects strike each other: a thud when heavy, else a lighter knock. Always true.
+    bool playImpactSound(const irr::core::vector3df& position, bool heavy = true);
+    // A level event's sound (a script's): its pulse at `position`, then `file` played there.
+    // False, and neither played, when the engine cannot play the file (it says why, once).
+    bool playEventSound(const irr::core::vector3df& position, const char* file);
     // direction: the player's unit side vector (pointing left). Unless forced, a step sounds
     // only once the listener has walked more than 3.5 units since the last one; steps
     // alternate 0.75 to either side, 4 units below the listener. bothFeet adds the other foot.

@@ -74,22 +74,3 @@ bool GameWorld::update() {
     showAimDot(!player->held || isWeapon(player->held));
     return true;
 }
-
-GameObject* GameWorld::findUseTarget(f32 maxDistance, f32 minCosine) const {
-    core::vector3df eye = camera->getAbsolutePosition();
-    GameObject* best = nullptr;
-    f32 bestDistance = 0;
-    for (GameObject* object : objects) {
-        if (!object->actor) continue;
-        core::vector3df d = object->node->getAbsolutePosition() - eye;
-        f32 r = d.getLength();
-        if (r > maxDistance) continue;
-        if (r > 0) d /= r;
-        if (player->forward.dotProduct(d) < minCosine) continue;
-        if (!best || r < bestDistance) {
-            best = object;
-            bestDistance = r;
-        }
-    }
-    return best;
-}

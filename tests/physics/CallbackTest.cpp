@@ -17,7 +17,7 @@ namespace {
 class ImpactListener {
 public:
     ImpactListener() : previous(impactSound()) {
-        impactSound() = [this](const core::vector3df& position) { heard.push_back(position); };
+        impactSound() = [this](const core::vector3df& position, float) { heard.push_back(position); };
     }
     ~ImpactListener() { impactSound() = previous; }
     std::vector<core::vector3df> heard;

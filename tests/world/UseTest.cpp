@@ -38,7 +38,11 @@ TEST_F(WorldFixture, LightObjectsAreCarriedInFrontAndPutDownByTheNextUse) {
     GameObject* limit = addCube("Limit", core::vector3df(1.2f, 2, 4.5f), 100);
     GameObject* heavy = addCube("Heavy", core::vector3df(-1.2f, 2, 2.5f), 100.5f);
     idle(2);
+    EXPECT_EQ(GameWorld::instance().findUseTarget(6.0f, 0.8f), crate);  // under the aim dot, though farther
+    player->pitch = -20.0f;  // the dot on nothing
+    idle(1);
     EXPECT_EQ(GameWorld::instance().findUseTarget(6.0f, 0.8f), heavy);  // the nearest in view
+    player->pitch = 0.0f;
     moveAway(heavy, 0);
     idle(2);
 
