@@ -3,6 +3,7 @@
 
 #include "graphics/AimDot.h"
 #include "graphics/GraphicsSystem.h"
+#include "graphics/ScreenMessage.h"
 #include "physics/PhysicsSystem.h"
 #include "waves/WaveManager.h"
 #include "world/GameWorld.h"
@@ -169,4 +170,45 @@ TEST_F(WorldFixture, AUseWithNothingInReachTapsTheEmptyHandAndTheAimDotHidesWhil
     ASSERT_EQ(player->held, crate);
     EXPECT_EQ(taps().size(), 1u) << "something in reach: no tap";
     EXPECT_FALSE(Graphics::AimDot::instance().shown);
+}
+
+TEST_F(WorldFixture, AHeavyObjectAnswersEachUseWithOnePushAndTheLineShownOnce) {
+    GameObject* heavy = addCube("Heavy", core::vector3df(0, 2, 3), 100.5f);
+    idle(2);
+    auto pushes = [] {
+        size_t count = 0;  // the dull brown pulses of the push
+        for (const auto& wave : WaveManager::instance().waves())
+            if (wave->color == core::vector3df(0.6f, 0.45f, 0.3f)) ++count;
+        return count;
+    };
+    Graphics::ScreenMessage& message = Graphics::ScreenMessage::instance();
+    std::vector<InputFrame> heldDown(10, USE);  // E held: one press, one use
+    play(heldDown);
+    EXPECT_EQ(pushes(), 1u);
+    EXPECT_EQ(message.text(), "Too heavy to lift.");
+    EXPECT_EQ(player->held, nullptr);
+    EXPECT_FALSE(heavy->actor->readBodyFlag(NX_BF_KINEMATIC));
+    idle(210);  // 4.2 s: the line is not shown again meanwhile, so it has gone
+    EXPECT_FALSE(message.visible());
+    heavy->node->setPosition(core::vector3df(0, 2, 3));  // back in front of the eye
+    heavy->node->updateAbsolutePosition();
+    idle(1);
+    play({USE, InputFrame()});
+    EXPECT_TRUE(message.visible());
+    EXPECT_EQ(pushes(), 1u) << "the first push's pulse has run out; this one is new";
+}
+
+TEST_F(WorldFixture, ALiftableObjectInReachIsTakenBeforeANearerFixture) {
+    GameObject* plate = addStaticCube("2Plate", core::vector3df(-0.6f, 2, 2.5f));
+    GameObject* crate = addCube("Crate", core::vector3df(0.8f, 2, 4.2f), 50);
+    idle(1);
+    GameWorld& world = GameWorld::instance();
+    EXPECT_EQ(world.objectUnderAimDot(world.camera->getAbsolutePosition(), 6.0f), nullptr);
+    EXPECT_EQ(world.findUseTarget(6.0f, 0.8f), crate) << "the dot on nothing";
+    player->yaw = -13.5f;  // the dot on the fixture, which does nothing when used
+    idle(1);
+    EXPECT_EQ(world.findUseTarget(6.0f, 0.8f), crate);
+    moveAway(crate, 8);
+    idle(1);
+    EXPECT_EQ(world.findUseTarget(6.0f, 0.8f), plate) << "no liftable one in reach";
 }
