@@ -89,11 +89,15 @@ bool withinBudget(const GameObject* caller, Caller& record) {
     return true;
 }
 
-// Where a sound of the object is heard: the middle of what is drawn of it (a door creaks along
-// its leaf, not at its hinge).
+// Where a sound of the object is heard: on the side of what is drawn of it that faces the player,
+// the point of its box nearest the eye. From inside a door's leaf or a switch the sound would be
+// muffled by the very thing that makes it.
 irr::core::vector3df soundPosition(irr::scene::ISceneNode& node) {
     node.updateAbsolutePosition();
-    return node.getTransformedBoundingBox().getCenter();
+    const irr::core::aabbox3df box = node.getTransformedBoundingBox();
+    irr::scene::ICameraSceneNode* camera = GameWorld::instance().camera;
+    if (!camera) return box.getCenter();
+    return nearestPointOf(box, camera->getAbsolutePosition());
 }
 
 }  // namespace

@@ -204,3 +204,9 @@ bool SoundSystem::playFootstep(const vector3df& direction, bool force, bool both
 const char* SoundSystem::randomFootstepFile() const {
     return footstepFiles[std::rand() % FOOTSTEP_FILES];
 }
+
+vector3df nearestPointOf(const irr::core::aabbox3df& box, const vector3df& ear) {
+    return vector3df(irr::core::clamp(ear.X, box.MinEdge.X, box.MaxEdge.X),
+                     irr::core::clamp(ear.Y, box.MinEdge.Y, box.MaxEdge.Y),
+                     irr::core::clamp(ear.Z, box.MinEdge.Z, box.MaxEdge.Z));
+}

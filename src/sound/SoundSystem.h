@@ -69,3 +69,7 @@ public:
     bool nextStepNegative;                     // next step at -0.75 along the direction
     irr::core::vector3df lastStepPosition;     // listener position at the last step played
 };
+
+// The point of the box nearest the ear: where a sound an object makes is heard from, on its side
+// facing the listener (from inside the object, the object itself would muffle it).
+irr::core::vector3df nearestPointOf(const irr::core::aabbox3df& box, const irr::core::vector3df& ear);
