@@ -40,10 +40,14 @@ TEST_F(SoundFunctionsTest, ASoundOfTheFolderIsHeardAtTheObjectAndABadObjectOrFil
                  "  PlaySound('" + bellId + "', 'fx/level/exit_chime.wav') PlaySound(" + bellId + ".5, 'fx/level/exit_chime.wav')\n"
                  "  PlaySound(" + bellId + ")\n"
                  "end");
+    irr::scene::ICameraSceneNode* eye = GameWorld::instance().camera;
+    eye->setPosition(vector3df(4, 1, 20));
+    eye->updateAbsolutePosition();
     soundtest::renderLevels(engine, 200);
     EXPECT_EQ(event(self, "OnTick"), "");
     ASSERT_EQ(eventPulses(), 1u);
-    EXPECT_EQ(WaveManager::instance().waves().back()->position, vector3df(4, 1, 7));
+    // From the side of the bell's box (2 units a side) that faces the eye.
+    EXPECT_EQ(WaveManager::instance().waves().back()->position, vector3df(4, 1, 8));
     EXPECT_GT(soundtest::renderLevels(engine, 300).left, 0.001) << "the chime is heard";
 
     EXPECT_EQ(event(self, "OnUse"),
