@@ -1,6 +1,6 @@
 #pragma once
 // The sound system owns the 3-D sound engine, keeps the listener on the active camera and plays
-// the game's one-shot effects: footsteps and impacts. Every effect first sends out a free pulse
+// the game's one-shot effects: footsteps, impacts and the level's events (scripts' sounds). Every effect first sends out a free pulse
 // at its position (that is how the player, who cannot see, perceives it) and then plays its
 // file there, fire-and-forget. The level's emitter nodes play their own sounds through the
 // same engine; their factory is registered here, before the level file is read.

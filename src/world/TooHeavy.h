@@ -4,6 +4,4 @@
 
 struct GameObject;
 
-extern const char* const TOO_HEAVY_LINE;
-
 void answerTooHeavy(const GameObject& object);
