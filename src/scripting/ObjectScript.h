@@ -30,5 +30,8 @@ void callOptionalEvent(GameObject& object, const char* event, std::optional<int>
 // Closes the object's script state, if it has one, and forgets what was counted about it.
 void detachScript(GameObject& object);
 
+// Whether the object's "OnTick" is no longer called.
+bool tickResting(const GameObject& object);
+
 // How often the object's "OnTick" has failed so far.
 int tickFailures(const GameObject& object);

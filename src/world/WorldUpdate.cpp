@@ -5,7 +5,7 @@
 #include "graphics/GraphicsSystem.h"
 #include "input/InputBackend.h"
 #include "input/InputHolder.h"
-#include "scripting/PrintBudget.h"
+#include "scripting/ScriptFrame.h"
 #include "world/Player.h"
 #include "world/TriggerEvents.h"
 #include "world/WorldEvents.h"
@@ -31,8 +31,9 @@ bool GameWorld::update() {
     InputBackend* input = inputHolder().activeBackend;
     // A window closed by the system ends the game as Escape does.
     if (!graphics.isRunning() || (input && input->isAction(ACTION_QUIT))) return false;
-    // Whatever a script prints from here on (use, trigger reports, ticks) counts to this frame.
-    startPrintFrame();
+    // Whatever a script prints or spends from here on (use, trigger reports, ticks) counts to
+    // this frame.
+    ScriptFrame scripts(objects);
 
     if (input) {
         player->yaw += static_cast<f32>((input->getAxis(AXIS_MOUSE_X) - 0.5f) * LOOK_FACTOR);
