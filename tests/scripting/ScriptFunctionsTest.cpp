@@ -24,6 +24,9 @@ TEST_F(ScriptFunctionsTest, PrintingIsExactAndWrongTypesPrintNothing) {
     EXPECT_EQ(run("PrintInt({}) PrintInt(7.5) PrintInt('7') PrintString(5) PrintString() "
                   "PrintFloat('0.1') PrintFloat(nil)"),
               "");
+    // Lines pass; what would clear, retitle or rewrite the terminal is shown escaped.
+    EXPECT_EQ(run("PrintString('\\27[2J\\27]0;t\\7\\r\\8' .. string.char(0x9b, 0xc2, 0x85) .. 'é\\n\\tok')"),
+              "\\x1b[2J\\x1b]0;t\\x07\\x0d\\x08\\x9b\\xc2\\x85é\n\\x09ok");
 }
 
 TEST_F(ScriptFunctionsTest, PrintingIsCutPerCallAndPerFrameAndTheCutSaidOnce) {
