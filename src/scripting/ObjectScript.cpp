@@ -106,6 +106,8 @@ const char* consequenceOf(const char* event, bool repeated) {
 
 void attachScript(GameObject& object, const char* path) {
     if (refusedForMemory()) return;
+    // Loading is no frame: each object's file and OnCreate may print what one frame's may.
+    startPrintFrame();
     vlua::LuaState* state = loadScript(object, path);
     if (!state) return;
     try {

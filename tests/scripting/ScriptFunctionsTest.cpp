@@ -3,6 +3,7 @@
 #include "ScriptFixture.h"
 #include "scripting/PrintBudget.h"
 #include "scripting/ScriptFunctions.h"
+#include "graphics/ScreenMessage.h"
 
 #include "waves/WaveManager.h"
 
@@ -55,6 +56,20 @@ TEST_F(ScriptFunctionsTest, PrintingIsCutPerCallAndPerFrameAndTheCutSaidOnce) {
     // Another object has its own budget; numbers are cut like text.
     std::string numbers = run("for i = 1, 2000 do PrintInt(-1234567) end");
     EXPECT_EQ(numbers.find("\nScripting: object "), 4096u) << numbers.substr(4000);
+}
+
+TEST_F(ScriptFunctionsTest, WhatOnCreateShowsAndPrintsIsNotSpentByTheLoadingOfOthers) {
+    std::string loading;
+    for (int i = 0; i < 9; ++i)  // together more than all scripts may print in one frame
+        loading += attach(addObject("Herald"), "function OnCreate() PrintString(string.rep('h', 1000) .. '\\n') "
+                                               "PrintString(string.rep('h', 1000) .. '\\n') "
+                                               "ShowMessage('Welcome') end");
+    EXPECT_EQ(loading.find("Scripting:"), std::string::npos) << "every object prints in a frame of its own";
+
+    // The first frame's time covers loading and shader builds; the line is seen for its seconds.
+    Graphics::ScreenMessage& message = Graphics::ScreenMessage::instance();
+    for (irr::s32 frameMs : {0, 2600, 1000, 1000, 1000}) message.draw(nullptr, frameMs);
+    EXPECT_TRUE(message.visible());
 }
 
 TEST_F(ScriptFunctionsTest, NamesFindOnlyObjectsRegisteredSoFar) {
