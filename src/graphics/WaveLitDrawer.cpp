@@ -235,6 +235,9 @@ void WaveLitDrawer::drawPiece(const Piece& piece, const std::vector<int>& chosen
         redraw.draw(shader, chosenRecords);
         return;
     }
+    // The renderer believes OpenGL is as it left it, and leaves it its own way: a direct redraw
+    // ends before it draws, and begins afresh after.
+    redraw.end();
     video::SMaterial material = piece.node->getMaterial(piece.source->material);
     // Without its fixed-count shader the wave-lit one draws the same pixels, only slower.
     material.MaterialType = static_cast<video::E_MATERIAL_TYPE>(id >= 0 ? id : solidWaveMaterial);
