@@ -1,7 +1,7 @@
 #include "graphics/WaveLitDrawer.h"
 
 #include "graphics/DebugOverlay.h"
-#include "graphics/FixedCountShader.h"
+#include "graphics/ShellFormula.h"
 #include "graphics/WaveCulling.h"
 
 #include <GL/gl.h>
@@ -13,8 +13,6 @@ using namespace irr;
 namespace Graphics {
 
 namespace {
-
-bool isEndMarker(const f32* record) { return record[7] == -1.0f && record[6] == -1.0f; }
 
 core::vector3df centreOf(const f32* record) {
     return core::vector3df(record[0], record[1], record[2]);

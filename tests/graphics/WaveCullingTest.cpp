@@ -4,6 +4,8 @@
 // light, the culling must have kept the wave.
 #include "graphics/WaveCulling.h"
 
+#include "graphics/ShellFormula.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,8 +22,9 @@ namespace {
 f32 lightAt(const f32* record, const core::vector3df& p) {
     core::vector3df to = p - core::vector3df(record[0], record[1], record[2]);
     f32 behind = record[6] - std::sqrt(to.dotProduct(to));
-    f32 rise = core::clamp(behind * (1.0f / 0.3f) + 1.0f, 0.0f, 1.0f);
-    f32 front = core::clamp(1.0f - behind * (0.5f / 0.3f), 0.0f, 1.0f);
+    const f32 FRONT = Graphics::kFrontAhead;  // the shader's, as ShellFormulaTest checks
+    f32 rise = core::clamp(behind * (1.0f / FRONT) + 1.0f, 0.0f, 1.0f);
+    f32 front = core::clamp(1.0f - behind * (0.5f / FRONT), 0.0f, 1.0f);
     f32 trail = record[8];
     f32 wake = core::clamp(1.0f - behind / trail, 0.0f, 1.0f) * (trail < 0 ? 1.0f : 0.5f);
     f32 fade = 1.0f - record[7];
