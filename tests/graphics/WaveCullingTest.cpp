@@ -4,13 +4,17 @@
 // light, the culling must have kept the wave.
 #include "graphics/WaveCulling.h"
 
+#include "graphics/FixedCountShader.h"
 #include "graphics/ShellFormula.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <random>
+#include <regex>
+#include <sstream>
 
 using namespace irr;
 using Graphics::DistanceRange;
@@ -153,4 +157,30 @@ TEST(WaveCulling, ClippedToATileKeepsEveryWaveThatLightsWhatShowsThere) {
     EXPECT_GT(partly, 200);   // the clipping was exercised
     EXPECT_GT(shownLit, 50);
     EXPECT_GT(dropped, 30);
+}
+
+std::string fileText(const char* path) {
+    std::ostringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
+
+// The culling above and the drawing count records by ShellFormula.h: the shipped shader must
+// say the same, and its vertex stage use the pixel stage's own record formula.
+TEST(WaveCulling, TheShippedShadersUseTheGamesConstantsAndOneRecordFormula) {
+    const std::string vertex = fileText("shader.vsh"), pixel = fileText("shader2.fsh");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(pixel, m, std::regex(R"(const float FRONT = ([0-9.]+);)")));
+    EXPECT_FLOAT_EQ(std::stof(m[1]), Graphics::kFrontAhead);
+    ASSERT_TRUE(std::regex_search(pixel, m, std::regex(R"(#ifndef WAVE_COUNT\s+#define WAVE_COUNT ([0-9]+))")));
+    EXPECT_EQ(std::stoi(m[1]), Graphics::MOST_WAVES);
+    const char* endTest = R"(waveData\[r \+ 7\] == ([-0-9.]+) && waveData\[r \+ 6\] == ([-0-9.]+))";
+    ASSERT_TRUE(std::regex_search(pixel, m, std::regex(endTest)));
+    EXPECT_FLOAT_EQ(std::stof(m[1]), Graphics::kEndMarkerValue);
+    EXPECT_FLOAT_EQ(std::stof(m[2]), Graphics::kEndMarkerValue);
+
+    EXPECT_EQ(vertex.find("vec3 liftedColour("), std::string::npos) << "no copy of its own";
+    const size_t from = pixel.find("vec3 liftedColour("), to = pixel.find("// Shared with the vertex stage: end");
+    EXPECT_NE(Graphics::fixedCountShaders(vertex, pixel, 3, false).vertex.find(pixel.substr(from, to - from)),
+              std::string::npos);
 }

@@ -151,8 +151,8 @@ TEST(WaveDrawing, BlocksDrawnAfterOneTheFixedCountShaderFailedForLookTheSame) {
     std::filesystem::create_directories(dir);
     std::filesystem::copy_file(game / "shader.vsh", dir / "shader.vsh");
     std::ifstream original(game / "shader2.fsh");
-    std::ofstream(dir / "shader2.fsh") << original.rdbuf()
-                                       << "\n#ifdef WAVE_COUNT\n#if WAVE_COUNT == 2\nno shader for two;\n#endif\n#endif\n";
+    std::ofstream(dir / "shader2.fsh")
+        << original.rdbuf() << "\n#ifdef WAVE_COUNT\n#if WAVE_COUNT == 2\nno shader for two;\n#endif\n#endif\n";
     std::filesystem::current_path(dir);
     {
         Window window(Window::CLOSED_HALL);

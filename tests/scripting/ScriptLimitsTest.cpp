@@ -43,42 +43,32 @@ TEST_F(ScriptLimitsTest, SlowSingleInstructionsStopAtTheBudgetWithOneLine) {
     }
 }
 
-long instructionsRun(const std::list<GameObject*>& objects) {
-    long total = 0;
-    for (const GameObject* object : objects) total += object->script->TotalRunCost().instructions;
-    return total;
-}
-
 TEST_F(ScriptLimitsTest, ManyCostlyObjectsShareOneFrameBudgetAndTheCostliestAreRested) {
-    // Each tick is within the budget of one run; twenty of them would take it twenty times over.
-    // One of them costs its time in a few slow instructions instead; a cheap object comes last.
+    // Twenty ticks each within the budget of one run, one costly in a few slow instructions, and
+    // a cheap one last.
     std::list<GameObject*> level;
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 22; ++i) {
         level.push_back(addObject("Busy"));
-        attach(level.back(), "function OnTick() for i = 1, 5e6 do end end");
+        attach(level.back(), i < 20   ? "function OnTick() for i = 1, 5e6 do end end"
+                             : i < 21 ? "s = string.rep('a', 2^23) r = s .. ''\n"
+                                        "function OnTick() for i = 1, 200 do local _ = s < r end end"
+                                      : "function OnTick() PrintString('tick;') end");
     }
-    level.push_back(addObject("Comparer"));
-    attach(level.back(), "s = string.rep(string.rep('a', 1024), 8 * 1024) r = s .. ''\n"
-                         "function OnTick() for i = 1, 200 do local _ = s < r end end");
-    GameObject* cheap = addObject("Counter");
-    level.push_back(cheap);
-    attach(cheap, "ticks = 0 function OnTick() ticks = ticks + 1 PrintInt(ticks) end");
-
     std::string lines;
     for (int frame = 1; frame <= 4; ++frame) {
-        const long before = instructionsRun(level);
+        long before = 0, after = 0;
+        for (const GameObject* object : level) before += object->script->TotalRunCost().instructions;
         lines += printed([&] {
             ScriptFrame scripts(level);
             for (GameObject* object : level) callObjectEvent(*object, "OnTick");
         });
-        // The hook counts a few instructions past a part; the rested cost nothing.
-        EXPECT_LE(instructionsRun(level) - before, frame < 4 ? kFrameInstructions + 22 * 1000 : 10) << frame;
-        EXPECT_NE(lines.find(std::to_string(frame)), std::string::npos) << frame;
+        for (const GameObject* object : level) after += object->script->TotalRunCost().instructions;
+        // The hook counts up to a thousand past a part; the rested cost nothing.
+        EXPECT_LE(after - before, frame < 4 ? kFrameInstructions + 22 * 1000 : 10) << frame;
+        EXPECT_EQ(count(lines, "tick;"), static_cast<size_t>(frame)) << "the cheap one runs every frame";
     }
-    EXPECT_EQ(count(lines, "OnTick was stopped by its budget 3 frames running; it is no longer called"), 21u)
-        << lines;
+    EXPECT_EQ(count(lines, "OnTick was stopped by its budget 3 frames running; it is no longer called"), 21u);
     EXPECT_EQ(count(lines, "Scripting: "), 42u) << lines;
-    EXPECT_EQ(tickFailures(*cheap), 0);
     for (GameObject* object : level) detachScript(*object);
 }
 
