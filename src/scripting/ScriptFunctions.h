@@ -22,6 +22,9 @@ namespace vlua { class LuaState; }
 // Registers the functions, in the order above, in the state's globals.
 void registerScriptLibrary(vlua::LuaState* state);
 
+// A new level: its scripts may reveal it at once, whatever the last level's did.
+void resetRevealClock();
+
 int PrintString(vlua::LuaState* state);
 int PrintFloat(vlua::LuaState* state);
 int PrintInt(vlua::LuaState* state);

@@ -2,15 +2,15 @@
 // player.
 #include "world/GameWorld.h"
 
+#include "graphics/CountedFrame.h"
 #include "graphics/GraphicsSystem.h"
 #include "input/InputBackend.h"
 #include "input/InputHolder.h"
-#include "scripting/PrintBudget.h"
+#include "scripting/ScriptFrame.h"
 #include "world/Player.h"
 #include "world/TriggerEvents.h"
 #include "world/WorldEvents.h"
 
-#include <algorithm>
 
 using namespace irr;
 
@@ -21,8 +21,6 @@ const f32 JUMP_SPEED = 12.0f;
 const f32 LOOK_FACTOR = 100.0f;  // degrees per window width
 const f32 USE_DISTANCE = 6.0f;
 const f32 USE_COSINE = 0.8f;
-// The play clock takes a longer frame (the one that covers start-up, a stall) as this long.
-const s32 LONGEST_COUNTED_FRAME_MS = 250;
 
 }  // namespace
 
@@ -31,8 +29,9 @@ bool GameWorld::update() {
     InputBackend* input = inputHolder().activeBackend;
     // A window closed by the system ends the game as Escape does.
     if (!graphics.isRunning() || (input && input->isAction(ACTION_QUIT))) return false;
-    // Whatever a script prints from here on (use, trigger reports, ticks) counts to this frame.
-    startPrintFrame();
+    // Whatever a script prints or spends from here on (use, trigger reports, ticks) counts to
+    // this frame.
+    ScriptFrame scripts(objects);
 
     if (input) {
         player->yaw += static_cast<f32>((input->getAxis(AXIS_MOUSE_X) - 0.5f) * LOOK_FACTOR);
@@ -66,7 +65,7 @@ bool GameWorld::update() {
             inputHolder().centreMouse = !inputHolder().centreMouse;
     }
 
-    playedMs += std::clamp<s32>(graphics.frameTime, 0, LONGEST_COUNTED_FRAME_MS);
+    playedMs += Graphics::countedFrameMs(graphics.frameTime);
     deliverTriggerEvents();
     for (GameObject* object : objects)
         if (object->script) runScriptEvent(object, "OnTick");

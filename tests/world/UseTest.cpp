@@ -1,16 +1,24 @@
-// Using, carrying, putting down and releasing objects, and taking the weapon, on real physics.
+// Using, carrying, putting down and releasing objects, and taking the weapon, on real physics;
+// what trigger pads hear of it.
 #include "WorldFixture.h"
 
 #include "graphics/AimDot.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/ScreenMessage.h"
 #include "physics/PhysicsSystem.h"
+#include "scripting/ObjectScript.h"
 #include "waves/WaveManager.h"
 #include "world/GameWorld.h"
 #include "world/Player.h"
 
 #include <NxActor.h>
+#include <NxController.h>
 #include <NxScene.h>
+#include <luaplus/LuaObject.h>
+#include <luaplus/LuaState.h>
+
+#include <filesystem>
+#include <fstream>
 
 using namespace irr;
 using namespace vphysx;
@@ -31,6 +39,25 @@ bool carried(const GameObject* o) {
     return o->actor->readBodyFlag(NX_BF_KINEMATIC) && o->actor->readBodyFlag(NX_BF_DISABLE_GRAVITY) &&
            o->actor->readActorFlag(NX_AF_DISABLE_COLLISION);
 }
+
+// A trigger pad, 2 x 2 x 2 around pos, whose script counts object reports and keeps the last ids.
+GameObject* addCountingPad(const core::vector3df& pos) {
+    scene::ISceneManager* smgr = GraphicsSystem::instance().sceneManager;
+    scene::IMesh* mesh = smgr->getGeometryCreator()->createCubeMesh(core::vector3df(1, 1, 1));
+    GameObject* pad = new GameObject();
+    pad->node = smgr->addMeshSceneNode(mesh, nullptr, -1, pos);
+    const s32 id = GameWorld::instance().registerObject(pad);
+    pad->actor = PhysicsSystem::instance().createTriggerMeshActor(mesh, pos, core::vector3df(2, 2, 2), id);
+    mesh->drop();
+    const auto script = std::filesystem::temp_directory_path() / "velmora-pad.lua";
+    std::ofstream(script) << "ins, outs, entered, left = 0, 0, 0, 0 function OnCreate() end function OnTick() end\n"
+                             "function OnObjectEnter(id) ins = ins + 1 entered = id end\n"
+                             "function OnObjectLeave(id) outs = outs + 1 left = id end\n";
+    attachScript(*pad, script.c_str());
+    return pad;
+}
+
+int global(const GameObject* pad, const char* name) { return pad->script->GetGlobal(name).GetInteger(); }
 
 }  // namespace
 
@@ -211,4 +238,24 @@ TEST_F(WorldFixture, ALiftableObjectInReachIsTakenBeforeANearerFixture) {
     moveAway(crate, 8);
     idle(1);
     EXPECT_EQ(world.findUseTarget(6.0f, 0.8f), plate) << "no liftable one in reach";
+}
+
+TEST_F(WorldFixture, PadsHearLevelObjectsOnlyAndTheWeaponLeavingWhenTaken) {
+    // Farther from the eye than the weapon on it, so that use picks the weapon.
+    GameObject* pad = addCountingPad(core::vector3df(0, 0.5f, 5.6f));
+    GameObject* farPad = addCountingPad(core::vector3df(10, 0.5f, 0));
+    vphysx::NxController* obstacle = PhysicsSystem::instance().createCapsuleController(1.8f, 0.5f, -1);
+    ASSERT_NE(obstacle, nullptr);
+    obstacle->setPosition(vphysx::NxExtendedVec3(10, 1.4, 0));
+    GameObject* weapon = addCube("weapon", core::vector3df(0, 0.5f, 5), 50);
+    idle(10);
+    EXPECT_EQ(global(farPad, "ins"), 0) << "the figure standing on a pad is no object";
+    EXPECT_EQ(global(pad, "ins"), 1);
+    EXPECT_EQ(global(pad, "entered"), weapon->id);
+
+    play({USE, InputFrame()});
+    idle(3);
+    ASSERT_EQ(player->held, weapon);
+    EXPECT_EQ(global(pad, "outs"), 1);
+    EXPECT_EQ(global(pad, "left"), weapon->id);
 }
