@@ -17,6 +17,7 @@ struct Part {
 
 bool inFrame = false;
 Part frameLeft{0, 0};
+Part evenPart{0, 0};  // of the whole frame: no object gets less, however those before it overran
 int ticking = 0;  // objects whose OnTick is called and who have not run yet this frame
 std::map<const vlua::LuaState*, Part> partsLeft;  // of the objects that ran this frame
 
@@ -30,6 +31,7 @@ ScriptFrame::ScriptFrame(const std::list<GameObject*>& objects) {
     frameLeft = {kFrameInstructions, kFrameCpuSeconds};
     ticking = static_cast<int>(std::count_if(objects.begin(), objects.end(),
                                              [](const GameObject* object) { return ticks(*object); }));
+    evenPart = {kFrameInstructions / std::max(1, ticking), kFrameCpuSeconds / std::max(1, ticking)};
     partsLeft.clear();
 }
 
@@ -45,7 +47,8 @@ FrameShare::FrameShare(const GameObject& object) : object(object), before(object
         // One that does not tick (its OnTick rests) shares with those still to come all the same.
         const int sharing = std::max(1, ticking + (ticks(object) ? 0 : 1));
         if (ticks(object)) ticking = std::max(0, ticking - 1);
-        part->second = {frameLeft.instructions / sharing, frameLeft.cpuSeconds / sharing};
+        part->second = {std::max(evenPart.instructions, frameLeft.instructions / sharing),
+                        std::max(evenPart.cpuSeconds, frameLeft.cpuSeconds / sharing)};
     }
     object.script->LimitNextRun(std::max(0L, part->second.instructions), std::max(0.0, part->second.cpuSeconds));
 }

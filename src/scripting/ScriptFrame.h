@@ -3,10 +3,11 @@
 // instructions and kFrameCpuSeconds of CPU time per frame, so that many objects, each within
 // the budget of one run, cannot together stall a frame. The share is fair in this sense: when
 // an object's script first runs in a frame, it may take what is left of the frame's budget
-// divided by the number of ticking objects that have not run yet, itself included; its later
-// runs in that frame (a trigger event, then OnTick) take what is left of that part. So every
-// ticking object gets at least an even part of the frame, whatever those before it did, and
-// what cheap scripts leave goes to those after them. A run that goes over its part is stopped
+// divided by the number of ticking objects that have not run yet, itself included, and never
+// less than an even part of the whole frame; its later runs in that frame (a trigger event, then
+// OnTick) take what is left of that part. So every ticking object gets at least an even part of
+// the frame, even when those before it overran theirs (CPU time is checked only now and then),
+// and what cheap scripts leave goes to those after them. A run that goes over its part is stopped
 // as over its budget, and an object stopped so three times running is rested (ObjectScript.h).
 // Outside a frame (loading, OnCreate) every run has the usual budget of one run.
 
