@@ -187,8 +187,9 @@ void drawPlayer(PlanCanvas& canvas, const View& view) {
     canvas.line(view.at(centre), view.at(centre + facing * FACING_LENGTH), PLAYER, 2);
 }
 
-void drawWarned(PlanCanvas& canvas, const View& view, const std::vector<scene::ISceneNode*>& warned) {
-    for (scene::ISceneNode* node : warned) {
+void drawWarned(PlanCanvas& canvas, const View& view, const std::vector<WarnedNode>& warned) {
+    for (const WarnedNode& w : warned) {
+        scene::ISceneNode* node = w.node;
         core::recti area = view.area(footprint(*node));
         area.UpperLeftCorner -= core::vector2di(4, 4);
         area.LowerRightCorner += core::vector2di(4, 4);
@@ -232,7 +233,7 @@ core::aabbox3df extentOf(const std::list<GameObject*>& objects) {
 
 }  // namespace
 
-bool writeLevelPlan(const char* path, scene::ISceneManager& scene, const std::vector<scene::ISceneNode*>& warned) {
+bool writeLevelPlan(const char* path, scene::ISceneManager& scene, const LevelReport& report) {
     const std::list<GameObject*>& objects = GameWorld::instance().objects;
     const core::aabbox3df box = extentOf(objects);
     // At least a unit; a hostile scale's infinite extent is held to a finite one.
@@ -251,7 +252,7 @@ bool writeLevelPlan(const char* path, scene::ISceneManager& scene, const std::ve
     drawObjects(canvas, view, objects);
     drawSceneNodes(canvas, view, *scene.getRootSceneNode());
     drawPlayer(canvas, view);
-    drawWarned(canvas, view, warned);
+    drawWarned(canvas, view, report.warnedNodes());
     drawScaleBar(canvas, view, int(size.Height));
     return canvas.write(driver, path);
 }

@@ -5,6 +5,7 @@
 #include "NodeWarnings.h"
 #include "ObjectWarnings.h"
 #include "PlayerStartCheck.h"
+#include "ReachWarnings.h"
 #include "level/ConsoleText.h"
 #include "sound/CIrrKlangSceneNode.h"
 #include "world/GameWorld.h"
@@ -34,6 +35,19 @@ const GameObject* objectOf(const scene::ISceneNode& node) {
     return nullptr;
 }
 
+const size_t LONGEST_SHORT_TEXT = 28;
+
+// The warning's first clause, without "it", cut to fit the plan: "starts inside \"1Floor\"".
+std::string shortened(std::string text) {
+    const std::string said = "the game says: ";
+    if (text.rfind(said, 0) == 0) text.erase(0, said.size());
+    text = text.substr(0, text.find_first_of(":;("));
+    for (const char* lead : {"it ", "its "})
+        if (text.rfind(lead, 0) == 0) text.erase(0, std::string(lead).size());
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text.size() > LONGEST_SHORT_TEXT ? text.substr(0, LONGEST_SHORT_TEXT - 3) + "..." : text;
+}
+
 }  // namespace
 
 LevelReport::~LevelReport() = default;
@@ -44,14 +58,17 @@ LevelReport::LevelReport(std::vector<std::string> gameLines, vsound::ISoundEngin
         if (isReport(line)) reports.push_back(std::move(line));
 }
 
-void LevelReport::warn(const std::string& text) {
+void LevelReport::warn(const std::string& text, const std::string& shortText) {
     std::printf("  warning: %s\n", oneLine(text, 1000).c_str());
     ++count;
-    if (current && std::find(warned.begin(), warned.end(), current) == warned.end()) warned.push_back(current);
+    const bool known = std::any_of(warned.begin(), warned.end(), [&](const WarnedNode& w) { return w.node == current; });
+    if (current && !known) warned.push_back({current, shortText.empty() ? shortened(text) : shortText});
 }
 
 void LevelReport::run(const std::vector<std::unique_ptr<RawNode>>& nodes, scene::ISceneNode& root) {
     objectChecks = std::make_unique<ObjectWarnings>(GameWorld::instance().objects);
+    if (const Player* player = GameWorld::instance().player)
+        reachChecks = std::make_unique<ReachWarnings>(GameWorld::instance().objects, *player);
     for (const auto& raw : nodes) walk(*raw, &root, 0);
     current = nullptr;
     levelWarnings();
@@ -93,6 +110,9 @@ void LevelReport::walk(const RawNode& raw, scene::ISceneNode* parent, int depth)
     for (const std::string& text : nodeWarnings(raw, node, object, meshSaid)) warn(text);
     if (object)
         for (const std::string& text : objectChecks->about(*object)) warn(text);
+    // A trigger nothing reaches at all is said to be so once.
+    if (object && reachChecks && !objectChecks->outOfReach(*object))
+        for (const Warning& warning : reachChecks->about(*object)) warn(warning.text, warning.shortText);
     if (const auto* emitter = dynamic_cast<const CIrrKlangSceneNode*>(node))
         for (const std::string& text : emitterWarnings(raw, *emitter, engine)) warn(text);
     for (const std::string& line : said) warn("the game says: " + line);
@@ -118,6 +138,8 @@ std::vector<std::string> LevelReport::gameReportsAbout(const scene::ISceneNode& 
 void LevelReport::levelWarnings() {
     std::printf("The level as a whole:\n");
     for (const std::string& line : reports) warn("the game says: " + line);
+    if (reachChecks)
+        for (const Warning& warning : reachChecks->aboutLevel()) warn(warning.text, warning.shortText);
     Player* player = GameWorld::instance().player;
     if (!playerStart)
         warn("there is no node named player_start: the player starts at the default place");

@@ -15,6 +15,13 @@
 
 struct GameObject;
 class ObjectWarnings;
+class ReachWarnings;
+
+// A node with at least one warning, and the first one's words for the plan.
+struct WarnedNode {
+    irr::scene::ISceneNode* node;
+    std::string shortText;
+};
 
 class LevelReport {
 public:
@@ -26,21 +33,25 @@ public:
     void run(const std::vector<std::unique_ptr<RawNode>>& nodes, irr::scene::ISceneNode& root);
     int warnings() const { return count; }
     // The loaded nodes with at least one warning, in the order warned.
-    const std::vector<irr::scene::ISceneNode*>& warnedNodes() const { return warned; }
+    const std::vector<WarnedNode>& warnedNodes() const { return warned; }
+    // What the player can reach; null when there is no player.
+    const ReachWarnings* reach() const { return reachChecks.get(); }
 
 private:
     void walk(const RawNode& raw, irr::scene::ISceneNode* parent, int depth);
-    void warn(const std::string& text);
+    // shortText: a few words for the plan; made from the text when left out.
+    void warn(const std::string& text, const std::string& shortText = "");
     // Takes the game's reports about the node out of the ones not shown yet.
     std::vector<std::string> gameReportsAbout(const irr::scene::ISceneNode& node, const GameObject* object);
     void levelWarnings();
 
     std::vector<std::string> reports;   // the game's report lines not shown yet
     std::vector<irr::scene::ISceneNode*> matched;
-    std::vector<irr::scene::ISceneNode*> warned;
+    std::vector<WarnedNode> warned;
     irr::scene::ISceneNode* current = nullptr;      // the node being reported on
     irr::scene::ISceneNode* playerStart = nullptr;
     std::unique_ptr<ObjectWarnings> objectChecks;
+    std::unique_ptr<ReachWarnings> reachChecks;
     vsound::ISoundEngine* engine;
     int count = 0;
 };

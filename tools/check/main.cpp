@@ -145,7 +145,7 @@ int main(int argc, char** argv) {
     check.run(raw, *graphics.sceneManager->getRootSceneNode());
     std::string planError;
     if (arguments.plan && !writeThroughTemporary(arguments.plan, [&](const std::string& temporary) {
-            return writeLevelPlan(temporary.c_str(), *graphics.sceneManager, check.warnedNodes());
+            return writeLevelPlan(temporary.c_str(), *graphics.sceneManager, check);
         }, planError)) {
         std::printf("Plan: %s cannot be written (%s); no plan was drawn\n", arguments.plan, planError.c_str());
         return 2;
