@@ -6,7 +6,9 @@
 #include "ObjectWarnings.h"
 #include "PlayerStartCheck.h"
 #include "ReachWarnings.h"
+#include "ScriptLint.h"
 #include "level/ConsoleText.h"
+#include "scripting/ObjectScript.h"
 #include "sound/CIrrKlangSceneNode.h"
 #include "world/GameWorld.h"
 #include "world/Player.h"
@@ -69,6 +71,15 @@ void LevelReport::run(const std::vector<std::unique_ptr<RawNode>>& nodes, scene:
     objectChecks = std::make_unique<ObjectWarnings>(GameWorld::instance().objects);
     if (const Player* player = GameWorld::instance().player)
         reachChecks = std::make_unique<ReachWarnings>(GameWorld::instance().objects, *player);
+    std::vector<std::string> scripts, objectNames;
+    for (const GameObject* object : GameWorld::instance().objects) {
+        objectNames.push_back(object->node->getName());
+        const std::string script = scriptPathFor(object->node->getName());
+        if (object->script && std::find(scripts.begin(), scripts.end(), script) == scripts.end()) scripts.push_back(script);
+    }
+    scriptChecks = std::make_unique<ScriptLint>(scripts, objectNames);
+    if (!scriptChecks->unread().empty())
+        std::printf("Scripts: %s; they were not read for mistakes\n", scriptChecks->unread().c_str());
     for (const auto& raw : nodes) walk(*raw, &root, 0);
     current = nullptr;
     levelWarnings();
@@ -95,7 +106,9 @@ void LevelReport::walk(const RawNode& raw, scene::ISceneNode* parent, int depth)
     scene::ISceneNode* node = loadedNode(raw, parent, matched);
     if (node) matched.push_back(node);
     const GameObject* object = node ? objectOf(*node) : nullptr;
-    const std::string what = node ? describeNode(*node, object) : "left out";
+    std::vector<std::string> scriptWarnings;
+    const std::string what = node ? describeNode(*node, object) + (object ? scriptNote(*object, scriptWarnings) : "")
+                                  : "left out";
     std::printf("%*s%s (%s): %s\n", 2 * depth, "", shownName(raw.name()).c_str(), shownName(raw.type).c_str(),
                 what.c_str());
     if (raw.name() == "player_start") playerStart = node;
@@ -116,7 +129,20 @@ void LevelReport::walk(const RawNode& raw, scene::ISceneNode* parent, int depth)
     if (const auto* emitter = dynamic_cast<const CIrrKlangSceneNode*>(node))
         for (const std::string& text : emitterWarnings(raw, *emitter, engine)) warn(text);
     for (const std::string& line : said) warn("the game says: " + line);
+    for (const std::string& text : scriptWarnings) warn(text);
     for (const auto& child : raw.children) walk(*child, node, depth + 1);
+}
+
+// Scripts are bound by name: "1Door" and "Door" run Door.lua, as does any node so named in a
+// level copied with a game folder. A script is read once, under the first node that runs it.
+std::string LevelReport::scriptNote(const GameObject& object, std::vector<std::string>& scriptWarnings) {
+    if (!object.script) return "";
+    const std::string script = scriptPathFor(object.node->getName());
+    auto said = scriptRunBy.find(script);
+    if (said != scriptRunBy.end()) return "; runs " + script + ", as \"" + said->second + "\" does (read there)";
+    scriptRunBy[script] = shownName(object.node->getName());
+    scriptWarnings = scriptChecks->about(script);
+    return "; runs " + script;
 }
 
 // A report names its node in quotes; a script report names its object's id as well.

@@ -9,6 +9,7 @@
 #include <sound3d/vsound.h>
 #include <irrlicht.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 struct GameObject;
 class ObjectWarnings;
 class ReachWarnings;
+class ScriptLint;
 
 // A node with at least one warning, and the first one's words for the plan.
 struct WarnedNode {
@@ -44,6 +46,8 @@ private:
     // Takes the game's reports about the node out of the ones not shown yet.
     std::vector<std::string> gameReportsAbout(const irr::scene::ISceneNode& node, const GameObject* object);
     void levelWarnings();
+    // "; runs Content/scripts/Door.lua", and the script's warnings under the first node to run it.
+    std::string scriptNote(const GameObject& object, std::vector<std::string>& scriptWarnings);
 
     std::vector<std::string> reports;   // the game's report lines not shown yet
     std::vector<irr::scene::ISceneNode*> matched;
@@ -52,6 +56,8 @@ private:
     irr::scene::ISceneNode* playerStart = nullptr;
     std::unique_ptr<ObjectWarnings> objectChecks;
     std::unique_ptr<ReachWarnings> reachChecks;
+    std::unique_ptr<ScriptLint> scriptChecks;
+    std::map<std::string, std::string> scriptRunBy;  // script file -> the first node said to run it
     vsound::ISoundEngine* engine;
     int count = 0;
 };

@@ -100,6 +100,5 @@ std::string describeNode(scene::ISceneNode& node, const GameObject* object) {
         what = describeMesh(name, *object);
     else
         what = "nothing";
-    if (object && object->script) what += "; runs its script";
     return what;
 }
