@@ -164,11 +164,11 @@ std::vector<std::string> LevelReport::gameReportsAbout(const scene::ISceneNode& 
 void LevelReport::levelWarnings() {
     std::printf("The level as a whole:\n");
     for (const std::string& line : reports) warn("the game says: " + line);
-    if (reachChecks)
-        for (const Warning& warning : reachChecks->aboutLevel()) warn(warning.text, warning.shortText);
     Player* player = GameWorld::instance().player;
     if (!playerStart)
         warn("there is no node named player_start: the player starts at the default place");
+    if (reachChecks)
+        for (const Warning& warning : reachChecks->aboutLevel()) warn(warning.text, warning.shortText);
     if (!player || !player->controller) return;
     const vphysx::NxExtendedVec3& p = player->controller->getPosition();
     const core::vector3df centre(float(p.x), float(p.y), float(p.z));
