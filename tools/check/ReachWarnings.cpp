@@ -129,7 +129,6 @@ void ReachWarnings::checkTarget(const GameObject& object, const core::aabbox3df&
     core::vector3df floorAt;
     const std::string why = whyNot(area, object.node->getName(), &floorAt);
     warnings[&object].push_back({lead + why, "UNREACHABLE"});
-    marked.push_back({worldBox(*object.node), "UNREACHABLE"});
 }
 
 void ReachWarnings::checkSealedFloor() {
@@ -155,7 +154,7 @@ void ReachWarnings::checkSealedFloor() {
                                   formatVector(middle) + ", cannot be reached from the start: " + why,
                               "SEALED OFF"};
         if (owner) warnings[owner].push_back(warning); else level.push_back(warning);
-        marked.push_back({piece.bounds, "SEALED OFF"});
+        marked.push_back({piece.bounds, "SEALED OFF", true, owner});
     }
 }
 
@@ -251,7 +250,8 @@ void ReachWarnings::warnOpenings() {
                  number(2 * reach.capsule.radius) + " wide, " + number(reach.capsule.height) +
                  " high) cannot pass it to reach " + beyond, shortText});
         const core::vector3df half(reach.capsule.radius, 0, reach.capsule.radius);
-        marked.push_back({core::aabbox3df(opening->at - half, opening->at + half + core::vector3df(0, 1, 0)), shortText});
+        marked.push_back({core::aabbox3df(opening->at - half, opening->at + half + core::vector3df(0, 1, 0)), shortText, false,
+                          opening->wall});
     }
 }
 

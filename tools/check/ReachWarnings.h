@@ -40,6 +40,8 @@ public:
     struct Mark {
         irr::core::aabbox3df area;
         std::string shortText;
+        bool sealed;                // a part of the floor, else an opening
+        const GameObject* owner;    // the floor, or the wall with the opening; may be null
     };
     const WalkableFloor* floor() const { return started ? playerFloor.get() : nullptr; }
     const std::vector<irr::core::vector3df>& wayToExit() const { return exitWay; }

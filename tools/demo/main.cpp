@@ -77,18 +77,18 @@ int main(int argc, char** argv) {
         std::printf("Demo: %s\n%s", arguments.wrong.c_str(), USAGE);
         return 2;
     }
-    const char* display = std::getenv("DISPLAY");
-    if (!display || !*display) {
-        std::printf("Demo: there is no X server to open the game's window on (DISPLAY is not set); nothing was "
-                    "played. Xvfb will do: xvfb-run velmora_demo\n");
-        return 1;
-    }
     const std::string& outDir = arguments.outDir;
     DemoScript script = makeDemoScript();
     const std::vector<std::string> inTheWay = shotsInTheWay(script, outDir);
     if (!inTheWay.empty() && !arguments.force) {
         std::printf("Demo: %zu screenshots are there already (%s, ...); nothing was played (--force replaces them)\n",
                     inTheWay.size(), inTheWay.front().c_str());
+        return 1;
+    }
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display) {
+        std::printf("Demo: there is no X server to open the game's window on (DISPLAY is not set); nothing was "
+                    "played. Xvfb will do: xvfb-run velmora_demo\n");
         return 1;
     }
     mkdir(outDir.c_str(), 0755);
