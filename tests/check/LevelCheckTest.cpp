@@ -3,6 +3,7 @@
 #include "ToolRun.h"
 
 #include <gtest/gtest.h>
+#include <irrlicht.h>
 
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <string>
 
 namespace fs = std::filesystem;
+using namespace irr;
 
 namespace {
 
@@ -378,6 +380,48 @@ TEST_F(LevelCheck, ThePlanReplacesNoFileUnlessForcedAndOnlyWritesPng) {
     drawn << std::ifstream(dir / "plan.png").rdbuf();
     EXPECT_EQ(drawn.str().substr(1, 3), "PNG");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "no temporary left behind";
+}
+
+// The plan of a floor 40 x 40 (22.5 pixels a unit, 24 from the edges): a wall across it at
+// z = 10 with a doorway at x = -10 to the exit, and beyond it a part walled off at x > 10.
+TEST_F(LevelCheck, ThePlanShowsTheWalkableFloorTheWayToTheExitWhatIsSealedOffAndALegend) {
+    const std::string nodes = mesh("1WallW", "-16, 3, 10", "box", true, true, "8, 6, 1") +
+                              mesh("1WallE", "6, 3, 10", "box", true, true, "28, 6, 1") +
+                              mesh("1Split", "10, 3, 15", "box", true, true, "1, 6, 10") +
+                              mesh("2ExitPad", "-10, 0.05, 15", "box", true, true, "4, 0.1, 4");
+    write("Content/test.irr", level(nodes));
+    CheckRun run = runChecker(dir, "--plan plan.png Content/test.irr");
+    EXPECT_TRUE(has(run.block("1Floor (mesh)"), "  warning: part of its floor, about ", run.out));
+    IrrlichtDevice* device = createDevice(video::EDT_NULL);
+    video::IImage* image = device->getVideoDriver()->createImageFromFile((dir / "plan.png").c_str());
+    ASSERT_NE(image, nullptr) << run.out;
+    const auto pixel = [&](float x, float z) {
+        return image->getPixel(u32(24 + (x + 20) * 22.5f), u32(24 + (20 - z) * 22.5f));
+    };
+    const auto near = [&](float x, float z, int reach, auto colour) {
+        const int px = int(24 + (x + 20) * 22.5f), py = int(24 + (20 - z) * 22.5f);
+        int n = 0;
+        for (int y = py - reach; y <= py + reach; ++y)
+            for (int x2 = px - reach; x2 <= px + reach; ++x2) n += colour(image->getPixel(u32(x2), u32(y)));
+        return n;
+    };
+    const video::SColor walked = pixel(0, -10), unwalked = pixel(0, 9.7f);  // the capsule cannot stand by the wall
+    EXPECT_EQ(walked.getRed(), walked.getBlue());
+    EXPECT_GT(walked.getRed(), unwalked.getRed() + 30) << "the walkable floor is shaded lighter";
+    const auto red = [](video::SColor c) { return c.getRed() > 240 && c.getGreen() < 60 && c.getBlue() < 60; };
+    const auto yellow = [](video::SColor c) { return c.getRed() > 240 && c.getGreen() > 200 && c.getBlue() < 40; };
+    EXPECT_GT(near(15, 15, 10, red), 20) << "the part walled off is hatched red";
+    EXPECT_EQ(near(-10, 3, 10, red), 0) << "the way to the exit is not";
+    EXPECT_GT(near(-10, 10, 24, yellow), 5) << "the way to the exit passes the doorway";
+    EXPECT_GT(near(-10, 15, 12, yellow), 5) << "and ends on the exit";
+    // The legend sits between the level and the scale bar.
+    const u32 levelBottom = 24 + 40 * 45 / 2 + 24, height = image->getDimension().Height;
+    int legend = 0;
+    for (u32 y = levelBottom; y + 40 < height; ++y)
+        for (u32 x = 0; x < image->getDimension().Width; ++x) legend += red(image->getPixel(x, y));
+    EXPECT_GT(legend, 10) << "its swatches for warnings and floor out of reach";
+    image->drop();
+    device->drop();
 }
 
 }  // namespace
