@@ -424,4 +424,27 @@ TEST_F(LevelCheck, ThePlanShowsTheWalkableFloorTheWayToTheExitWhatIsSealedOffAnd
     device->drop();
 }
 
+// A level from a plain room plan: the generator's doorway of 3 lets the player through to the
+// exit, one of 2 does not, and the checker says so of the generated rooms.
+TEST_F(LevelCheck, ARoomPlanMakesAPlayableLevelAndATooNarrowDoorIsCaught) {
+    for (const char* width : {"3", "2"}) {
+        write("rooms.txt", std::string("room West -16 -8 0 8\nroom East 0 -8 16 8  # the second room\n"
+                                       "door West East ") + width + "\nstart -10 0\npad ExitPad 10 -4 4 4\n");
+        const ToolRun made = runTool(dir, "python3 '" VELMORA_TOOLS "/levelgen/make_level.py' --force --rooms rooms.txt .");
+        ASSERT_EQ(made.code, 0) << made.out;
+        CheckRun run = runChecker(dir, "");
+        if (std::string(width) == "3") {
+            EXPECT_EQ(run.code, 0) << run.out;
+        } else {
+            EXPECT_TRUE(has(run.block("1Rooms (mesh)"), "  warning: it leaves an opening at (0, 0, 0) only 2 wide: the player "
+                                                         "(2 wide, 4 high) cannot pass it to reach 2ExitPad", run.out));
+            EXPECT_TRUE(has(run.block("2ExitPad (mesh)"), "  warning: the player cannot reach this exit", run.out));
+        }
+    }
+    write("rooms.txt", "room West -16 -8 0 8\nroom East 1 -8 16 8\ndoor West East\nstart -10 0\n");
+    const ToolRun apart = runTool(dir, "python3 '" VELMORA_TOOLS "/levelgen/make_level.py' --force --rooms rooms.txt .");
+    EXPECT_EQ(apart.code, 2);
+    EXPECT_EQ(apart.out, "make_level: rooms.txt: line 3: rooms West and East share no wall; nothing was written\n");
+}
+
 }  // namespace

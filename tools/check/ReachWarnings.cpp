@@ -28,6 +28,7 @@ const f32 FAR = 50.0f;           // widths and heights are measured up to this
 const f32 SAME_OPENING = 1.5f;   // in capsule heights: openings in a wall nearer than this are one
 const f32 PROBE_RADIUS = 0.01f;  // the small thing that finds openings the player cannot pass
 const f32 CELLS_PER_RADIUS = 4;  // the floor is sampled to a quarter of the player's radius
+const f32 ASKEW = 30;            // degrees either way from straight across a way, for its width
 const f32 FITS = 0.02f;          // the controller's skin: what the capsule needs beyond its size
 
 std::string number(f32 x) {
@@ -188,7 +189,7 @@ ReachWarnings::Opening* ReachWarnings::openingOnWay(const std::vector<core::vect
     const f32 needWidth = 2 * reach.capsule.radius + FITS, needHeight = reach.capsule.height + FITS;
     Opening found;
     bool inside = false, passed = false;
-    core::vector3df first, last;
+    core::vector3df first, last, narrowShift;
     for (size_t i = 1; i < way.size() && !passed; ++i) {
         const core::vector3df from = way[i - 1], to = way[i];
         core::vector3df along(to.X - from.X, 0, to.Z - from.Z);
@@ -203,21 +204,30 @@ ReachWarnings::Opening* ReachWarnings::openingOnWay(const std::vector<core::vect
             const f32 height = roof ? hit.Y - floor.Y : FAR;
             f32 width = FAR;
             const GameObject* side = nullptr;
-            // Across the way at the heights the capsule fills above a step, below the roof.
-            for (f32 h = reach.stepHeight + 0.1f; h < std::min(height, reach.capsule.height); h += 0.9f) {
-                const core::vector3df middle = floor + up * h;
-                core::vector3df left, right;
-                const SolidTriangle* l = geometry->firstHit(core::line3df(middle, middle + across * FAR), nullptr, &left);
-                const SolidTriangle* r = geometry->firstHit(core::line3df(middle, middle - across * FAR), nullptr, &right);
-                const f32 w = (l ? left.getDistanceFrom(middle) : FAR) + (r ? right.getDistanceFrom(middle) : FAR);
-                if (w < width) width = w, side = l ? l->owner : r ? r->owner : nullptr;
-            }
+            core::vector3df shift;  // from the way to the middle of the narrowest span
+            // Across the way, and a little askew (a way may cross a doorway slantwise), at the
+            // heights the capsule fills above a step, below the roof.
+            for (f32 h = reach.stepHeight + 0.1f; h < std::min(height, reach.capsule.height); h += 0.9f)
+                for (f32 turn = -ASKEW; turn <= ASKEW; turn += ASKEW / 3) {
+                    core::vector3df side1 = across;
+                    side1.rotateXZBy(turn);
+                    const core::vector3df middle = floor + up * h;
+                    core::vector3df left, right;
+                    const SolidTriangle* l = geometry->firstHit(core::line3df(middle, middle + side1 * FAR), nullptr, &left);
+                    const SolidTriangle* r = geometry->firstHit(core::line3df(middle, middle - side1 * FAR), nullptr, &right);
+                    const f32 w = (l ? left.getDistanceFrom(middle) : FAR) + (r ? right.getDistanceFrom(middle) : FAR);
+                    if (w >= width) continue;
+                    width = w;
+                    side = l ? l->owner : r ? r->owner : nullptr;
+                    shift = l && r ? (left + right) / 2 - middle : core::vector3df();
+                    shift.Y = 0;
+                }
             const bool narrow = width < needWidth, low = height < needHeight;
             if (narrow || low) {
                 if (!inside) first = floor;
                 inside = true;
                 last = floor;
-                if (narrow && width < found.width) found.width = width, found.wall = side;
+                if (narrow && width < found.width) found.width = width, found.wall = side, narrowShift = shift;
                 if (low && height < found.height) found.height = height, found.wall = found.wall ? found.wall : roof->owner;
             } else {
                 passed = inside;
@@ -225,7 +235,7 @@ ReachWarnings::Opening* ReachWarnings::openingOnWay(const std::vector<core::vect
         }
     }
     if (!inside || !found.wall) return nullptr;
-    found.at = (first + last) / 2;
+    found.at = (first + last) / 2 + narrowShift;
     found.at.Y = floorHeight(found.at);
     // Ways to different places may pass the same opening a little apart.
     for (const auto& known : openings)
