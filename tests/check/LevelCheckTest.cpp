@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -370,15 +369,10 @@ TEST_F(LevelCheck, ThePlanReplacesNoFileUnlessForcedAndOnlyWritesPng) {
         EXPECT_TRUE(has(run.out, "Plan: " + plan + " ", run.out));
         EXPECT_TRUE(has(run.out, "nothing was checked or written", run.out));
     }
-    std::stringstream level, plan;
-    level << std::ifstream(dir / "Content/test.irr").rdbuf();
-    plan << std::ifstream(dir / "plan.png").rdbuf();
-    EXPECT_EQ(level.str(), text);
-    EXPECT_EQ(plan.str(), "the designer's own picture");
+    EXPECT_EQ(readAll(dir / "Content/test.irr"), text);
+    EXPECT_EQ(readAll(dir / "plan.png"), "the designer's own picture");
     EXPECT_EQ(runChecker(dir, "--plan plan.png --force Content/test.irr").code, 0);
-    std::stringstream drawn;
-    drawn << std::ifstream(dir / "plan.png").rdbuf();
-    EXPECT_EQ(drawn.str().substr(1, 3), "PNG");
+    EXPECT_EQ(readAll(dir / "plan.png").substr(1, 3), "PNG");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "no temporary left behind";
 }
 

@@ -7,17 +7,10 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readAll(const fs::path& file) {
-    std::stringstream text;
-    text << std::ifstream(file).rdbuf();
-    return text.str();
-}
 
 TEST(ToolFiles, TheAnalyserAndTheDemoReplaceNothingUnaskedAndTheDemoSaysWhyItShowsNothing) {
     const fs::path game = fs::current_path();
