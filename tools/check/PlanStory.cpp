@@ -111,13 +111,19 @@ void labelPlan(PlanLabels& labels, const View& view, const LevelReport& report, 
     const std::vector<ReachWarnings::Mark>& marks = report.reach() ? report.reach()->marks() : none;
     for (const ReachWarnings::Mark& mark : marks) labels.canvas().outline(grown(view.area(mark.area), 2), WARNED, 2);
     // A wall's opening or a floor's sealed part is where its warning is.
+    std::vector<bool> told(marks.size(), false);
     for (const WarnedNode& warned : report.warnedNodes()) {
         core::recti anchor = grown(view.area(warned.node->getTransformedBoundingBox()), 4);
-        for (const ReachWarnings::Mark& mark : marks)
-            if (mark.owner && mark.owner->node == warned.node && mark.shortText == warned.shortText)
-                anchor = grown(view.area(mark.area), 2);
+        for (size_t i = 0; i < marks.size(); ++i)
+            if (marks[i].owner && marks[i].owner->node == warned.node && marks[i].shortText == warned.shortText && !told[i]) {
+                anchor = grown(view.area(marks[i].area), 2);
+                told[i] = true;
+                break;
+            }
         labels.place(anchor, {nameOf(*warned.node), warned.shortText}, WARNED, true);
     }
+    for (size_t i = 0; i < marks.size(); ++i)
+        if (!told[i]) labels.place(grown(view.area(marks[i].area), 2), {marks[i].shortText}, WARNED, true);
     std::vector<std::pair<int, scene::ISceneNode*>> ranked;
     const f32 levelArea = f32(labels.canvas().width()) * f32(labels.canvas().height());
     for (scene::ISceneNode* node : allNodes(root)) {
