@@ -24,6 +24,10 @@ const f32 SLACK = 0.25f;         // beyond the capsule's radius: brushing a pad'
 const f32 ABOVE = 0.5f;          // a floor this far above a thing's top still stands by it
 const f32 SEALED_AREA = 8.0f;    // square units: smaller unreached bits are too small to matter
 const f32 SAMPLE = 0.2f;         // along a way, between measurements of its width and height
+// Triangles tested by the rays that measure ways, for the whole level: about a second's work. A
+// huge level is not measured past it; its openings are then named without their size.
+const double MEASURING_BUDGET = 3e8;
+const int RAYS_PER_SAMPLE = 60;
 const f32 FAR = 50.0f;           // widths and heights are measured up to this
 const f32 SAME_OPENING = 1.5f;   // in capsule heights: openings in a wall nearer than this are one
 const f32 PROBE_RADIUS = 0.01f;  // the small thing that finds openings the player cannot pass
@@ -77,14 +81,7 @@ ReachWarnings::ReachWarnings(const std::list<GameObject*>& objects, const Player
         if (object->actor && object->node->getType() == scene::ESNT_MESH && object->node->getName()[0] == '1')
             statics.push_back(object);
     geometry = std::make_unique<LevelGeometry>(statics);
-    std::vector<core::triangle3df> triangles;
-    for (const SolidTriangle& t : geometry->triangles()) triangles.push_back(t.triangle);
-    AgentSize probe = reach.capsule;
-    probe.radius = PROBE_RADIUS;
-    probe.height = reach.capsule.height / 2;
-    const f32 cell = reach.capsule.radius / CELLS_PER_RADIUS;
-    playerFloor = std::make_unique<WalkableFloor>(triangles, reach.capsule, cell);
-    probeFloor = std::make_unique<WalkableFloor>(triangles, probe, cell);
+    playerFloor = std::make_unique<WalkableFloor>(triangles(), reach.capsule, reach.capsule.radius / CELLS_PER_RADIUS);
 
 
     if (!player.controller) return;
@@ -92,12 +89,14 @@ ReachWarnings::ReachWarnings(const std::list<GameObject*>& objects, const Player
     feet = core::vector3df(f32(centre.x), f32(centre.y) - reach.capsule.height / 2, f32(centre.z));
     started = playerFloor->spreadFrom(feet);
     if (!started) {
+        const f32 cell = playerFloor->cellSize(), finest = reach.capsule.radius / CELLS_PER_RADIUS;
+        const std::string coarse = cell > finest * 1.01f ? " (the level is so large that its floor was sampled only every " +
+                                                               number(cell) + " units)" : "";
         level.push_back({"the player starts at " + formatVector(rounded(feet)) + " (the capsule's bottom) over no "
-                         "floor they can walk on, so what they can reach was not checked",
+                         "floor they can walk on" + coarse + ", so what they can reach was not checked",
                          "START OVER NO FLOOR"});
         return;
     }
-    probeFloor->spreadFrom(feet);
     lowestReached = std::numeric_limits<f32>::max();
     highestReached = -lowestReached;
     playerFloor->eachTriangle([&](const core::triangle3df& t, bool reached) {
@@ -159,13 +158,30 @@ void ReachWarnings::checkSealedFloor() {
     }
 }
 
+std::vector<core::triangle3df> ReachWarnings::triangles() const {
+    std::vector<core::triangle3df> out;
+    for (const SolidTriangle& t : geometry->triangles()) out.push_back(t.triangle);
+    return out;
+}
+
+// Built when something is out of the player's reach, as most levels need it not at all.
+const WalkableFloor& ReachWarnings::probeFloor() {
+    if (probe) return *probe;
+    AgentSize small = reach.capsule;
+    small.radius = PROBE_RADIUS;
+    small.height = reach.capsule.height / 2;
+    probe = std::make_unique<WalkableFloor>(triangles(), small, reach.capsule.radius / CELLS_PER_RADIUS);
+    probe->spreadFrom(feet);
+    return *probe;
+}
+
 // The tail of a sentence: why the player's floor does not reach into `area`.
 std::string ReachWarnings::whyNot(const core::aabbox3df& area, const std::string& what, core::vector3df* floorAt) {
     const std::string size = "a capsule " + number(2 * reach.capsule.radius) + " wide and " +
                              number(reach.capsule.height) + " high";
     core::vector3df there;
-    if (probeFloor->reachedIn(area, &there)) {
-        if (Opening* opening = openingOnWay(probeFloor->way(feet, there))) {
+    if (probeFloor().reachedIn(area, &there)) {
+        if (Opening* opening = openingOnWay(probeFloor().way(feet, there))) {
             opening->beyond.push_back(what);
             std::string words = "the way there passes an opening in \"" + std::string(opening->wall->node->getName()) +
                                 "\" at " + formatVector(rounded(opening->at));
@@ -176,7 +192,7 @@ std::string ReachWarnings::whyNot(const core::aabbox3df& area, const std::string
         }
         return "the only way there is too narrow or too low for the player, " + size;
     }
-    if (!playerFloor->floorIn(area, floorAt) && !probeFloor->floorIn(area, floorAt))
+    if (!playerFloor->floorIn(area, floorAt) && !probeFloor().floorIn(area, floorAt))
         return "there is no floor by it where the player, " + size + ", could stand";
     return "no walk, step, slope up to " + number(reach.capsule.slopeDegrees) + " degrees or jump onto a ledge up to " +
            number(reach.capsule.climb) + " high leads there, not even through an opening too small for the player; its floor is at y = " + number(floorHeight(*floorAt)) +
@@ -198,6 +214,8 @@ ReachWarnings::Opening* ReachWarnings::openingOnWay(const std::vector<core::vect
         along.normalize();
         const core::vector3df across(-along.Z, 0, along.X), up(0, 1, 0);
         for (f32 s = 0; s <= length && !passed; s += SAMPLE) {
+            measured += double(RAYS_PER_SAMPLE) * double(geometry->triangles().size());
+            if (measured > MEASURING_BUDGET) return nullptr;
             core::vector3df floor = from + (to - from) * (s / length), hit;
             if (floorBelow(floor, &hit)) floor = hit;
             const SolidTriangle* roof = geometry->firstHit(core::line3df(floor + up * FITS, floor + up * FAR), nullptr, &hit);

@@ -53,6 +53,8 @@ private:
     struct Opening;
     void checkTarget(const GameObject& object, const irr::core::aabbox3df& reach);
     void checkSealedFloor();
+    const WalkableFloor& probeFloor();
+    std::vector<irr::core::triangle3df> triangles() const;  // of the static geometry
     std::string whyNot(const irr::core::aabbox3df& reach, const std::string& what, irr::core::vector3df* floorAt);
     Opening* openingOnWay(const std::vector<irr::core::vector3df>& way);
     void warnOpenings();
@@ -63,10 +65,12 @@ private:
     PlayerReach reach;
     std::list<GameObject*> statics;
     std::unique_ptr<LevelGeometry> geometry;  // static only
-    std::unique_ptr<WalkableFloor> playerFloor, probeFloor;
+    std::unique_ptr<WalkableFloor> playerFloor;
+    std::unique_ptr<WalkableFloor> probe;  // of something small: what the player could reach if smaller
     irr::core::vector3df feet;
     bool started = false;
     float lowestReached = 0, highestReached = 0;
+    double measured = 0;  // triangles tested measuring ways so far
     std::vector<std::unique_ptr<Opening>> openings;
     std::map<const GameObject*, std::vector<Warning>> warnings;
     std::vector<Warning> level;

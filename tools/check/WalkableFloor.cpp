@@ -13,7 +13,7 @@ using namespace irr;
 
 namespace {
 
-const float LARGEST_GRID = 2048;    // cells a side
+const float LARGEST_GRID = 1024;    // cells a side: a level up to 256 wide is sampled to a quarter unit
 const float CELL_HEIGHT = 0.1f;
 const float TALLEST_GRID = 8000;    // cells, below Recast's limit for a span's height
 const int VERTICES_PER_POLYGON = 6;
@@ -289,6 +289,11 @@ std::vector<WalkableFloor::Piece> WalkableFloor::unreachedPieces() const {
         pieces.push_back(piece);
     }
     return pieces;
+}
+
+float WalkableFloor::cellSize() const {
+    if (!mesh->tile || mesh->tile->header->bvQuantFactor <= 0) return 0;
+    return 1 / mesh->tile->header->bvQuantFactor;  // Detour keeps the cell size so
 }
 
 void WalkableFloor::eachTriangle(const std::function<void(const core::triangle3df&, bool)>& visit) const {

@@ -43,6 +43,8 @@ public:
         float area;                   // square units
     };
     std::vector<Piece> unreachedPieces() const;
+    // How finely the floor was sampled across, in units; 0 when there is no floor.
+    float cellSize() const;
     // Every triangle of the floor, with whether it was reached.
     void eachTriangle(const std::function<void(const irr::core::triangle3df&, bool reached)>& visit) const;
 
