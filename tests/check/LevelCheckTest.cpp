@@ -435,10 +435,24 @@ TEST_F(LevelCheck, ARoomPlanMakesAPlayableLevelAndATooNarrowDoorIsCaught) {
             EXPECT_TRUE(has(run.block("2ExitPad (mesh)"), "  warning: the player cannot reach this exit", run.out));
         }
     }
-    write("rooms.txt", "room West -16 -8 0 8\nroom East 1 -8 16 8\ndoor West East\nstart -10 0\n");
-    const ToolRun apart = runTool(dir, "python3 '" VELMORA_TOOLS "/levelgen/make_level.py' --force --rooms rooms.txt .");
-    EXPECT_EQ(apart.code, 2);
-    EXPECT_EQ(apart.out, "make_level: rooms.txt: line 3: rooms West and East share no wall; nothing was written\n");
+    // A plan it cannot build is named by line, and nothing of the level is replaced.
+    const std::string level = readAll(dir / "Content/TestRoom3.irr");
+    const std::pair<const char*, const char*> wrong[] = {
+        {"room West -16 -8 0 8\nroom East 1 -8 16 8\ndoor West East\nstart -10 0\n", "line 3: rooms West and East share no wall"},
+        {"room West -16 -8 0 8\nroom East 0 -8 16 8\ndoor West East 20\nstart -10 0\n", "line 3: a door 20 wide does not fit"},
+        {"room West 0 0 -16 8\nstart -10 0\n", "line 1: room West needs X0 < X1 and Z0 < Z1"},
+        {"room West -16 -8 0 8\ncrate Box x 1\nstart -10 0\n", "line 2: x 1 is not a number"},
+        {"room West -16 -8 0 8\nwindow West 2\n", "line 2: cannot read \"window West 2\""},
+        {"room West -16 -8 0 8\n", "the plan has no start"},
+    };
+    for (const auto& [plan, why] : wrong) {
+        write("rooms.txt", plan);
+        const ToolRun refused = runTool(dir, "python3 '" VELMORA_TOOLS "/levelgen/make_level.py' --force --rooms rooms.txt .");
+        EXPECT_EQ(refused.code, 2) << refused.out;
+        EXPECT_TRUE(has(refused.out, std::string("make_level: rooms.txt: ") + why, refused.out));
+        EXPECT_TRUE(has(refused.out, "; nothing was written\n", refused.out));
+    }
+    EXPECT_EQ(readAll(dir / "Content/TestRoom3.irr"), level);
 }
 
 }  // namespace
