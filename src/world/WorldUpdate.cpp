@@ -17,7 +17,6 @@ using namespace irr;
 namespace {
 
 const f32 WALK_SPEED = 12.0f;    // units per second
-const f32 JUMP_SPEED = 12.0f;
 const f32 LOOK_FACTOR = 100.0f;  // degrees per window width
 const f32 USE_DISTANCE = 6.0f;
 const f32 USE_COSINE = 0.8f;
@@ -57,7 +56,7 @@ bool GameWorld::update() {
         // No ground test: a jump may start in mid-air as long as none is in progress.
         if (input->isAction(ACTION_JUMP) && !player->jumping) {
             player->jumping = true;
-            player->verticalSpeed = JUMP_SPEED;
+            player->verticalSpeed = Player::JUMP_SPEED;
         }
         player->tapCane(input->isAction(ACTION_CANE_TAP), graphics.frameTime);
         if (input->isAction(ACTION_TOGGLE_SHADING)) graphics.toggleWaveShading();
