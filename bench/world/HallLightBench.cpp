@@ -3,7 +3,7 @@
 // loop, 33 ms frames), with footsteps only or with a cane tap every second. A frame every 0.5 s
 // is read back; prints the median, the 10th percentile and the share of those frames under 2 %
 // lit. A pixel is lit when one of its channels is above 16 of 255.
-// Run from game/ on an X display: hall_light_bench [tap]
+// Run from game/ on an X display: hall_light_bench [tap [directory for the frames read, as PNG]]
 
 #include "app/Game.h"
 #include "graphics/GraphicsSystem.h"
@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 using namespace irr;
@@ -50,6 +51,7 @@ float quantile(std::vector<float> v, float q) {
 
 int main(int argc, char** argv) {
     const bool tap = argc > 1 && std::strcmp(argv[1], "tap") == 0;
+    const char* shots = argc > 2 ? argv[2] : nullptr;
     GraphicsSystem::useWindowSize(core::dimension2du(1280, 720), false);
     startUp();
     GraphicsSystem::instance().fixedFrameTime = FRAME_MS;
@@ -63,7 +65,9 @@ int main(int argc, char** argv) {
             continue;
         }
         Snapshot shot = captureFrame();
-        if (shot.width) shares.push_back(shot.litShare(0, 0, shot.width, shot.height, LIT_LEVEL));
+        if (!shot.width) continue;
+        shares.push_back(shot.litShare(0, 0, shot.width, shot.height, LIT_LEVEL));
+        if (shots) savePng(shot, std::string(shots) + "/" + std::to_string(i / SAMPLE_EVERY) + ".png");
     }
     if (shares.empty()) {
         std::printf("hall_light_bench: no frames were drawn\n");

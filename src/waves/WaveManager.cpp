@@ -3,6 +3,7 @@
 #include "level/ConsoleText.h"
 #include "sound/CIrrKlangSceneNode.h"
 #include "waves/SoundWaveGlow.h"
+#include "waves/SoundWaveLingering.h"
 #include "waves/SoundWavePulse.h"
 #include "waves/SoundWavePulseMulti.h"
 
@@ -93,6 +94,16 @@ void WaveManager::addPulse(const vector3df& position, float maxRadius, float tra
     }
     add(new SoundWavePulse(position, maxRadius, maxIntensity, color, waveSpeed, trail,
                            startRadius));
+}
+
+void WaveManager::addLingeringPulse(const vector3df& position, float maxRadius, float waveSpeed,
+                                    float fadeSeconds, float maxIntensity, const vector3df& color) {
+    if (neverFinishes(maxRadius, waveSpeed) || neverFinishes(fadeSeconds, 1.0f)) {
+        std::printf("Waves: lingering pulse with max radius %g, speed %g and fade %g s would never "
+                    "finish; it is not shown\n", maxRadius, waveSpeed, fadeSeconds);
+        return;
+    }
+    add(new SoundWaveLingering(position, maxRadius, maxIntensity, color, waveSpeed, fadeSeconds));
 }
 
 // Every slot that ended since an emitter was last judged is judged, so a long frame loses no beat.

@@ -36,6 +36,10 @@ public:
     void addPulse(const irr::core::vector3df& position, float maxRadius, float trail,
                   float waveSpeed, float maxIntensity, float startRadius,
                   const irr::core::vector3df& color);
+    // A free pulse whose light lingers (see SoundWaveLingering): it grows at waveSpeed to
+    // maxRadius and every surface it passes fades over fadeSeconds (all finite and > 0).
+    void addLingeringPulse(const irr::core::vector3df& position, float maxRadius, float waveSpeed,
+                           float fadeSeconds, float maxIntensity, const irr::core::vector3df& color);
     // Once per frame: pulses for the emitters' beats, then every wave aged by the last frame
     // time and the finished ones removed.
     void update();
