@@ -18,6 +18,10 @@ class CIrrKlangSceneNode;
 
 class WaveManager {
 public:
+    // Beats of one emitter that send pulses in one frame; a frame of a second and a half of
+    // sound holds about that many (a beat is a loud slot of 100 ms after a quiet one).
+    static const int MOST_BEATS_A_FRAME = 8;
+
     static WaveManager& instance();
 
     // The game uses instance(); tests make fresh managers of their own.
@@ -69,4 +73,6 @@ private:
     std::vector<CIrrKlangSceneNode*> heldNodes;
     // Emitters whose beats make pulses that could never finish: reported once, then left quiet.
     std::set<const CIrrKlangSceneNode*> stillBeats;
+    // Emitters that beat more often in a frame than it shows: reported once.
+    std::set<const CIrrKlangSceneNode*> crowdedBeats;
 };
