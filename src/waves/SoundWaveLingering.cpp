@@ -13,13 +13,18 @@ SoundWaveLingering::SoundWaveLingering(const vector3df& position, float maxRadiu
 
 bool SoundWaveLingering::advance() {
     age += frameSeconds();
+    wayLeft = std::max(0.0f, wayLeft - frameSeconds() * wayRate);
     return brightness() <= 0.0f;
 }
 
-float SoundWaveLingering::brightness() const {
+void SoundWaveLingering::giveWay(float seconds) { wayRate = std::max(wayRate, wayLeft / seconds); }
+
+float SoundWaveLingering::fadeLeft() const {
     const float held = age - maxRadius / waveSpeed;
     return held <= 0.0f ? 1.0f : std::max(0.0f, 1.0f - held / fadeSeconds);
 }
+
+float SoundWaveLingering::brightness() const { return fadeLeft() * wayLeft; }
 
 float SoundWaveLingering::getRadius() const { return std::min(maxRadius, age * waveSpeed); }
 
@@ -30,4 +35,4 @@ float SoundWaveLingering::getIntensity() const {
     return 1.0f - std::pow(1.0f - full * brightness(), 0.25f);
 }
 
-float SoundWaveLingering::getTrail() const { return trail * brightness(); }
+float SoundWaveLingering::getTrail() const { return trail * fadeLeft(); }

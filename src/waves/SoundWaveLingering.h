@@ -2,7 +2,7 @@
 // A free pulse whose light stays where it passed: every surface its front crosses stays lit and
 // fades evenly to dark over fadeSeconds from the moment the front reached it. The front grows
 // at waveSpeed up to maxRadius and holds there; the wave finishes when the last surface it
-// passed has faded.
+// passed has faded, or sooner once it gives way to a newer wave.
 //
 // The shaders light a wake behind a front that falls linearly from half the front's brightness
 // to none over the trail. A wake of speed x fade seconds, while the front moves, is exactly the
@@ -21,9 +21,19 @@ public:
     float getIntensity() const override;
     float getTrail() const override;
 
-    // Share of the record's brightness left: 1 while the front moves, down to 0 after it holds.
+    // From now on the whole wave also dims evenly to dark over `seconds` (> 0), unless it
+    // already gives way sooner.
+    void giveWay(float seconds);
+    // Share of the record's full light left, 0..1.
     float brightness() const;
 
     float fadeSeconds;  // > 0
     float age = 0.0f;   // seconds since the wave started
+
+private:
+    // Share of the per-surface fade left once the front holds: 1 while it moves.
+    float fadeLeft() const;
+
+    float wayLeft = 1.0f;  // share of the light kept while giving way
+    float wayRate = 0.0f;  // of that share, lost per second
 };

@@ -104,6 +104,9 @@ void WaveManager::addLingeringPulse(const vector3df& position, float maxRadius, 
                     "finish; it is not shown\n", maxRadius, waveSpeed, fadeSeconds);
         return;
     }
+    // Lit by the newer wave, the room needs the older ones no more; each costs every pixel.
+    for (auto& wave : live)
+        if (auto* older = dynamic_cast<SoundWaveLingering*>(wave.get())) older->giveWay(maxRadius / waveSpeed);
     add(new SoundWaveLingering(position, maxRadius, maxIntensity, color, waveSpeed, fadeSeconds));
 }
 
