@@ -7,7 +7,7 @@
 
 using namespace irr;
 
-InputBackendKBandM::InputBackendKBandM() : device(nullptr), cursor(nullptr), looking(false) {}
+InputBackendKBandM::InputBackendKBandM() : device(nullptr), cursor(nullptr), looking(false), centring(false) {}
 
 InputBackendKBandM::~InputBackendKBandM() { shutdown(); }
 
@@ -39,17 +39,17 @@ bool InputBackendKBandM::windowActive() const { return device && windowHasFocus(
 void InputBackendKBandM::beginFrame() {
     settleStates();
     // The pointer belongs to the window that has the focus: ours is re-centred and looks
-    // only while it has it. Where the player left it on coming back is no move.
-    const bool lookedBefore = looking;
+    // only while it has it. Where the player left it (in another window, or freed by F3) is
+    // no move when the game takes it back.
+    const bool centredBefore = centring;
     looking = windowActive();
-    if (!looking || !cursor || !inputHolder().centreMouse) {
-        moved = core::vector2di(0, 0);
-    } else if (lookedBefore) {
+    centring = looking && cursor && inputHolder().centreMouse;
+    if (centring && centredBefore) {
         takeMove();
-    } else {
-        cursor->setPosition(centre());
-        moved = core::vector2di(0, 0);
+        return;
     }
+    if (centring) cursor->setPosition(centre());
+    moved = core::vector2di(0, 0);
 }
 
 // In whole pixels, so that a resting pointer reads exactly 0.5 in a window of odd size too.
@@ -77,7 +77,7 @@ float InputBackendKBandM::getAxis(int axis) {
     // yet, so this frame does not turn.
     if (!cursor || !looking || !windowActive())
         return axis == AXIS_MOUSE_X || axis == AXIS_MOUSE_Y ? 0.5f : 0.0f;
-    if (!inputHolder().centreMouse) return offCentre(axis);
+    if (!centring) return offCentre(axis);
     core::dimension2du size = GraphicsSystem::instance().driver->getScreenSize();
     takeMove();
     s32* taken = axis == AXIS_MOUSE_X ? &moved.X : axis == AXIS_MOUSE_Y ? &moved.Y : nullptr;

@@ -27,6 +27,7 @@ private:
 
     irr::IrrlichtDevice* device;  // one reference held while it is the device's receiver
     irr::gui::ICursorControl* cursor;
-    bool looking;  // the window had the focus when this frame began
+    bool looking;   // the window had the focus when this frame began
+    bool centring;  // and the pointer is kept at the centre (not freed by F3)
     irr::core::vector2di moved;  // window pixels the pointer moved, taken and not yet read
 };
