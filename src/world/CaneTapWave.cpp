@@ -12,7 +12,7 @@ const float TAP_SPEED = 80.0f;
 // The front shows at about two thirds of full light (the shaders lift 0.25 to 0.68) and its wake
 // at half that: the room reads, and still reads as lit by a sound in the dark.
 const float TAP_INTENSITY = 0.25f;
-const float TAP_FADE = 2.0f;  // seconds from the front's passing to dark
+const float TAP_FADE = 2.5f;  // seconds from the front's passing to dark
 
 }  // namespace
 

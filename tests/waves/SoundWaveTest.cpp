@@ -1,11 +1,8 @@
 #include "WaveTestKit.h"
 #include "waves/SoundWaveGlow.h"
-#include "waves/SoundWaveLingering.h"
 #include "waves/SoundWavePulseMulti.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include <string>
 #include <vector>
@@ -158,42 +155,6 @@ TEST(NodeWave, MultiPulseRingsAreStaggeredWrappedAndCapped) {
     for (const auto& ring : many.pulses) {
         EXPECT_GE(ring->radius, 0.0f);
         EXPECT_LT(ring->radius, node->MaxRadius);
-    }
-}
-
-// The wake light the shaders give a surface `distance` from the centre, from the record alone:
-// the lifted colour times the wake, which falls from 0.5 at the front to 0 a trail behind it.
-float wakeLight(const WaveData& record, float distance) {
-    const float behind = record[6] - distance;
-    if (behind < 0.3f) return -1.0f;   // not yet passed: the front's own rise
-    const float fade = 1.0f - record[7];
-    const float lift = 1.0f - fade * fade * fade * fade;
-    return lift * std::max(0.0f, 0.5f - behind * 0.5f / record[8]);
-}
-
-TEST(SoundWaveLingering, EverySurfaceFadesEvenlyFromWhenTheFrontPassedItAndThenTheWaveEnds) {
-    setFrameTime(50);
-    SoundWaveLingering wave(vector3df(0, 0, 0), 20, 0.5f, vector3df(1, 1, 1), 10, 2);
-    WaveData record;
-    wave.append(record);
-    const float full = 1.0f - 0.5f * 0.5f * 0.5f * 0.5f;   // the lift of intensity 0.5
-    // 2 s to the maximum, then the 2 s fade: it ends in the frame that reaches 4 s (give or
-    // take the rounding of the summed frame times).
-    float t = 0;
-    for (bool finished = false; !finished;) {
-        finished = wave.update(record);
-        t += 0.05f;
-        SCOPED_TRACE(t);
-        ASSERT_LT(t, 4.06f);
-        if (finished) EXPECT_GT(t, 3.99f);
-        if (finished) break;
-        EXPECT_NEAR(std::min(20.0f, 10 * t), record[6], 1e-4f);
-        for (float distance : {2.0f, 9.0f, 17.0f}) {
-            const float since = t - distance / 10;   // seconds since the front passed
-            if (since < 0.05f) continue;
-            EXPECT_NEAR(0.5f * full * std::max(0.0f, 1 - since / 2), wakeLight(record, distance), 2e-3f)
-                << distance;
-        }
     }
 }
 
