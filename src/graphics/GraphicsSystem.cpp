@@ -42,8 +42,8 @@ GraphicsSystem& GraphicsSystem::instance() {
 
 GraphicsSystem::GraphicsSystem()
     : device(nullptr), driver(nullptr), sceneManager(nullptr), timer(nullptr), lastTime(0),
-      frameTime(0), waveMaterials(), wavesApplied(false), shadersCreated(false), running(true),
-      slowestShadedFrameMs(kSlowestShadedFrameMs), variants(1), brokenSet(false) {
+      frameTime(0), waveMaterials(), wavesApplied(false), shadersCreated(false),
+      slowestShadedFrameMs(kSlowestShadedFrameMs), running(true), variants(1), brokenSet(false) {
     SIrrlichtCreationParameters params;
     params.DriverType = chosenDriver;
     params.WindowSize = chosenSize;
@@ -113,10 +113,10 @@ bool GraphicsSystem::probedTooSlow(const char* vertexFile, const char* pixelFile
                                    Graphics::ShaderCallback& callback) {
     if (driver->getDriverType() != video::EDT_OPENGL) return false;
     const double frameMs = Graphics::probeFrameCostMs(driver, video::E_MATERIAL_TYPE(material), callback);
-    if (frameMs <= slowestShadedFrameMs) return false;
+    if (frameMs <= kSlowestProbedFrameMs) return false;
     std::printf("Graphics: shaders %s / %s would cost about %.0f ms to draw a frame (a probe draw at "
-                "load), more than %.0f; %s\n",
-                vertexFile, pixelFile, frameMs, slowestShadedFrameMs, withoutThisSet());
+                "load), more than %u; %s\n",
+                vertexFile, pixelFile, frameMs, kSlowestProbedFrameMs, withoutThisSet());
     return true;
 }
 

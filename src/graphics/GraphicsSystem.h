@@ -53,7 +53,7 @@ public:
     // Tests and the demo: when 0 or more, every frame lasts this long instead of the measured time.
     irr::s32 fixedFrameTime = -1;
     // A shaded frame that costs more (in msec, see DrawCost.h) counts towards turning the
-    // shaders off; a shader set whose probe says so is not used. Tests lower it.
+    // shaders off. Tests lower it.
     double slowestShadedFrameMs;
     // Called after the scene is drawn and before the frame is shown (screenshots read it here).
     std::function<void()> afterDraw;

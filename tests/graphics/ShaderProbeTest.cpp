@@ -13,7 +13,7 @@ TEST(ShaderProbe, ALoopingShaderIsRefusedAtLoadWithOneLine) {
     const std::string looping = "/tmp/velmora-looping-" + std::to_string(getpid()) + ".fsh";
     std::ofstream(looping) << "#version 120\nuniform float waveData[9 * 64 + 9];\nvarying vec3 worldPosition;\n"
                               "void main() {\n    float s = waveData[6];\n"
-                              "    for (int i = 0; i < 10000; ++i) s += sin(s + worldPosition.x * float(i));\n"
+                              "    for (int i = 0; i < 20000; ++i) s += sin(s + worldPosition.x * float(i));\n"
                               "    gl_FragColor = vec4(fract(s), 0.0, 0.0, 1.0);\n}\n";
     GraphicsSystem::useWindowSize(irr::core::dimension2du(640, 480), false);
     GraphicsSystem& graphics = GraphicsSystem::instance();
