@@ -104,9 +104,11 @@ void WaveManager::addLingeringPulse(const vector3df& position, float maxRadius, 
                     "finish; it is not shown\n", maxRadius, waveSpeed, fadeSeconds);
         return;
     }
-    // Lit by the newer wave, the room needs the older ones no more; each costs every pixel.
+    // Lit by the newer wave, the room needs the older ones no more, and each costs every pixel
+    // it covers: they are dark by the time its front is half way out.
     for (auto& wave : live)
-        if (auto* older = dynamic_cast<SoundWaveLingering*>(wave.get())) older->giveWay(maxRadius / waveSpeed);
+        if (auto* older = dynamic_cast<SoundWaveLingering*>(wave.get()))
+            older->giveWay(0.5f * maxRadius / waveSpeed);
     add(new SoundWaveLingering(position, maxRadius, maxIntensity, color, waveSpeed, fadeSeconds));
 }
 

@@ -42,7 +42,7 @@ public:
                   const irr::core::vector3df& color);
     // A free pulse whose light lingers (see SoundWaveLingering): it grows at waveSpeed to
     // maxRadius and every surface it passes fades over fadeSeconds (all finite and > 0). The
-    // lingering pulses before it give way: they dim to dark while its front grows.
+    // lingering pulses before it give way: they dim to dark while its front grows half way.
     void addLingeringPulse(const irr::core::vector3df& position, float maxRadius, float waveSpeed,
                            float fadeSeconds, float maxIntensity, const irr::core::vector3df& color);
     // Once per frame: pulses for the emitters' beats, then every wave aged by the last frame
