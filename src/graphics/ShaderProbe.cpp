@@ -4,6 +4,7 @@
 #include "graphics/FixedCountShader.h"
 #include "graphics/ShaderCallback.h"
 #include "graphics/ShaderLimits.h"
+#include "graphics/ShellFormula.h"
 #include "waves/SoundWave.h"
 
 #include <GL/gl.h>
