@@ -13,7 +13,7 @@ right and z up the plan, as in the checker's plan.
     pad    NAME X Z [WIDTH DEPTH]            a trigger pad on the floor, 2 x 2 unless given; its node
                                              is 2NAME and it runs Content/scripts/NAME.lua; call one
                                              ExitPad to make it the level's exit
-    drip   NAME X Y Z                        a dripping pipe: a looping drip with a blue pulse
+    drip   NAME X Y Z                        a dripping pipe: a looping drip that pulses on its beats
 
 Example, two rooms joined by a doorway, the exit in the second:
 
