@@ -2,6 +2,8 @@
 // its colour.
 
 #include "sound/CIrrKlangSceneNode.h"
+
+#include "level/ContentPath.h"
 #include "sound/SoundAnalysisReader.h"
 
 using namespace irr;
@@ -9,7 +11,13 @@ using namespace irr;
 bool CIrrKlangSceneNode::loadAnalysis() {
     analysisLevels.clear();
     analysisColours.clear();
-    readSoundAnalysis(analysisFileName(SoundFileName).c_str(), analysisLevels, analysisColours);
+    // The level check kept the sound inside the game folder, not a link beside it.
+    const core::stringc file = analysisFileName(SoundFileName);
+    if (std::string problem = gameFolderProblem(file.c_str()); !problem.empty()) {
+        reportUnusedAnalysis(file.c_str(), getName(), problem + " and is not used");
+        return false;
+    }
+    readSoundAnalysis(file.c_str(), analysisLevels, analysisColours, getName());
     return !analysisLevels.empty();
 }
 

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!run.reply.empty()) std::abort();
     } else {
         DecodedContent decoded = readReply(run.reply, image);
-        if (!image) buildDecodedMesh(decoded, nullptr)->drop();
+        if (!image) buildDecodedMesh(decoded, "fuzz", nullptr)->drop();
     }
     return 0;
 }
