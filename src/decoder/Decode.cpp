@@ -100,9 +100,8 @@ IrrlichtDevice* quietDevice() {
 std::string decodeRequest(bool image, const std::string& name, std::string_view bytes) {
     IrrlichtDevice* device = quietDevice();
     if (!device) return std::string();
-    CGameFolderOnly* gameFolder = new CGameFolderOnly(device->getFileSystem());
-    device->getFileSystem()->addFileArchive(gameFolder);
-    gameFolder->drop();
+    // The file system takes over this reference: it does not grab an archive handed to it.
+    device->getFileSystem()->addFileArchive(new CGameFolderOnly(device->getFileSystem()));
     io::IReadFile* file = device->getFileSystem()->createMemoryReadFile(const_cast<char*>(bytes.data()),
                                                                         s32(bytes.size()), name.c_str(), false);
     std::string reply = image ? decodeImage(device, file) : decodeMesh(device, file);

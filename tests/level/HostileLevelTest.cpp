@@ -269,12 +269,17 @@ TEST_F(HostileLevel, NamesPathsNumbersAndSizesEachEndInOneLineAndTheRestLoads) {
     const std::string outside = (fs::temp_directory_path() / ("velmora_outside_" + std::to_string(getpid()))).string();
     std::ofstream(outside + ".irrmesh") << std::ifstream("Content/meshes/crate.irrmesh").rdbuf();
     fs::create_symlink(outside + ".irrmesh", path("link.irrmesh"));
+    // Side by side, as a real mesh's triangles lie; the first corner's x as given.
     auto triangles = [](const char* x, int n) {
-        std::string indices;
-        while (n-- > 0) indices += "0 1 2 ";
-        return "<mesh><buffer><vertices type=\"standard\" vertexCount=\"3\">" + std::string(x) +
-               " 0 0 0 1 0 ffffffff 0 0 1 0 0 0 1 0 ffffffff 1 0 0 0 1 0 1 0 ffffffff 0 1</vertices><indices indexCount=\"" +
-               std::to_string(indices.size() / 2) + "\">" + indices + "</indices></buffer></mesh>";
+        std::string vertices, indices;
+        for (int i = 0; i < n; ++i) {
+            const std::string left = i ? std::to_string(i) : x, right = std::to_string(i + 1);
+            vertices += left + " 0 0 0 1 0 ffffffff 0 0 " + right + " 0 0 0 1 0 ffffffff 1 0 " + std::to_string(i) +
+                        " 1 0 0 1 0 ffffffff 0 1 ";
+            indices += std::to_string(3 * i) + " " + std::to_string(3 * i + 1) + " " + std::to_string(3 * i + 2) + " ";
+        }
+        return "<mesh><buffer><vertices type=\"standard\" vertexCount=\"" + std::to_string(3 * n) + "\">" + vertices +
+               "</vertices><indices indexCount=\"" + std::to_string(3 * n) + "\">" + indices + "</indices></buffer></mesh>";
     };
     std::ofstream(path("big.irrmesh")) << triangles("0", 20001);
     std::ofstream(path("huge.irrmesh")) << triangles("1e99", 1);
@@ -307,10 +312,13 @@ TEST_F(HostileLevel, NamesPathsNumbersAndSizesEachEndInOneLineAndTheRestLoads) {
         {meshNode("Huge", path("huge.irrmesh")),
          "Level: node \"Huge\" gets no mesh: " + path("huge.irrmesh") + " has a vertex value \"1e99\" that is not a plain number\n", 2},
         {many(kMostLooseObjects + 1, "Crate", crate),
-         "Level: the level has more loose objects than the 200 it may have; the nodes past them (1) are left out\n",
+         "Level: the level has more loose objects than the 200 it may have; the nodes past them (1, from node "
+         "\"Crate\" on) are left out\n",
          kMostLooseObjects + 1},
         {many(5, "1Big", path("big.irrmesh")),
-         "Level: the level has more triangles than the 100000 it may have; the nodes past them (1) are left out\n", 5},
+         "Level: the level has more triangles than the 100000 it may have; the nodes past them (1, from node \"1Big\" "
+         "on) are left out\n",
+         5},
     };
     for (const Case& c : cases) {
         scene::ISceneNode* root = smgr->addEmptySceneNode();
