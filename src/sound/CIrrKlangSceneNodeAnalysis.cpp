@@ -11,9 +11,11 @@ using namespace irr;
 bool CIrrKlangSceneNode::loadAnalysis() {
     analysisLevels.clear();
     analysisColours.clear();
-    // The level check kept the sound inside the game folder, not a link beside it.
+    // The analysis file leads no further than its sound: the level check keeps a level's sounds
+    // inside the game folder, and a link beside one must not lead out of it.
     const core::stringc file = analysisFileName(SoundFileName);
-    if (std::string problem = gameFolderProblem(file.c_str()); !problem.empty()) {
+    std::string problem = insideGameFolder(SoundFileName.c_str()) ? gameFolderProblem(file.c_str()) : std::string();
+    if (!problem.empty()) {
         reportUnusedAnalysis(file.c_str(), getName(), problem + " and is not used");
         return false;
     }
