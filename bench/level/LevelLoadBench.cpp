@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
     std::string objLevel = withObjMeshes(level);
 
     std::vector<double> plain, sandboxed, objs;
-    std::FILE* quiet = nullptr;
+    std::FILE* quiet = std::freopen("/dev/null", "w", stdout);
     for (int i = 0; i < rounds; ++i) {
         // Each goes first in turn: what ran just before (17 helper processes) must not favour one.
         objs.push_back(loadOnce(objLevel, true));

@@ -1,5 +1,6 @@
 #include "decoder/Decode.h"
 
+#include "decoder/BmpRuns.h"
 #include "decoder/GameFolderOnly.h"
 #include "decoder/MeshToBuffers.h"
 #include "level/DecoderReply.h"
@@ -21,7 +22,8 @@ bool someLoaderTakes(video::IVideoDriver* driver, const io::path& name) {
     return false;
 }
 
-std::string decodeImage(IrrlichtDevice* device, io::IReadFile* file) {
+std::string decodeImage(IrrlichtDevice* device, io::IReadFile* file, std::string_view bytes) {
+    if (!bmpRunsFit(bytes)) return encodeRefusal(RUNS_PAST_IMAGE);
     video::IVideoDriver* driver = device->getVideoDriver();
     video::IImage* image = driver->createImageFromFile(file);
     if (!image) return encodeRefusal(someLoaderTakes(driver, file->getFileName()) ? READER_FAILED : NO_READER);
@@ -104,7 +106,7 @@ std::string decodeRequest(bool image, const std::string& name, std::string_view 
     device->getFileSystem()->addFileArchive(new CGameFolderOnly(device->getFileSystem()));
     io::IReadFile* file = device->getFileSystem()->createMemoryReadFile(const_cast<char*>(bytes.data()),
                                                                         s32(bytes.size()), name.c_str(), false);
-    std::string reply = image ? decodeImage(device, file) : decodeMesh(device, file);
+    std::string reply = image ? decodeImage(device, file, bytes) : decodeMesh(device, file);
     file->drop();
     device->drop();
     return reply;

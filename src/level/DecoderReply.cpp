@@ -95,6 +95,8 @@ std::string refusalText(DecoderRefusal why) {
     case TOO_MANY_TRIANGLES:
         return "was not decoded (it has more triangles than the " + std::to_string(kMostLevelTriangles) +
                " a level may have)";
+    case RUNS_PAST_IMAGE:
+        return "was not decoded (its run-length data runs past the image)";
     default:
         return "was not decoded (its reader refused it)";
     }
@@ -143,7 +145,7 @@ DecodedContent readReply(std::string_view reply, bool wantImage) {
         return out;
     }
     std::uint8_t why = 0;
-    if (kind == 'R' && in.take(&why, 1) && why <= TOO_MANY_TRIANGLES)
+    if (kind == 'R' && in.take(&why, 1) && why <= RUNS_PAST_IMAGE)
         out.problem = refusalText(DecoderRefusal(why));
     else if (kind == (wantImage ? 'I' : 'M'))
         out.problem = wantImage ? readImage(in, out) : readMesh(in, out);

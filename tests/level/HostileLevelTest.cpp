@@ -476,7 +476,9 @@ TEST_F(HostileLevel, LinesGiveTheRightReasonAndNameTheNode) {
                "\"/><string name=\"SoundFileName\" value=\"" + path(sound) +
                "\"/><enum name=\"PlayMode\" value=\"nothing\"/></attributes></node>\n";
     };
-    std::string out = loadAndWalk(meshNode(longName.c_str(), "Content/meshes/crate.irrmesh") +
+    write("runs.bmp", fileBytes(CORPUS / "rle-run-past-image.bmp"));
+    std::string out = loadAndWalk(texturedCrate("Runs", path("runs.bmp")) +
+                                  meshNode(longName.c_str(), "Content/meshes/crate.irrmesh") +
                                   meshNode("Far", std::string(5000, 'd') + "/crate.irrmesh") +
                                   emitter("Drip", "drip.wav") + emitter("Tick", "tick.wav"));
     EXPECT_NE(out.find("Level: the script of node \"" + std::string(64, 'N') +
@@ -484,6 +486,9 @@ TEST_F(HostileLevel, LinesGiveTheRightReasonAndNameTheNode) {
               std::string::npos) << out.substr(0, 3000);
     EXPECT_EQ(linesAbout(out, "Far").at(0).find("which is longer than any file name may be; it goes without that file"),
               linesAbout(out, "Far").at(0).size() - 68);
+    EXPECT_EQ(linesAbout(out, "Runs"), std::vector<std::string>{"Level: node \"Runs\" gets no Texture1: " + path("runs.bmp") +
+                                                                 " was not decoded (its run-length data runs past the "
+                                                                 "image)"});
     for (const char* name : {"Drip", "Tick"}) {
         const std::string file = path(std::string(name == std::string("Drip") ? "drip" : "tick") + ".xml");
         EXPECT_EQ(linesAbout(out, name), std::vector<std::string>{"Sound: analysis file " + file + " of emitter \"" + name +
