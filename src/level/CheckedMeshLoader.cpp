@@ -5,6 +5,7 @@
 #include "level/MeshFileCheck.h"
 #include "level/SandboxedContent.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -19,14 +20,15 @@ scene::IAnimatedMesh* emptyMesh() {
     return animated;
 }
 
-std::string wholeFile(io::IReadFile* file) {
-    std::string bytes;
+// The file's text, or why there is none.
+MeshText readWhole(io::IReadFile* file, std::string& text) {
     const long size = file->getSize();
-    if (size < 0 || std::uintmax_t(size) > MAX_MESH_BYTES) return bytes;
-    bytes.resize(std::size_t(size));
+    if (size < 0 || std::uintmax_t(size) > MAX_MESH_BYTES)
+        return MeshText{"is larger than the " + std::to_string(MAX_MESH_BYTES >> 20) + " MiB a mesh file may have", {}, {}};
+    text.resize(std::size_t(size));
     file->seek(0);
-    bytes.resize(std::size_t(std::max(file->read(bytes.data(), u32(size)), 0)));
-    return bytes;
+    text.resize(std::size_t(std::max(file->read(text.data(), u32(size)), 0)));
+    return checkMeshText(text);
 }
 
 }  // namespace
@@ -46,9 +48,8 @@ scene::IMeshLoader* CCheckedMeshLoader::ownReader(const io::path& name) const {
 // Never null: Irrlicht would then hand the unchecked file to its own reader.
 scene::IAnimatedMesh* CCheckedMeshLoader::createMesh(io::IReadFile* file) {
     const std::string name = oneLine(file->getFileName().c_str(), 200);
-    const std::string text = wholeFile(file);
-    MeshText check = text.empty() ? MeshText{"is empty, missing or larger than a mesh file may be", {}, {}}
-                                  : checkMeshText(text);
+    std::string text;
+    MeshText check = readWhole(file, text);
     scene::IMeshLoader* reader = ownReader(file->getFileName());
     if (check.problem.empty() && !reader) check.problem = "has no reader";
     if (!check.problem.empty()) {
