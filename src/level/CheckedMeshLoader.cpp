@@ -41,7 +41,8 @@ scene::IMeshLoader* CCheckedMeshLoader::ownReader(const io::path& name) const {
     u32 at = sceneManager->getMeshLoaderCount();
     while (at > 0 && sceneManager->getMeshLoader(at - 1) != this) --at;
     while (at-- > 1)
-        if (sceneManager->getMeshLoader(at - 1)->isALoadableFileExtension(name)) return sceneManager->getMeshLoader(at - 1);
+        if (scene::IMeshLoader* reader = sceneManager->getMeshLoader(at - 1); reader->isALoadableFileExtension(name))
+            return reader;
     return nullptr;
 }
 
@@ -59,8 +60,8 @@ scene::IAnimatedMesh* CCheckedMeshLoader::createMesh(io::IReadFile* file) {
     for (const std::string& texture : check.outsideTextures)
         reportTextureLeftOut(file->getFileName().c_str(), texture, gameFolderProblem(texture));
     const std::string checked = withoutOutsideTextures(text, check);
-    io::IReadFile* copy = sceneManager->getFileSystem()->createMemoryReadFile(const_cast<char*>(checked.data()), s32(checked.size()),
-                                                                              file->getFileName(), false);
+    io::IReadFile* copy = sceneManager->getFileSystem()->createMemoryReadFile(
+        const_cast<char*>(checked.data()), s32(checked.size()), file->getFileName(), false);
     scene::IAnimatedMesh* mesh = reader->createMesh(copy);
     copy->drop();
     return mesh ? mesh : emptyMesh();
