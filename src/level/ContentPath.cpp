@@ -1,18 +1,20 @@
 #include "level/ContentPath.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <climits>
 #include <filesystem>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// Longer paths, or longer parts of one, no file can have: the system refuses them unread.
+// No file system the game runs on has longer names, or longer paths: the system would refuse
+// them unread.
+const std::size_t LONGEST_NAME = 255;   // bytes of one part of a path
+const std::size_t LONGEST_PATH = 4095;  // bytes
+
 bool tooLong(const fs::path& path) {
-    if (path.native().size() >= PATH_MAX) return true;
-    return std::any_of(path.begin(), path.end(), [](const fs::path& part) { return part.native().size() > NAME_MAX; });
+    if (path.native().size() > LONGEST_PATH) return true;
+    return std::any_of(path.begin(), path.end(), [](const fs::path& part) { return part.native().size() > LONGEST_NAME; });
 }
 
 }  // namespace
