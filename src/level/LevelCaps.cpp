@@ -84,10 +84,10 @@ bool drawable(Tally& tally, scene::ISceneNode* node) {
 }
 
 void reportDeep(const Tally& tally) {
-    if (tally.leftOut)
-        std::printf("Level: node \"%s\" (and %lu more) piles its triangles more than %.0f deep, too costly to draw; "
-                    "it is left out\n",
-                    tally.first.c_str(), tally.leftOut - 1, kDeepestDrawing);
+    if (!tally.leftOut) return;
+    const std::string more = tally.leftOut > 1 ? " (and " + std::to_string(tally.leftOut - 1) + " more)" : "";
+    std::printf("Level: node \"%s\"%s piles its triangles more than %.0f deep, too costly to draw; it is left out\n",
+                tally.first.c_str(), more.c_str(), kDeepestDrawing);
 }
 
 // Last child first, so that the first is taken next: file order.
