@@ -1,6 +1,8 @@
 #include "level/DecodedMesh.h"
 
 #include "level/ContentFile.h"
+#include "level/ContentPath.h"
+#include "level/MeshFileCheck.h"
 
 #include <CDynamicMeshBuffer.h>
 
@@ -31,18 +33,25 @@ scene::IMeshBuffer* irrlichtBuffer(const DecodedBuffer& source) {
     return out;
 }
 
-video::ITexture* textureNamed(const std::string& path, video::IVideoDriver* driver) {
-    if (!driver || path.empty() || !contentFileProblem(path.c_str(), MAX_TEXTURE_BYTES).empty()) return nullptr;
+// Checked before anything opens it: a mesh file may name any path at all.
+video::ITexture* textureNamed(const std::string& path, const char* meshName, video::IVideoDriver* driver) {
+    if (!driver || path.empty()) return nullptr;
+    if (std::string problem = gameFolderProblem(path); !problem.empty()) {
+        reportTextureLeftOut(meshName, path, problem);
+        return nullptr;
+    }
+    if (!contentFileProblem(path.c_str(), MAX_TEXTURE_BYTES).empty()) return nullptr;
     return driver->getTexture(path.c_str());
 }
 
 }  // namespace
 
-scene::IAnimatedMesh* buildDecodedMesh(const DecodedContent& decoded, video::IVideoDriver* driver) {
+scene::IAnimatedMesh* buildDecodedMesh(const DecodedContent& decoded, const char* meshName,
+                                       video::IVideoDriver* driver) {
     scene::SMesh* mesh = new scene::SMesh();
     for (const DecodedBuffer& source : decoded.buffers) {
         scene::IMeshBuffer* buffer = irrlichtBuffer(source);
-        buffer->getMaterial().setTexture(0, textureNamed(source.texture, driver));
+        buffer->getMaterial().setTexture(0, textureNamed(source.texture, meshName, driver));
         mesh->addMeshBuffer(buffer);
         buffer->drop();
     }

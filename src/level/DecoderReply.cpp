@@ -1,5 +1,7 @@
 #include "level/DecoderReply.h"
 
+#include "level/LevelCaps.h"
+
 #include <cmath>
 #include <cstring>
 
@@ -86,6 +88,20 @@ std::string readImage(ReplyReader& in, DecodedContent& out) {
     return std::string();
 }
 
+std::string refusalText(DecoderRefusal why) {
+    switch (why) {
+    case NO_READER:
+        return "was not decoded (no reader knows its kind of file)";
+    case TOO_MANY_TRIANGLES:
+        return "was not decoded (it has more triangles than the " + std::to_string(kMostLevelTriangles) +
+               " a level may have)";
+    case RUNS_PAST_IMAGE:
+        return "was not decoded (its run-length data runs past the image)";
+    default:
+        return "was not decoded (its reader refused it)";
+    }
+}
+
 }  // namespace
 
 std::string encodeMeshReply(const std::vector<DecodedBuffer>& buffers) {
@@ -129,9 +145,8 @@ DecodedContent readReply(std::string_view reply, bool wantImage) {
         return out;
     }
     std::uint8_t why = 0;
-    if (kind == 'R' && in.take(&why, 1) && why <= READER_FAILED)
-        out.problem = why == NO_READER ? "was not decoded (no reader knows its kind of file)"
-                                       : "was not decoded (its reader refused it)";
+    if (kind == 'R' && in.take(&why, 1) && why <= RUNS_PAST_IMAGE)
+        out.problem = refusalText(DecoderRefusal(why));
     else if (kind == (wantImage ? 'I' : 'M'))
         out.problem = wantImage ? readImage(in, out) : readMesh(in, out);
     else

@@ -45,7 +45,7 @@ const std::size_t MAX_TEXTURE_NAME = 1024;
 
 std::string encodeMeshReply(const std::vector<DecodedBuffer>& buffers);
 std::string encodeImageReply(std::uint32_t width, std::uint32_t height, const std::vector<std::uint32_t>& pixels);
-enum DecoderRefusal : std::uint8_t { NO_READER, READER_FAILED };
+enum DecoderRefusal : std::uint8_t { NO_READER, READER_FAILED, TOO_MANY_TRIANGLES, RUNS_PAST_IMAGE };
 
 std::string encodeRefusal(DecoderRefusal why);
 

@@ -23,6 +23,7 @@ bool refuse(const char* path, const std::string& problem) {
 
 bool loadLevelText(scene::ISceneManager* sceneManager, const char* path, std::string_view text,
                    scene::ISceneNode* root) {
+    beginLevelContent();
     LevelCheck check = checkLevelText(text);
     if (!check.problem.empty()) return refuse(path, check.problem);
     for (const std::string& line : check.lines) std::printf("%s\n", line.c_str());

@@ -72,9 +72,10 @@ void Checker::report(const std::string& line) {
 // A file named outside the game folder is named no more: the node goes without it.
 bool Checker::outsideGameFolder(const XmlAttribute& value) {
     std::string path(value.value);
-    if (path.empty() || insideGameFolder(path)) return false;
-    report("Level: " + nodes.back().shown() + " names " + path.substr(0, 200) +
-           ", which is outside the game folder; it goes without that file");
+    std::string problem = path.empty() ? std::string() : gameFolderProblem(path);
+    if (problem.empty()) return false;
+    report("Level: " + nodes.back().shown() + " names " + path.substr(0, 200) + (path.size() > 200 ? "..." : "") +
+           ", which " + problem + "; it goes without that file");
     edits.push_back({value.valueOffset, value.value.size(), std::string()});
     return true;
 }

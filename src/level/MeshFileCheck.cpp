@@ -1,16 +1,19 @@
 #include "level/MeshFileCheck.h"
 
+#include "level/ConsoleText.h"
 #include "level/ContentFile.h"
 #include "level/ContentPath.h"
+#include "level/LevelCaps.h"
 #include "level/NumberText.h"
 #include "level/SandboxedContent.h"
 #include "level/XmlScanner.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <vector>
 
 namespace {
 
-const std::uintmax_t MAX_MESH_BYTES = std::uintmax_t(64) << 20;
 const std::size_t MAX_MESH_DEPTH = 64;  // a real mesh file nests five deep
 const std::size_t COLOUR_FIELD = 6;     // position, normal, then the colour
 
@@ -22,18 +25,25 @@ long fieldsOfType(std::string_view type) {
     return 0;
 }
 
-std::vector<std::string_view> tokens(std::string_view text) {
-    std::vector<std::string_view> out;
-    std::size_t at = 0;
-    const char* space = " \t\r\n";
-    while ((at = text.find_first_not_of(space, at)) != std::string_view::npos) {
-        std::size_t end = text.find_first_of(space, at);
-        if (end == std::string_view::npos) end = text.size();
-        out.push_back(text.substr(at, end - at));
+// The numbers of a section one by one, without holding them all: a section may be megabytes.
+class Tokens {
+public:
+    explicit Tokens(std::string_view text) : text(text) {}
+
+    bool next(std::string_view& token) {
+        const char* space = " \t\r\n";
+        at = text.find_first_not_of(space, at);
+        if (at == std::string_view::npos) return false;
+        std::size_t end = std::min(text.find_first_of(space, at), text.size());
+        token = text.substr(at, end - at);
         at = end;
+        return true;
     }
-    return out;
-}
+
+private:
+    std::string_view text;
+    std::size_t at = 0;
+};
 
 std::string shown(std::string_view value) {
     return "\"" + std::string(value.substr(0, 32)) + (value.size() > 32 ? "...\"" : "\"");
@@ -56,50 +66,64 @@ struct Section {
 };
 
 std::string checkVertices(const Buffer& buffer, std::string_view text) {
-    std::vector<std::string_view> numbers = tokens(text);
-    std::size_t needed = std::size_t(buffer.vertexCount) * std::size_t(buffer.fields);
-    if (numbers.size() < needed)
-        return "says " + std::to_string(buffer.vertexCount) + " vertices but holds fewer";
+    Tokens numbers(text);
+    std::string_view number;
+    const std::size_t needed = std::size_t(buffer.vertexCount) * std::size_t(buffer.fields);
     for (std::size_t i = 0; i < needed; ++i) {
+        if (!numbers.next(number)) return "says " + std::to_string(buffer.vertexCount) + " vertices but holds fewer";
         bool colour = i % std::size_t(buffer.fields) == COLOUR_FIELD;
-        if (colour ? !isHexColour(numbers[i]) : !isPlainDecimal(numbers[i]))
-            return "has a vertex value " + shown(numbers[i]) + " that is not a plain number";
+        if (colour ? !isHexColour(number) : !isPlainDecimal(number))
+            return "has a vertex value " + shown(number) + " that is not a plain number";
     }
     return std::string();
 }
 
 std::string checkIndices(const Buffer& buffer, long indexCount, std::string_view text) {
-    std::vector<std::string_view> numbers = tokens(text);
-    if (numbers.size() < std::size_t(indexCount))
-        return "says " + std::to_string(indexCount) + " indices but holds fewer";
+    Tokens numbers(text);
+    std::string_view number;
     for (long i = 0; i < indexCount; ++i) {
+        if (!numbers.next(number)) return "says " + std::to_string(indexCount) + " indices but holds fewer";
         long index = 0;
-        if (!readCount(numbers[std::size_t(i)], index) || index >= buffer.vertexCount)
-            return "has an index " + shown(numbers[std::size_t(i)]) + " that names no vertex";
+        if (!readCount(number, index) || index >= buffer.vertexCount)
+            return "has an index " + shown(number) + " that names no vertex";
     }
     return std::string();
 }
 
 // A missing texture Irrlicht reports and skips itself; a directory it would try to read whole.
-std::string textureProblem(const XmlAttribute* value) {
-    if (!value || value->value.empty()) return std::string();
-    std::string path(value->value);
-    if (!insideGameFolder(path)) return "names a texture " + shown(value->value) + " outside the game folder";
+// One outside the game folder is not a problem of the mesh: it is left out (see MeshText).
+std::string textureProblem(const XmlAttribute& value) {
+    std::string path(value.value);
     if (!somethingAt(path.c_str())) return std::string();
     std::string problem = contentFileProblem(path.c_str(), MAX_MESH_BYTES);
-    return problem.empty() ? problem : "names a texture " + shown(value->value) + " that " + problem;
+    return problem.empty() ? problem : "names a texture " + shown(value.value) + " that " + problem;
 }
+
+// Irrlicht reads every count whole before it reads a number: what no level may hold is refused
+// from the counts alone.
+std::string countProblem(long& total, long count, long cap, const char* what) {
+    total += count;
+    if (total <= cap) return std::string();
+    return "has more " + std::string(what) + " than the " + std::to_string(cap) + " a level may have";
+}
+
+const long MOST_VERTICES = 3 * long(kMostLevelTriangles);
 
 }  // namespace
 
-std::string meshTextProblem(std::string_view text) {
+MeshText checkMeshText(std::string_view text) {
+    MeshText out;
     XmlScanner xml(text, MAX_MESH_DEPTH);
     std::vector<Buffer> buffers(1);  // the outermost stands for sections outside any buffer
     Section section;
     bool sawMesh = false;
-    std::string problem;
+    long vertices = 0, triangles = 0;
+    std::string& problem = out.problem;
     for (XmlScanner::Event event = xml.next(); problem.empty(); event = xml.next()) {
-        if (event == XmlScanner::Error) return xml.error();
+        if (event == XmlScanner::Error) {
+            problem = xml.error();
+            break;
+        }
         if (event == XmlScanner::Done) break;
         if (event == XmlScanner::Text) {
             if (section.kind != Section::None && section.textRuns++ == 0) section.text = xml.text();
@@ -120,7 +144,14 @@ std::string meshTextProblem(std::string_view text) {
         } else if (name == "mesh") {
             sawMesh = true;
         } else if (name == "texture") {
-            problem = textureProblem(xml.attribute("value"));
+            const XmlAttribute* value = xml.attribute("value");
+            if (!value || value->value.empty()) continue;
+            if (insideGameFolder(std::string(value->value))) {
+                problem = textureProblem(*value);
+            } else {
+                out.outsideTextures.emplace_back(value->value);
+                out.edits.push_back({value->valueOffset, value->value.size()});
+            }
         } else if (name == "buffer") {
             // Irrlicht ends a buffer at the first </buffer>, whatever opened it.
             if (buffers.size() > 1) problem = "has a buffer inside a buffer";
@@ -137,6 +168,8 @@ std::string meshTextProblem(std::string_view text) {
             else if (!count || !readCount(count->value, buffer.vertexCount))
                 problem = "has a vertexCount " + (count ? shown(count->value) : std::string("of none")) +
                           " that is not a count";
+            else
+                problem = countProblem(vertices, buffer.vertexCount, MOST_VERTICES, "vertices");
             buffer.hasVertices = true;
             section.kind = Section::Vertices;
         } else if (name == "indices") {
@@ -148,13 +181,34 @@ std::string meshTextProblem(std::string_view text) {
             else if (!count || !readCount(count->value, section.count))
                 problem = "has an indexCount " + (count ? shown(count->value) : std::string("of none")) +
                           " that is not a count";
+            else
+                problem = countProblem(triangles, (section.count + 2) / 3, long(kMostLevelTriangles), "triangles");
             buffer.hasIndices = true;
             section.kind = Section::Indices;
         }
     }
     if (problem.empty() && !sawMesh) problem = "has no <mesh> element";
-    return problem;
+    return out;
 }
+
+std::string withoutOutsideTextures(std::string_view text, const MeshText& check) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t copied = 0;
+    for (const MeshText::Cut& cut : check.edits) {
+        out.append(text.substr(copied, cut.offset - copied));
+        copied = cut.offset + cut.length;
+    }
+    out.append(text.substr(copied));
+    return out;
+}
+
+void reportTextureLeftOut(const std::string& meshName, const std::string& texture, const std::string& problem) {
+    std::printf("Level: mesh %s names the texture %s, which %s; it is drawn without it\n", oneLine(meshName, 200).c_str(),
+                oneLine(texture, 200).c_str(), problem.c_str());
+}
+
+std::string meshTextProblem(std::string_view text) { return checkMeshText(text).problem; }
 
 std::string meshFileProblem(const char* path) {
     if (meshDecodedInHelper(path)) return decodedFileProblem(path, false);

@@ -18,9 +18,12 @@ struct CountCap {
     double highest;
 };
 
-// Irrlicht's own defaults sit well inside: a sphere of 16 x 16, a dome of 16 x 8.
+// Irrlicht's own defaults sit well inside: a sphere of 16 x 16, a dome of 16 x 8. A sphere's
+// PolyCountX and PolyCountY, when given, win over its PolyCount.
 const CountCap CAPS[] = {
     {"sphere", "PolyCount", 2, 128},
+    {"sphere", "PolyCountX", 2, 128},
+    {"sphere", "PolyCountY", 2, 128},
     {"skyDome", "HorizontalResolution", 1, 128},
     {"skyDome", "VerticalResolution", 1, 128},
 };

@@ -1,5 +1,7 @@
 #include "level/SandboxedContent.h"
 
+#include "level/CheckedMeshLoader.h"
+#include "level/ConsoleText.h"
 #include "level/ContentFile.h"
 #include "level/DecoderProcess.h"
 #include "level/DecodedMesh.h"
@@ -15,7 +17,28 @@ namespace {
 
 const std::uintmax_t MAX_DECODED_FILE_BYTES = std::uintmax_t(64) << 20;
 
+// Decoded textures of one level together: each is held as plain pixels until Irrlicht makes a
+// texture of it, and every texture stays for the level's life.
+const std::size_t MOST_TEXTURES = 1024;
+const std::uint64_t MOST_TEXTURE_BYTES = std::uint64_t(256) << 20;
+
 std::map<std::string, DecodedContent> decodedFiles;  // by canonical path
+
+struct TextureBudget {
+    std::size_t count = 0;
+    std::uint64_t bytes = 0;
+} spent;
+
+// Empty when the level's textures can take this one too; it is then counted.
+std::string spendOn(const DecodedContent& image) {
+    const std::uint64_t bytes = std::uint64_t(image.pixels.size()) * sizeof(std::uint32_t);
+    if (spent.count >= MOST_TEXTURES || spent.bytes + bytes > MOST_TEXTURE_BYTES)
+        return "would take the level's textures past the " + std::to_string(MOST_TEXTURES) + " textures or " +
+               std::to_string(MOST_TEXTURE_BYTES >> 20) + " MiB of pixels they may have";
+    ++spent.count;
+    spent.bytes += bytes;
+    return std::string();
+}
 
 // Irrlicht opens a file by its absolute path with links resolved, the level names it relative
 // to the game's folder: both come to the same key.
@@ -27,12 +50,14 @@ std::string canonical(const std::string& path) {
 
 DecodedContent decodeBytes(bool image, const std::string& name, std::string_view bytes) {
     DecoderRun run = runDecoder(image, name, bytes);
-    if (!run.problem.empty()) {
-        DecodedContent failed;
-        failed.problem = run.problem;
-        return failed;
-    }
-    return readReply(run.reply, image);
+    DecodedContent decoded;
+    if (!run.problem.empty())
+        decoded.problem = run.problem;
+    else
+        decoded = readReply(run.reply, image);
+    if (image && decoded.problem.empty()) decoded.problem = spendOn(decoded);
+    if (!decoded.problem.empty()) decoded.pixels.clear();
+    return decoded;
 }
 
 // What Irrlicht's load of `file` gets: the level check's decode, or a decode made now.
@@ -66,10 +91,10 @@ public:
     scene::IAnimatedMesh* createMesh(io::IReadFile* file) override {
         DecodedContent decoded = decodedFor(file, false);
         if (!decoded.problem.empty())
-            std::printf("Level: mesh %.200s %s; it is left empty\n", file->getFileName().c_str(),
+            std::printf("Level: mesh %s %s; it is left empty\n", oneLine(file->getFileName().c_str(), 200).c_str(),
                         decoded.problem.c_str());
         // Never null: Irrlicht would then try its own reader in the game.
-        return buildDecodedMesh(decoded, driver);
+        return buildDecodedMesh(decoded, file->getFileName().c_str(), driver);
     }
 
 private:
@@ -84,8 +109,8 @@ public:
     video::IImage* loadImage(io::IReadFile* file) const override {
         DecodedContent decoded = decodedFor(file, true);
         if (!decoded.problem.empty()) {
-            std::printf("Level: texture %.200s %s; a blank one stands in its place\n",
-                        file->getFileName().c_str(), decoded.problem.c_str());
+            std::printf("Level: texture %s %s; a blank one stands in its place\n",
+                        oneLine(file->getFileName().c_str(), 200).c_str(), decoded.problem.c_str());
             decoded.width = decoded.height = 1;
             decoded.pixels.assign(1, 0xffffffffu);
         }
@@ -121,6 +146,11 @@ std::string decodedFileProblem(const char* path, bool image) {
 
 void forgetDecodedFiles() { decodedFiles.clear(); }
 
+void beginLevelContent() {
+    decodedFiles.clear();
+    spent = TextureBudget();
+}
+
 void installSandboxedReaders(IrrlichtDevice* device) {
     video::IVideoDriver* driver = device->getVideoDriver();
     CSandboxedMeshLoader* meshes = new CSandboxedMeshLoader(driver);
@@ -129,4 +159,7 @@ void installSandboxedReaders(IrrlichtDevice* device) {
     CSandboxedImageLoader* images = new CSandboxedImageLoader(driver);
     driver->addExternalImageLoader(images);
     images->drop();
+    CCheckedMeshLoader* checked = new CCheckedMeshLoader(device->getSceneManager());
+    device->getSceneManager()->addExternalMeshLoader(checked);
+    checked->drop();
 }

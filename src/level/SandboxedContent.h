@@ -21,5 +21,10 @@ std::string decodedFileProblem(const char* path, bool image);
 // Drops what the level check decoded and Irrlicht did not load.
 void forgetDecodedFiles();
 
-// Puts the helper-backed mesh and image readers in front of Irrlicht's own.
+// A new level starts: nothing decoded is held, and its textures have their whole budget (at most
+// 1024 of them and 256 MiB of pixels; a texture past it is refused with one line).
+void beginLevelContent();
+
+// Puts the helper-backed mesh and image readers, and the checked .irrmesh reader, in front of
+// Irrlicht's own.
 void installSandboxedReaders(irr::IrrlichtDevice* device);

@@ -107,9 +107,9 @@ void loadNode(PhysicsSystem& physics, scene::ISceneNode* node) {
         const std::string script = scriptPathFor(name);
         if (std::strpbrk(name, "/\\") || std::strstr(name, ".."))
             std::printf("Level: node \"%s\" has a path in its name; it runs no script\n", shownName(name).c_str());
-        else if (!insideGameFolder(script))
-            std::printf("Level: the script of node \"%s\" leads outside the game folder; it runs no script\n",
-                        shownName(name).c_str());
+        else if (std::string problem = gameFolderProblem(script); !problem.empty())
+            std::printf("Level: the script of node \"%s\" %s; it runs no script\n", shownName(name).c_str(),
+                        problem.c_str());
         else
             attachScript(*object, script.c_str());
     }

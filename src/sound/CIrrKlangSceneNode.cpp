@@ -1,5 +1,7 @@
 #include "sound/CIrrKlangSceneNode.h"
 
+#include "sound/UnplayableSound.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -57,8 +59,10 @@ void CIrrKlangSceneNode::startSound(bool looped) {
     if (SoundFileName.empty() || !engine)
         return;
     sound = engine->play3D(SoundFileName.c_str(), getAbsolutePosition(), looped, true, true);
-    if (!sound)
+    if (!sound) {
+        reportUnplayable(getName());
         return;
+    }
     if (MinDistance > 0.0f)
         sound->setMinDistance(MinDistance);
     if (MaxDistance > 0.0f)

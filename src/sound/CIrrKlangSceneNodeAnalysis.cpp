@@ -2,6 +2,8 @@
 // its colour.
 
 #include "sound/CIrrKlangSceneNode.h"
+
+#include "level/ContentPath.h"
 #include "sound/SoundAnalysisReader.h"
 
 using namespace irr;
@@ -9,7 +11,15 @@ using namespace irr;
 bool CIrrKlangSceneNode::loadAnalysis() {
     analysisLevels.clear();
     analysisColours.clear();
-    readSoundAnalysis(analysisFileName(SoundFileName).c_str(), analysisLevels, analysisColours);
+    // The analysis file leads no further than its sound: the level check keeps a level's sounds
+    // inside the game folder, and a link beside one must not lead out of it.
+    const core::stringc file = analysisFileName(SoundFileName);
+    std::string problem = insideGameFolder(SoundFileName.c_str()) ? gameFolderProblem(file.c_str()) : std::string();
+    if (!problem.empty()) {
+        reportUnusedAnalysis(file.c_str(), getName(), problem + " and is not used");
+        return false;
+    }
+    readSoundAnalysis(file.c_str(), analysisLevels, analysisColours, getName());
     return !analysisLevels.empty();
 }
 

@@ -19,9 +19,8 @@ const std::uintmax_t kMaxFileBytes = std::uintmax_t(16) << 20;  // an hour of sl
 // The analyser writes slots two deep; TinyXML's parser recurses once per level.
 const std::size_t kMaxDepth = 32;
 
-void report(const char* fileName, const std::string& problem) {
-    std::printf("Sound: analysis file %s %s; the emitter shows its own wave instead\n", oneLine(fileName).c_str(),
-                problem.c_str());
+std::string shownFile(const char* fileName, std::string_view emitter) {
+    return oneLine(fileName) + (emitter.empty() ? "" : " of emitter \"" + shownName(emitter) + "\"");
 }
 
 // Every colour channel stays in [0.4, 1]: the wave manager scales beat pulses by red / blue, and
@@ -85,23 +84,29 @@ core::stringc analysisFileName(const core::stringc& soundFileName) {
     return soundFileName.subString(0, soundFileName.size() - 3) + "xml";
 }
 
-void readSoundAnalysis(const char* fileName, std::vector<f32>& levels,
-                       std::vector<core::vector3df>& colours) {
+void reportUnusedAnalysis(const char* fileName, std::string_view emitter, const std::string& problem) {
+    std::printf("Sound: analysis file %s %s; the emitter shows its own wave instead\n",
+                shownFile(fileName, emitter).c_str(), problem.c_str());
+}
+
+void readSoundAnalysis(const char* fileName, std::vector<f32>& levels, std::vector<core::vector3df>& colours,
+                       std::string_view emitter) {
+    auto report = [fileName, emitter](const std::string& problem) { reportUnusedAnalysis(fileName, emitter, problem); };
     ContentFile file = readContentFile(fileName, kMaxFileBytes);
     if (file.missing) return;  // an emitter without analysis is ordinary
     std::string problem = file.problem.empty() ? structureProblem(file.text) : file.problem;
-    if (!problem.empty()) return report(fileName, problem + " and is not used");
+    if (!problem.empty()) return report(problem + " and is not used");
 
     TiXmlDocument document(fileName);
     document.Parse(file.text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
     if (document.Error())
-        return report(fileName, std::string("is not XML (") + document.ErrorDesc() + ", line " +
+        return report(std::string("is not XML (") + document.ErrorDesc() + ", line " +
                                     std::to_string(document.ErrorRow()) + ") and is not used");
     std::size_t skipped = 0, before = levels.size();
     visit(&document, levels, colours, skipped);
     if (levels.size() == before)
-        report(fileName, "has no slot with five values");
+        report("has no slot with five values");
     else if (skipped)
         std::printf("Sound: analysis file %s has %zu slots without five values; they are skipped\n",
-                    oneLine(fileName).c_str(), skipped);
+                    shownFile(fileName, emitter).c_str(), skipped);
 }

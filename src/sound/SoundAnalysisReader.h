@@ -7,6 +7,8 @@
 
 #include <irrlicht.h>
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 // "sound.wav" gives "sound.xml"; names of one or two characters get "xml" appended whole.
@@ -14,5 +16,9 @@ irr::core::stringc analysisFileName(const irr::core::stringc& soundFileName);
 
 // Appends one level and one colour per readable slot. A slot with fewer than five child
 // elements or a child without an attribute is skipped; a missing or broken file adds nothing.
+// Lines name the file and, when given, the emitter node it belongs to.
 void readSoundAnalysis(const char* fileName, std::vector<irr::f32>& levels,
-                       std::vector<irr::core::vector3df>& colours);
+                       std::vector<irr::core::vector3df>& colours, std::string_view emitter = {});
+
+// The line for an analysis file that is not used: "Sound: analysis file ... <problem>; ...".
+void reportUnusedAnalysis(const char* fileName, std::string_view emitter, const std::string& problem);

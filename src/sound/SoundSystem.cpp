@@ -8,6 +8,7 @@
 #include "physics/PhysicsSystem.h"
 #include "sound/CIrrKlangSceneNodeFactory.h"
 #include "sound/SpaceSound.h"
+#include "sound/UnplayableSound.h"
 #include "waves/WaveManager.h"
 
 using irr::core::vector3df;
@@ -58,6 +59,7 @@ vsound::ISoundEngine* openEngine() {
 // Decodes a file now rather than on its first play, which would stall that frame.
 void preload(vsound::ISoundEngine* engine, const char* file) {
     vsound::ISound* sound = engine->play3D(file, vsound::vec3df(), false, true, false);
+    reportUnplayable();
     if (sound) {
         sound->stop();
         sound->drop();
@@ -96,6 +98,8 @@ bool SoundSystem::init() {
     engine = openEngine();
     if (!engine)
         std::printf("Sound: no audio device; the game runs silent\n");
+    else
+        engine->setProblemReport(noteUnplayable);
     if (vsound::IAcoustics* acoustics = vsound::getAcoustics(engine))
         space = new SpaceSound(*acoustics);
 
@@ -147,8 +151,10 @@ bool SoundSystem::playSoundWithWave(const vector3df& colour, const vector3df& po
                                     float waveSpeed, float maxIntensity, float startingRadius) {
     WaveManager::instance().addPulse(position, maxRadius, trail, waveSpeed, maxIntensity,
                                      startingRadius, colour);
-    if (engine)
+    if (engine) {
         engine->play3D(file, position, false, false, false, vsound::ESM_AUTO_DETECT, false);
+        reportUnplayable();
+    }
     return true;
 }
 

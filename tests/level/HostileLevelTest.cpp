@@ -2,6 +2,7 @@
 // device: one line each, and the game goes on with what it has. Hostile mesh and image files come
 // from the decoding fuzz corpus, whose files' first line names their extension.
 #include "graphics/GraphicsSystem.h"
+#include "level/DrawCost.h"
 #include "level/LevelCaps.h"
 #include "level/LevelFile.h"
 #include "physics/PhysicsSystem.h"
@@ -10,9 +11,12 @@
 #include "world/GameWorld.h"
 
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -269,12 +273,17 @@ TEST_F(HostileLevel, NamesPathsNumbersAndSizesEachEndInOneLineAndTheRestLoads) {
     const std::string outside = (fs::temp_directory_path() / ("velmora_outside_" + std::to_string(getpid()))).string();
     std::ofstream(outside + ".irrmesh") << std::ifstream("Content/meshes/crate.irrmesh").rdbuf();
     fs::create_symlink(outside + ".irrmesh", path("link.irrmesh"));
+    // Side by side, as a real mesh's triangles lie; the first corner's x as given.
     auto triangles = [](const char* x, int n) {
-        std::string indices;
-        while (n-- > 0) indices += "0 1 2 ";
-        return "<mesh><buffer><vertices type=\"standard\" vertexCount=\"3\">" + std::string(x) +
-               " 0 0 0 1 0 ffffffff 0 0 1 0 0 0 1 0 ffffffff 1 0 0 0 1 0 1 0 ffffffff 0 1</vertices><indices indexCount=\"" +
-               std::to_string(indices.size() / 2) + "\">" + indices + "</indices></buffer></mesh>";
+        std::string vertices, indices;
+        for (int i = 0; i < n; ++i) {
+            const std::string left = i ? std::to_string(i) : x, right = std::to_string(i + 1);
+            vertices += left + " 0 0 0 1 0 ffffffff 0 0 " + right + " 0 0 0 1 0 ffffffff 1 0 " + std::to_string(i) +
+                        " 1 0 0 1 0 ffffffff 0 1 ";
+            indices += std::to_string(3 * i) + " " + std::to_string(3 * i + 1) + " " + std::to_string(3 * i + 2) + " ";
+        }
+        return "<mesh><buffer><vertices type=\"standard\" vertexCount=\"" + std::to_string(3 * n) + "\">" + vertices +
+               "</vertices><indices indexCount=\"" + std::to_string(3 * n) + "\">" + indices + "</indices></buffer></mesh>";
     };
     std::ofstream(path("big.irrmesh")) << triangles("0", 20001);
     std::ofstream(path("huge.irrmesh")) << triangles("1e99", 1);
@@ -307,10 +316,13 @@ TEST_F(HostileLevel, NamesPathsNumbersAndSizesEachEndInOneLineAndTheRestLoads) {
         {meshNode("Huge", path("huge.irrmesh")),
          "Level: node \"Huge\" gets no mesh: " + path("huge.irrmesh") + " has a vertex value \"1e99\" that is not a plain number\n", 2},
         {many(kMostLooseObjects + 1, "Crate", crate),
-         "Level: the level has more loose objects than the 200 it may have; the nodes past them (1) are left out\n",
+         "Level: the level has more loose objects than the 200 it may have; the nodes past them (1, from node "
+         "\"Crate\" on) are left out\n",
          kMostLooseObjects + 1},
         {many(5, "1Big", path("big.irrmesh")),
-         "Level: the level has more triangles than the 100000 it may have; the nodes past them (1) are left out\n", 5},
+         "Level: the level has more triangles than the 100000 it may have; the nodes past them (1, from node \"1Big\" "
+         "on) are left out\n",
+         5},
     };
     for (const Case& c : cases) {
         scene::ISceneNode* root = smgr->addEmptySceneNode();
@@ -326,4 +338,164 @@ TEST_F(HostileLevel, NamesPathsNumbersAndSizesEachEndInOneLineAndTheRestLoads) {
         root->remove();
     }
     fs::remove(outside + ".irrmesh");
+}
+
+TEST_F(HostileLevel, SpheresAndSkyDomesHaveTheirCountsCappedAndCountAgainstTheTriangleCap) {
+    std::string nodes = node("sphere", "Ball", "", "<int name=\"PolyCountX\" value=\"65536\"/><int name=\"PolyCountY\" "
+                                                   "value=\"65536\"/>") +
+                        node("skyDome", "Dome", "", "<int name=\"HorizontalResolution\" value=\"128\"/>"
+                                                    "<int name=\"VerticalResolution\" value=\"128\"/>");
+    for (int i = 0; i < 8; ++i) nodes += node("sphere", "S" + std::to_string(i), "", "<int name=\"PolyCount\" value=\"128\"/>");
+    std::string out = loadAndWalk(nodes);
+
+    auto capped = [](const char* attribute) {
+        return "Level: node \"Ball\" has " + std::string(attribute) +
+               " \"65536\", past what the game allows; 128 is used in its place";
+    };
+    EXPECT_EQ(linesAbout(out, "Ball"), (std::vector<std::string>{capped("PolyCountX"), capped("PolyCountY")})) << out;
+    scene::IMesh* ball = static_cast<scene::IMeshSceneNode*>(smgr->getSceneNodeFromName("Ball"))->getMesh();
+    EXPECT_LE(ball->getMeshBuffer(0)->getVertexCount(), 129u * 129u);
+    // The dome and the first spheres fill the cap; the spheres past it are left out, and said so.
+    ASSERT_NE(smgr->getSceneNodeFromName("Dome"), nullptr);
+    ASSERT_EQ(smgr->getSceneNodeFromName("S7"), nullptr);
+    unsigned long triangles = 2ul * 128 * 128;
+    std::string firstLeftOut;
+    for (int i = 0; i < 8 && firstLeftOut.empty(); ++i) {
+        scene::ISceneNode* sphere = smgr->getSceneNodeFromName(("S" + std::to_string(i)).c_str());
+        if (!sphere) firstLeftOut = "S" + std::to_string(i);
+        else triangles += static_cast<scene::IMeshSceneNode*>(sphere)->getMesh()->getMeshBuffer(0)->getIndexCount() / 3;
+    }
+    EXPECT_LE(triangles, kMostLevelTriangles);
+    EXPECT_NE(out.find("Level: the level has more triangles than the 100000 it may have; the nodes past them (" +
+                       std::to_string(8 - std::stoi(firstLeftOut.substr(1))) + ", from node \"" + firstLeftOut + "\" on)"),
+              std::string::npos) << out;
+}
+
+TEST_F(HostileLevel, FilesAMeshNamesOutsideTheGameFolderAreNeverOpenedAndCostOnlyTheTexture) {
+    const fs::path outside = fs::temp_directory_path() / ("velmora_outside_" + std::to_string(getpid()));
+    fs::create_directories(outside);
+    const std::string secret = (outside / "private.tga").string();
+    std::ofstream(secret, std::ios::binary) << fileBytes(CORPUS / "good-2x2.tga");
+    std::ofstream(outside / "private.mtl") << "newmtl skin\nmap_Kd " << secret << "\n";
+    const std::string tetra = "v 0 0 0\nv 1 0 0\nv 0 1 0\nv 0 0 1\nf 1 2 3\nf 1 2 4\nf 1 3 4\nf 2 3 4\n";
+    write("tetra.obj", "mtllib tetra.mtl\nusemtl skin\n" + tetra);
+    write("tetra.mtl", "newmtl skin\nmap_Kd " + secret + "\n");
+    write("far.obj", "mtllib " + (outside / "private.mtl").string() + "\nusemtl skin\n" + tetra);
+    std::string crate = fileBytes("Content/meshes/crate.irrmesh");
+    crate.insert(crate.find("</material>"), "<texture name=\"Texture1\" value=\"" + secret + "\"/>");
+    write("boxed.irrmesh", "\n" + crate);  // fileBytes drops the first line
+
+    const int watch = inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, outside.c_str(), IN_OPEN), 0);
+    std::string out = loadAndWalk(node("mesh", "Tetra", path("tetra.obj")) + node("mesh", "Far", path("far.obj")) +
+                                  node("mesh", "Boxed", path("boxed.irrmesh")));
+    char event[4096];
+    EXPECT_LT(read(watch, event, sizeof event), 0) << "a file outside the game folder was opened";
+    close(watch);
+
+    for (const char* mesh : {"tetra.obj", "boxed.irrmesh"}) {
+        const std::string line = "Level: mesh " + path(mesh) + " names the texture " + secret +
+                                 ", which is outside the game folder; it is drawn without it\n";
+        EXPECT_NE(out.find(line), std::string::npos) << out;
+        EXPECT_EQ(out.find(line), out.rfind(line));
+    }
+    GameWorld& world = GameWorld::instance();
+    for (const char* name : {"Tetra", "Far", "Boxed"}) {
+        GameObject* object = world.findObject(world.findObjectId(name));
+        ASSERT_NE(object, nullptr) << name;
+        scene::IMesh* mesh = static_cast<scene::IMeshSceneNode*>(object->node)->getMesh();
+        ASSERT_TRUE(mesh && mesh->getMeshBufferCount() > 0) << name;
+        EXPECT_EQ(mesh->getMeshBuffer(0)->getMaterial().getTexture(0), nullptr) << name;
+        EXPECT_NE(object->actor, nullptr) << name;
+    }
+    fs::remove_all(outside);
+}
+
+// A 2048 x 2048 run-length TGA of one colour: 16 MiB of pixels from a file of 160 KiB.
+std::string largeTga() {
+    std::string tga = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x08, 0, 0x08, 32, 0x28};
+    for (int packet = 0; packet < 2048 * 2048 / 128; ++packet) tga += "\xff\x10\x20\x30\x40";
+    return tga;
+}
+
+TEST_F(HostileLevel, TexturesPastTheLevelsBudgetAreRefusedWithOneLineEach) {
+    const std::string tga = largeTga();
+    std::string nodes;
+    for (int i = 0; i <= 16; ++i) {
+        write("large" + std::to_string(i) + ".tga", tga);
+        nodes += texturedCrate("T" + std::to_string(i), path("large" + std::to_string(i) + ".tga"));
+    }
+    std::string out = loadAndWalk(nodes);
+    for (int i = 0; i < 16; ++i) EXPECT_TRUE(linesAbout(out, "T" + std::to_string(i)).empty()) << out;
+    EXPECT_EQ(linesAbout(out, "T16"), std::vector<std::string>{"Level: node \"T16\" gets no Texture1: " +
+                                                                path("large16.tga") +
+                                                                " would take the level's textures past the 1024 textures "
+                                                                "or 256 MiB of pixels they may have"});
+    EXPECT_TRUE(crateStillPlays());
+}
+
+TEST_F(HostileLevel, CostlyGeometryIsRefusedBeforeItIsReadOrDrawnWithALineNamingIt) {
+    // Two thousand large triangles heaped in one box: few, but each pixel is drawn hundreds of times.
+    std::string heap;
+    std::srand(7);
+    auto corner = [] { return std::to_string(std::rand() % 1000 / 100.0); };
+    for (int i = 0; i < 6000; ++i) heap += "v " + corner() + " " + corner() + " " + corner() + "\n";
+    for (int i = 0; i < 2000; ++i)
+        heap += "f " + std::to_string(3 * i + 1) + " " + std::to_string(3 * i + 2) + " " + std::to_string(3 * i + 3) + "\n";
+    write("heap.obj", heap);
+    std::string many = "v 0 0 0\nv 1 0 0\nv 0 1 0\n";
+    for (unsigned i = 0; i <= kMostLevelTriangles; ++i) many += "f 1 2 3\n";
+    write("many.obj", many);
+    write("counted.irrmesh", "<mesh><buffer><vertices type=\"standard\" vertexCount=\"3\">0 0 0 0 1 0 ffffffff 0 0 1 0 0 0 1 0 "
+                             "ffffffff 1 0 0 1 0 0 1 0 ffffffff 0 1</vertices>"
+                             "<indices indexCount=\"900000000\"></indices></buffer></mesh>");
+
+    std::string out = loadAndWalk(node("mesh", "1Heap", path("heap.obj")) + node("mesh", "Many", path("many.obj")) +
+                                  node("mesh", "Counted", path("counted.irrmesh")));
+    EXPECT_EQ(linesAbout(out, "1Heap"), std::vector<std::string>{"Level: node \"1Heap\" piles its triangles more than 64 "
+                                                                  "deep, too costly to draw; it is left out"});
+    EXPECT_EQ(linesAbout(out, "Many"), std::vector<std::string>{"Level: node \"Many\" gets no mesh: " + path("many.obj") +
+                                                                 " was not decoded (it has more triangles than the 100000 "
+                                                                 "a level may have)"});
+    EXPECT_EQ(linesAbout(out, "Counted").at(0), "Level: node \"Counted\" gets no mesh: " + path("counted.irrmesh") +
+                                                    " has more triangles than the 100000 a level may have");
+    EXPECT_EQ(smgr->getSceneNodeFromName("1Heap"), nullptr);
+    EXPECT_TRUE(crateStillPlays());
+
+    // What the game ships lies far inside the judge's limit.
+    for (const auto& entry : fs::directory_iterator("Content/meshes"))
+        EXPECT_LT(drawingDepth(*smgr->getMesh(entry.path().c_str())->getMesh(0)), 8.0) << entry.path();
+}
+
+TEST_F(HostileLevel, LinesGiveTheRightReasonAndNameTheNode) {
+    const std::string longName(100000, 'N');
+    fs::create_symlink("/etc/passwd", path("drip.xml"));
+    fs::create_symlink("/proc/self/status", path("tick.xml"));
+    auto emitter = [this](const char* name, const char* sound) {
+        return "<node type=\"irrKlangSceneNode\"><attributes><string name=\"Name\" value=\"" + std::string(name) +
+               "\"/><string name=\"SoundFileName\" value=\"" + path(sound) +
+               "\"/><enum name=\"PlayMode\" value=\"nothing\"/></attributes></node>\n";
+    };
+    write("runs.bmp", fileBytes(CORPUS / "rle-run-past-image.bmp"));
+    std::string out = loadAndWalk(texturedCrate("Runs", path("runs.bmp")) +
+                                  meshNode(longName.c_str(), "Content/meshes/crate.irrmesh") +
+                                  meshNode("Far", std::string(5000, 'd') + "/crate.irrmesh") +
+                                  emitter("Drip", "drip.wav") + emitter("Tick", "tick.wav"));
+    EXPECT_NE(out.find("Level: the script of node \"" + std::string(64, 'N') +
+                       "...\" is longer than any file name may be; it runs no script\n"),
+              std::string::npos) << out.substr(0, 3000);
+    const std::string far = linesAbout(out, "Far").at(0);
+    const std::string reason = ", which is longer than any file name may be; it goes without that file";
+    EXPECT_EQ(far.substr(far.size() - std::min(far.size(), reason.size())), reason);
+    EXPECT_EQ(linesAbout(out, "Runs"), std::vector<std::string>{"Level: node \"Runs\" gets no Texture1: " + path("runs.bmp") +
+                                                                 " was not decoded (its run-length data runs past the "
+                                                                 "image)"});
+    for (const char* name : {"Drip", "Tick"}) {
+        const std::string file = path(std::string(name == std::string("Drip") ? "drip" : "tick") + ".xml");
+        EXPECT_EQ(linesAbout(out, name), std::vector<std::string>{"Sound: analysis file " + file + " of emitter \"" + name +
+                                                                   "\" is outside the game folder and is not used; the "
+                                                                   "emitter shows its own wave instead"})
+            << out;
+    }
 }

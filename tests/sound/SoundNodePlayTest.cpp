@@ -1,6 +1,7 @@
 #include <set>
 
 #include "EmitterScene.h"
+#include "sound/UnplayableSound.h"
 
 using namespace irr;
 using Node = CIrrKlangSceneNode;
@@ -102,6 +103,23 @@ TEST_F(SoundNodePlayTest, AClonedOrphanBelongsToTheCallerAlive) {
     EXPECT_EQ(copy->getReferenceCount(), 1);
     copy->drop();
     orphan->drop();
+}
+
+TEST_F(SoundNodePlayTest, AnUnplayableFileIsSaidOnceEscapedAndNamesItsEmitter) {
+    engine->setProblemReport(noteUnplayable);
+    Node* missing = addEmitter("gone\x1b]0;title\x07.wav", Node::EPM_LOOPING);
+    missing->setName("Drip\x1b[2J");
+    Node* again = addEmitter("gone\x1b]0;title\x07.wav", Node::EPM_LOOPING);
+    again->setName("Drop");
+    testing::internal::CaptureStdout();
+    advance(0);
+    advance(100);
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out.rfind("Sound: cannot play \"" + soundtest::scratchPath("gone\\x1b]0;title\\x07.wav") + "\" (", 0), 0u)
+        << out;
+    EXPECT_NE(out.find(") for emitter \"Drip\\x1b[2J\"; it stays silent.\n"), std::string::npos) << out;
+    // Said once: the second emitter of that file and later plays add nothing.
+    EXPECT_EQ(out.find('\n'), out.size() - 1) << out;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "CAcoustics.h"
 
+#include "AlFrame.h"
+
 #include <AL/efx.h>
 
 #include <algorithm>
@@ -78,8 +80,9 @@ bool CAcoustics::getVoicePosition(int voice, vec3df& position) const {
     if (voice < 0 || voice >= engine.voiceCount() || !engine.voiceLent(voice))
         return false;
     engine.makeCurrent();
-    alGetSource3f(engine.voiceSource(voice), AL_POSITION, &position.X, &position.Y, &position.Z);
-    position.Z = -position.Z;
+    vec3df al;
+    alGetSource3f(engine.voiceSource(voice), AL_POSITION, &al.X, &al.Y, &al.Z);
+    position = acrossFrames(al);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "CSound.h"
 
+#include "AlFrame.h"
 #include "CSoundEngine.h"
 
 namespace vsound {
@@ -16,7 +17,7 @@ bool CSound::attached() {
 
 void CSound::setPosition(const vec3df& position) {
     if (attached())
-        alSource3f(source, AL_POSITION, position.X, position.Y, -position.Z);
+        setSourceVector(source, AL_POSITION, position);
 }
 
 void CSound::setMinDistance(float minDistance) {

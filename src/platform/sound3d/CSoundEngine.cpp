@@ -1,5 +1,7 @@
 #include "CSoundEngine.h"
 
+#include "AlFrame.h"
+
 #include <AL/al.h>
 
 #include <algorithm>
@@ -41,6 +43,8 @@ CSoundSource* CSoundEngine::sourceFor(const char* fileName) {
         decodedSamples += decoded.samples.size();
         sources.push_back(std::make_unique<CSoundSource>(fileName, decoded));
         source = sources.back().get();
+    } else if (problemReport) {
+        problemReport(fileName, decoded.error.c_str());
     } else {
         std::printf("Sound: cannot play \"%s\" (%s); it stays silent.\n", fileName,
                     decoded.error.c_str());
@@ -109,7 +113,7 @@ CSound* CSoundEngine::startSound(const char* file, const vec3df& position, bool 
     }
     alSourcei(id, AL_LOOPING, looped ? AL_TRUE : AL_FALSE);
     alSourcef(id, AL_GAIN, gain);
-    alSource3f(id, AL_POSITION, position.X, position.Y, -position.Z);
+    setSourceVector(id, AL_POSITION, position);
     if (effects)
         effects->voiceStarting(voice, id, position);
     CSound* sound = new CSound(this, voice, id, source->sampleRate());
@@ -124,8 +128,8 @@ CSound* CSoundEngine::startSound(const char* file, const vec3df& position, bool 
 void CSoundEngine::setListenerPosition(const vec3df& position, const vec3df& look,
                                        const vec3df& velocity, const vec3df& up) {
     device->makeCurrent();
-    alListener3f(AL_POSITION, position.X, position.Y, -position.Z);
-    alListener3f(AL_VELOCITY, velocity.X, velocity.Y, -velocity.Z);
+    setListenerVector(AL_POSITION, position);
+    setListenerVector(AL_VELOCITY, velocity);
     // OpenAL cannot orient a listener whose look is zero or parallel to its up vector.
     float sideX = look.Y * up.Z - look.Z * up.Y;
     float sideY = look.Z * up.X - look.X * up.Z;
@@ -133,7 +137,8 @@ void CSoundEngine::setListenerPosition(const vec3df& position, const vec3df& loo
     float side = sideX * sideX + sideY * sideY + sideZ * sideZ;
     if (!(side > 1e-12f) || !std::isfinite(side))
         return;
-    const float orientation[6] = {look.X, look.Y, -look.Z, up.X, up.Y, -up.Z};
+    const vec3df alLook = acrossFrames(look), alUp = acrossFrames(up);
+    const float orientation[6] = {alLook.X, alLook.Y, alLook.Z, alUp.X, alUp.Y, alUp.Z};
     std::copy(orientation, orientation + 6, listenerOrientation);
     alListenerfv(AL_ORIENTATION, listenerOrientation);
 }

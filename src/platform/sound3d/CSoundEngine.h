@@ -26,6 +26,7 @@ public:
     void setListenerPosition(const vec3df& position, const vec3df& lookDirection,
                              const vec3df& velPerSecond, const vec3df& upVector) override;
     void update() override;
+    void setProblemReport(ProblemReport report) override { problemReport = report; }
     int getSoundSourceCount() override { return int(sources.size()); }
     ISoundSource* getSoundSource(int index) override;
 
@@ -63,6 +64,7 @@ private:
     std::vector<CSound*> playing;  // in start order, oldest first
     float listenerOrientation[6] = {0, 0, -1, 0, 1, 0};
     bool reportedVoicesFull = false;
+    ProblemReport problemReport = nullptr;
     // Decoded sound is held in memory: all sounds together, 128 Mi samples (256 MiB).
     static constexpr std::size_t kMaxDecodedSamples = std::size_t(1) << 27;
     std::size_t decodedSamples = 0;

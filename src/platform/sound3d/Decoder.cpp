@@ -38,16 +38,25 @@ DecodedSound decodeMono(const char* fileName, std::size_t maxSamples) {
         result.error = info.channels < 1 ? "no audio channels" : "a sample rate no device plays";
         return result;
     }
+    const std::size_t allowed = std::min(maxSamples, kMaxSoundSamples);
+    const char* tooLong = maxSamples < kMaxSoundSamples ? "past the 256 MiB all sounds together may decode to"
+                                                        : "longer than the 64 MiB one sound may decode to";
+    // A header that claims more is believed at once, so that a level of long sounds is not read
+    // through before each is refused; one that claims less is still held to the limit below.
+    if (info.frames != SF_COUNT_MAX && info.frames > sf_count_t(allowed)) {
+        sf_close(file);
+        result.error = tooLong;
+        return result;
+    }
     result.sampleRate = info.samplerate;
     result.samples.reserve(std::min(std::size_t(std::max<sf_count_t>(info.frames, 0)), kReserveSamples));
     std::vector<float> chunk(std::size_t(kChunkFrames * info.channels));
     sf_count_t read;
     while ((read = sf_readf_float(file, chunk.data(), kChunkFrames)) > 0) {
-        if (result.samples.size() + std::size_t(read) > std::min(maxSamples, kMaxSoundSamples)) {
+        if (result.samples.size() + std::size_t(read) > allowed) {
             sf_close(file);
             result.samples.clear();
-            result.error = maxSamples < kMaxSoundSamples ? "past the 256 MiB all sounds together may decode to"
-                                                         : "longer than the 64 MiB one sound may decode to";
+            result.error = tooLong;
             return result;
         }
         for (sf_count_t frame = 0; frame < read; ++frame) {

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (image.problem.empty() && image.pixels.size() != std::size_t(image.width) * image.height) std::abort();
     DecodedContent mesh = readReply(reply, false);
     if (!mesh.problem.empty() && !mesh.buffers.empty()) std::abort();
-    irr::scene::IAnimatedMesh* built = buildDecodedMesh(mesh, nullptr);
+    irr::scene::IAnimatedMesh* built = buildDecodedMesh(mesh, "fuzz", nullptr);
     if (built->getMesh(0)->getMeshBufferCount() != mesh.buffers.size()) std::abort();
     built->drop();
     return 0;

@@ -27,6 +27,11 @@ public:
                                      const vec3df& velPerSecond = vec3df(0, 0, 0),
                                      const vec3df& upVector = vec3df(0, 1, 0)) = 0;
 
+    // Who hears of a file that cannot be played: its name exactly as given to play3D and why
+    // ("not a regular file"). Without one the engine prints its own line.
+    using ProblemReport = void (*)(const char* soundFileName, const char* problem);
+    virtual void setProblemReport(ProblemReport report) = 0;
+
     // Once per frame: frees the voices of sounds that have ended.
     virtual void update() = 0;
 
