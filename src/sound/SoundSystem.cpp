@@ -169,8 +169,10 @@ bool SoundSystem::playEventSound(const vector3df& position, const char* file) {
     vsound::ISound* sound = nullptr;
     if (engine) {
         sound = engine->play3D(file, position, false, true, false, vsound::ESM_AUTO_DETECT, false);
-        if (!sound)
+        if (!sound) {
+            reportUnplayable();
             return false;
+        }
     }
     WaveManager::instance().addPulse(position, EVENT.maxRadius, EVENT.trail, EVENT.waveSpeed,
                                      EVENT.maxIntensity, EVENT.startingRadius, EVENT.colour);
