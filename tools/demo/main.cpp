@@ -12,9 +12,10 @@
 
 #include <chrono>
 #include <cstdio>
-#include <thread>
+#include <filesystem>
 #include <string>
-#include <sys/stat.h>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -37,7 +38,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string outDir = argc > 1 ? argv[1] : "../out";
-    mkdir(outDir.c_str(), 0755);
+    std::error_code ignored;  // a folder that cannot be made shows as screenshots not written
+    std::filesystem::create_directory(outDir, ignored);
 
     GraphicsSystem::useWindowSize(irr::core::dimension2du(640, 480), false);
     startUp();
