@@ -12,7 +12,7 @@ source "$VELMORA_ROOT/scripts/windows-deps.sh"
 
 windows_packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64
-  cmake pkg-config dpkg-dev patch zip googletest
+  cmake pkg-config dpkg-dev patch zip googletest imagemagick
 )
 
 stage() {
@@ -38,7 +38,7 @@ install_packages() {
 # The prefix's name changes with the sources, the recipes, the toolchain file and the compiler.
 prefix_key() {
   {
-    cat "$VELMORA_ROOT/third_party/SHA256SUMS" "$VELMORA_ROOT/third_party/openal-soft/"*.patch
+    cat "$VELMORA_ROOT/third_party/SHA256SUMS" "$VELMORA_ROOT"/third_party/*/*.patch
     cat "$VELMORA_ROOT/scripts/windows-deps.sh" "$VELMORA_ROOT/cmake/mingw-w64.cmake"
     $mingw_cxx --version | head -1
     dpkg-query -W -f='${Version}' libz-mingw-w64-dev googletest

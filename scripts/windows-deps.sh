@@ -20,6 +20,7 @@ deps_unpack() {
   tar -xzf "$VELMORA_ROOT/third_party/openal-soft/openal-soft-1.19.1.tar.gz" -C "$work"
   mv "$work/openal-soft-1.19.1" "$work/openal-soft"
   patch -s -d "$work/openal-soft" -p1 < "$VELMORA_ROOT/third_party/openal-soft/bformatdec-extern-scales.patch"
+  patch -s -d "$work/irrlicht" -p1 < "$VELMORA_ROOT/third_party/irrlicht/irrtypes-mingw-snprintf.patch"
 }
 
 deps_cmake() {

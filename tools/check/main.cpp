@@ -11,6 +11,7 @@
 #include "RawLevel.h"
 
 #include "graphics/GraphicsSystem.h"
+#include "harness/ProcessEnvironment.h"
 #include "level/ContentFile.h"
 #include "level/LevelFile.h"
 #include "level/LevelFileCheck.h"
@@ -92,7 +93,7 @@ int main(int argc, char** argv) {
     const auto raw = readRawLevel(precheck.text, &error);
     if (!error.empty()) return cannotRead(path, error);
 
-    setenv("ALSOFT_DRIVERS", "null", 1);
+    setProcessEnvironment("ALSOFT_DRIVERS", "null");
     GraphicsSystem::useDriver(irr::video::EDT_NULL);
     ConsoleCapture startUp;  // what the subsystems say as they come up is not about the level
     GameWorld::instance();
