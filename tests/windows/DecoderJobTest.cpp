@@ -34,13 +34,15 @@ TEST(DecoderJob, RequestAndReplyKeepEveryByte) {
     EXPECT_EQ(run.reply, request);
 }
 
-TEST(DecoderJob, AHelperThatOverrunsIsStoppedAndSaysWhy) {
+TEST(DecoderJob, AHelperThatNeverEndsIsStoppedAndSaysWhy) {
     DecoderRun spin = misbehave("spin");
     EXPECT_TRUE(spin.problem == "was not decoded (its reader used more than 2 s of processor time)" ||
                 spin.problem == "was not decoded (its reader took longer than 2 s)")
         << spin.problem;
     EXPECT_EQ(spin.reply, "");
+}
 
+TEST(DecoderJob, TheJobRefusesAHelperMoreMemoryOrAProgramOfItsOwn) {
     DecoderRun eat = misbehave("eat");
     EXPECT_EQ(eat.problem, "was not decoded (its reader crashed or ran out of memory)");
 
