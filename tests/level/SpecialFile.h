@@ -4,3 +4,6 @@
 #include <string>
 
 bool makeSpecialFile(const std::string& path);
+
+// A symbolic link at `link` to the file `target`, made as an unprivileged user can make one.
+void makeSymlink(const std::string& target, const std::string& link);
