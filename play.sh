@@ -19,5 +19,5 @@ trap velmora_stop_xvfb EXIT
 mkdir -p "$VELMORA_ROOT/out"
 cd "$VELMORA_ROOT/game"
 # No sound card here either: a silent audio device still lets the emitters play and beat.
-ALSOFT_DRIVERS=null "$VELMORA_BUILD/tools/demo/velmora_demo" "$VELMORA_ROOT/out"
+ALSOFT_DRIVERS=null "$VELMORA_BUILD/tools/demo/velmora_demo" --force "$VELMORA_ROOT/out"
 echo "play: screenshots are in $VELMORA_ROOT/out"

@@ -2,9 +2,10 @@
 // waves are measured against.
 //
 // Built for an exact number of waves, the game may also define WAVE_VARYINGS (records handed on
-// here, two flat vec4s each) and raise the version to 1.30: a record read once per vertex
-// and passed on costs a software rasteriser far less than the same record read at every pixel,
-// and so does what is worked out from it here rather than at every pixel.
+// here, two flat vec4s each), add the part of shader2.fsh that works a record out, and raise
+// the version to 1.30: a record read once per vertex and passed on costs a software rasteriser
+// far less than the same record read at every pixel, and so does what is worked out from it
+// here rather than at every pixel.
 #version 120
 
 uniform mat4 modelMatrix;   // object to world
@@ -16,18 +17,8 @@ varying vec3 worldNormal;
 uniform float waveData[9 * WAVE_COUNT + 9];
 flat out vec4 waveShells[2 * WAVE_VARYINGS];
 
-// As in shader2.fsh; the rasteriser may round them a last bit differently here.
-vec3 liftedColour(vec3 colour, float intensity)
-{
-    float fade = 1.0 - intensity;
-    fade *= fade;
-    return colour * (1.0 - fade * fade);
-}
-
-float wakeSlope(float trail)
-{
-    return trail < 0.0 ? -3.0e38 : 0.5 / trail;
-}
+// liftedColour and wakeSlope are shader2.fsh's own, put here by the game after its definitions
+// (the same formula; the rasteriser may round it a last bit differently here).
 
 // What the pixel stage needs of each record and what stays the same across a surface, worked
 // out once here: centre and radius; colour lifted by the intensity, and the wake's slope.

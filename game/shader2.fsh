@@ -29,6 +29,9 @@ uniform float waveData[9 * WAVE_COUNT + 9];   // the records and the end marker
 varying vec3 worldPosition;
 varying vec3 worldNormal;
 
+// Shared with the vertex stage: begin (the game copies what follows into it when it hands
+// records on there, so that both stages work out a record alike)
+
 // Faint waves are lifted (1 - (1 - i)^4) so a dying footstep still shows the room.
 vec3 liftedColour(vec3 colour, float intensity)
 {
@@ -44,6 +47,8 @@ float wakeSlope(float trail)
 {
     return trail < 0.0 ? -3.0e38 : 0.5 / trail;
 }
+
+// Shared with the vertex stage: end
 
 // Light of a shell around `centre`, before the surface's own colour. Ahead of the radius only
 // the rising front counts (the front and the wake are above 1 there, the rise below); behind

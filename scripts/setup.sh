@@ -12,6 +12,7 @@ velmora_packages=(
   libbullet-dev libopenal-dev libopenal-data libsndfile1-dev liblua5.1-0-dev libtinyxml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri x11-utils xdotool
+  librecast-dev lua-check
 )
 
 velmora_install() {

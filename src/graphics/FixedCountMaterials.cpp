@@ -2,6 +2,7 @@
 
 #include "graphics/FixedCountShader.h"
 #include "graphics/ShaderLimits.h"
+#include "graphics/ShellFormula.h"
 #include "level/ContentFile.h"
 
 #include <GL/gl.h>
@@ -87,7 +88,7 @@ s32 FixedCountMaterials::sendRecords(std::vector<f32>& records) {
     const int shader = shaderFor(static_cast<int>(records.size() / 9));
     while (records.size() < 9u * sizeOf(shader))
         records.insert(records.end(), SILENT_RECORD, SILENT_RECORD + 9);
-    records.insert(records.end(), 9, -1.0f);
+    records.insert(records.end(), 9, kEndMarkerValue);
     shaderCallback->sendRecords(&records);
     return material(shader);
 }

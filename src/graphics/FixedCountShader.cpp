@@ -1,10 +1,23 @@
 #include "graphics/FixedCountShader.h"
 
+#include "graphics/ShellFormula.h"
+
 #include <algorithm>
 
 namespace Graphics {
 
 namespace {
+
+const char* const SHARED_BEGIN = "// Shared with the vertex stage: begin";
+const char* const SHARED_END = "// Shared with the vertex stage: end";
+
+// The part of the pixel file between the two marker lines, or "" without them.
+std::string sharedPart(const std::string& pixel) {
+    const size_t begin = pixel.find(SHARED_BEGIN);
+    if (begin == std::string::npos) return "";
+    const size_t end = pixel.find(SHARED_END, begin);
+    return end == std::string::npos ? "" : pixel.substr(begin, end - begin);
+}
 
 // `source` with `defines` after its #version line; that line says `version` if one is given.
 std::string withDefines(const std::string& source, const std::string& defines,
@@ -29,13 +42,16 @@ ShaderPair fixedCountShaders(const std::string& vertex, const std::string& pixel
     std::string defines =
         "#define WAVE_COUNT " + std::to_string(andTheRest ? MOST_WAVES : waves) + "\n";
     std::string version;
+    std::string shared;
     int passed = 0;
     const char* hook = "WAVE_VARYINGS";
-    if (waves > 0 && vertex.find(hook) != std::string::npos &&
-        pixel.find(hook) != std::string::npos) {
-        passed = std::min(waves, MAX_VARYING_WAVES);
-        defines += "#define WAVE_VARYINGS " + std::to_string(passed) + "\n";
-        version = "130";
+    if (waves > 0 && vertex.find(hook) != std::string::npos && pixel.find(hook) != std::string::npos) {
+        shared = sharedPart(pixel);
+        if (!shared.empty()) {
+            passed = std::min(waves, MAX_VARYING_WAVES);
+            defines += "#define WAVE_VARYINGS " + std::to_string(passed) + "\n";
+            version = "130";
+        }
     }
     // Added in the loop's order from zero, so the sum is the loop's but for the rounding of
     // what the vertex stage worked out ahead.
@@ -45,7 +61,7 @@ ShaderPair fixedCountShaders(const std::string& vertex, const std::string& pixel
                std::to_string(9 * i) + ")";
     if (andTheRest) sum = "addWaves(" + sum + ", " + std::to_string(9 * waves) + ")";
     defines += "#define WAVE_SUM (" + sum + ")\n";
-    return ShaderPair{withDefines(vertex, defines, version), withDefines(pixel, defines, version)};
+    return ShaderPair{withDefines(vertex, defines + shared, version), withDefines(pixel, defines, version)};
 }
 
 }  // namespace Graphics

@@ -10,8 +10,6 @@
 
 namespace Graphics {
 
-// The wave-lit shader reads no more records than this (shader2.fsh); later ones light nothing.
-const int MOST_WAVES = 64;
 // Records handed from the vertex to the pixel stage at most: two vec4s each, in the 32 vec4
 // varyings a software rasteriser allows, beside the position, normal and colour.
 const int MAX_VARYING_WAVES = 14;
@@ -22,9 +20,11 @@ struct ShaderPair {
 
 // Both sources with, after their #version line (or first, without one), the definitions of
 // WAVE_COUNT (k) and WAVE_SUM (vec3(0.0) + waveLight(0) + waveLight(9) + ... for k records);
-// and, when both files use WAVE_VARYINGS and k > 0, those of WAVE_VARYINGS (records passed as
-// varyings, at most MAX_VARYING_WAVES), at version 1.30; the sum then takes the passed
-// records through passedLight(0), passedLight(9), ...
+// and, when both files use WAVE_VARYINGS, k > 0 and the pixel file marks the part the vertex
+// stage shares ("// Shared with the vertex stage: begin" up to "...: end"), those of
+// WAVE_VARYINGS (records passed as varyings, at most MAX_VARYING_WAVES), at version 1.30, with
+// that part copied into the vertex stage after them; the sum then takes the passed records
+// through passedLight(0), passedLight(9), ...
 // With `andTheRest`, WAVE_COUNT is MOST_WAVES and WAVE_SUM goes on through addWaves from the
 // k-th record up to the end marker.
 ShaderPair fixedCountShaders(const std::string& vertex, const std::string& pixel, int waves,

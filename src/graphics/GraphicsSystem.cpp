@@ -2,9 +2,11 @@
 
 #include "graphics/AimDot.h"
 #include "graphics/DesktopSize.h"
+#include "graphics/DrawCost.h"
 #include "graphics/ScreenMessage.h"
 #include "graphics/ShaderCallback.h"
 #include "graphics/ShaderLimits.h"
+#include "graphics/ShaderProbe.h"
 #include "graphics/WaveLitDrawer.h"
 #include "level/ContentFile.h"
 #include "level/SandboxedContent.h"
@@ -40,8 +42,8 @@ GraphicsSystem& GraphicsSystem::instance() {
 
 GraphicsSystem::GraphicsSystem()
     : device(nullptr), driver(nullptr), sceneManager(nullptr), timer(nullptr), lastTime(0),
-      frameTime(0), waveMaterials(), wavesApplied(false), shadersCreated(false), running(true),
-      variants(1), brokenSet(false) {
+      frameTime(0), waveMaterials(), wavesApplied(false), shadersCreated(false),
+      slowestShadedFrameMs(kSlowestShadedFrameMs), running(true), variants(1), brokenSet(false) {
     SIrrlichtCreationParameters params;
     params.DriverType = chosenDriver;
     params.WindowSize = chosenSize;
@@ -78,7 +80,7 @@ GraphicsSystem::~GraphicsSystem() {
 void GraphicsSystem::renderFrame() {
     running = device->run();
     if (running && driver) {
-        const u32 start = timer->getRealTime();
+        const Graphics::DrawCost cost;
         const bool shaded = wavesApplied;
         driver->beginScene(true, true, video::SColor(255, 255, 255, 255));
         drawScene();
@@ -88,19 +90,34 @@ void GraphicsSystem::renderFrame() {
         Graphics::ScreenMessage::instance().draw(device, frameTime);
         if (afterDraw) afterDraw();
         driver->endScene();
-        if (shaded) dropShadersIfSlow(timer->getRealTime() - start);
+        if (shaded) watchShaderCost(cost.elapsedMs());
     }
     u32 now = timer->getRealTime();
     frameTime = fixedFrameTime >= 0 ? fixedFrameTime : static_cast<s32>(now - lastTime);
     lastTime = now;
 }
 
-void GraphicsSystem::dropShadersIfSlow(u32 frameMs) {
-    if (frameMs <= kSlowestShadedFrameMs || !wavesApplied) return;
-    std::printf("Graphics: a frame with the wave shaders took %u ms, more than %u; the level is drawn with the "
-                "plain materials instead (F2 turns the shaders back on)\n",
-                frameMs, kSlowestShadedFrameMs);
+// Only a cost the shaders keep up frame after frame turns them off; the player is told on screen.
+void GraphicsSystem::watchShaderCost(double costMs) {
+    slowShadedFrames = costMs > slowestShadedFrameMs ? slowShadedFrames + 1 : 0;
+    if (slowShadedFrames < kSlowShadedFramesInARow || !wavesApplied) return;
+    std::printf("Graphics: %d frames running with the wave shaders each cost over %.0f ms to draw; the "
+                "level is drawn with the plain materials instead (F2 turns the shaders back on)\n",
+                kSlowShadedFramesInARow, slowestShadedFrameMs);
+    Graphics::ScreenMessage::instance().show("The wave view was too slow here and is off. F2 turns it back on.");
     toggleWaveShading();
+}
+
+// A set whose probe draw says a frame would cost too much is not used at all.
+bool GraphicsSystem::probedTooSlow(const char* vertexFile, const char* pixelFile, s32 material,
+                                   Graphics::ShaderCallback& callback) {
+    if (driver->getDriverType() != video::EDT_OPENGL) return false;
+    const double frameMs = Graphics::probeFrameCostMs(driver, video::E_MATERIAL_TYPE(material), callback);
+    if (frameMs <= kSlowestProbedFrameMs) return false;
+    std::printf("Graphics: shaders %s / %s would cost about %.0f ms to draw a frame (a probe draw at "
+                "load), more than %u; %s\n",
+                vertexFile, pixelFile, frameMs, kSlowestProbedFrameMs, withoutThisSet());
+    return true;
 }
 
 void GraphicsSystem::drawScene() {
@@ -170,6 +187,11 @@ void GraphicsSystem::buildShaderSet(const char* vertexFile, const char* pixelFil
             return;
         }
     }
+    if (probedTooSlow(vertexFile, pixelFile, ids[video::EMT_SOLID], *callback)) {
+        brokenSet = true;
+        callback->drop();
+        return;
+    }
     if (!shadersCreated) {
         for (int i = 0; i < BUILTIN_MATERIALS; ++i) waveMaterials[i] = ids[i];
         waveLitDrawer.reset(new Graphics::WaveLitDrawer(device, WaveManager::instance(),
@@ -214,4 +236,5 @@ void GraphicsSystem::toggleWaveShading() {
     if (!shadersCreated) return;
     applyMaterials(waveMaterials, sceneManager->getRootSceneNode(), wavesApplied);
     wavesApplied = !wavesApplied;
+    slowShadedFrames = 0;
 }

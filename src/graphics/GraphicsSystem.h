@@ -12,6 +12,7 @@
 #include <memory>
 
 namespace Graphics {
+class ShaderCallback;
 class WaveLitDrawer;
 }
 
@@ -51,6 +52,9 @@ public:
 
     // Tests and the demo: when 0 or more, every frame lasts this long instead of the measured time.
     irr::s32 fixedFrameTime = -1;
+    // A shaded frame that costs more (in msec, see DrawCost.h) counts towards turning the
+    // shaders off. Tests lower it.
+    double slowestShadedFrameMs;
     // Called after the scene is drawn and before the frame is shown (screenshots read it here).
     std::function<void()> afterDraw;
 
@@ -62,7 +66,9 @@ private:
 
     void drawScene();
     void buildShaderSet(const char* vertexFile, const char* pixelFile, bool apply);
-    void dropShadersIfSlow(irr::u32 frameMs);
+    void watchShaderCost(double costMs);
+    bool probedTooSlow(const char* vertexFile, const char* pixelFile, irr::s32 material,
+                       Graphics::ShaderCallback& callback);
     const char* withoutThisSet() const;
     // Both sets made, or the game keeps to those it has.
     bool noSetToCome() const { return variants == 3 || brokenSet; }
@@ -73,4 +79,5 @@ private:
     // Draws the wave-lit frame in place of drawAll, to the same pixels.
     std::unique_ptr<Graphics::WaveLitDrawer> waveLitDrawer;
     bool waveDrawingPrepared = false;
+    int slowShadedFrames = 0;  // shaded frames running that each cost over the limit
 };

@@ -1,5 +1,7 @@
 #include "graphics/ScreenMessage.h"
 
+#include "graphics/CountedFrame.h"
+
 #include <algorithm>
 
 using namespace irr;
@@ -40,7 +42,7 @@ void ScreenMessage::show(const std::string& text) {
 }
 
 void ScreenMessage::draw(IrrlichtDevice* device, s32 frameMs) {
-    if (!fresh) ageMs = std::min(kShownMs, ageMs + std::max(frameMs, 0));
+    if (!fresh) ageMs = std::min(kShownMs, ageMs + countedFrameMs(frameMs));
     fresh = false;
     if (!visible() || !device) return;
     gui::IGUIFont* font = device->getGUIEnvironment()->getBuiltInFont();

@@ -20,7 +20,8 @@ public:
 
     // Replaces the line: the text made one line (control characters become spaces) and cut.
     void show(const std::string& text);
-    // Ages the line by the frame time since the last draw, then draws what is left of it.
+    // Ages the line by the frame time since the last draw (as much of it as the play clock
+    // counts: a line shown while loading is not aged by the loading), then draws what is left.
     void draw(irr::IrrlichtDevice* device, irr::s32 frameMs);
 
     const std::string& text() const { return line; }

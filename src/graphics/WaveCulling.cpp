@@ -1,5 +1,7 @@
 #include "graphics/WaveCulling.h"
 
+#include "graphics/ShellFormula.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -9,10 +11,7 @@ namespace Graphics {
 
 namespace {
 
-// Widths of the shader's lit shell (shader2.fsh): a front rises over 0.3 ahead of the radius and
-// fades over 0.6 behind it; the wake reaches `trail` behind.
-const f32 AHEAD = 0.3f;
-const f32 FRONT_BEHIND = 0.6f;
+// The wake of a pulse reaches `trail` behind its radius, the front as ShellFormula.h says.
 // Kept waves may light nothing; dropped ones must not: the shader measures in 32-bit floats
 // from interpolated positions, so the test is widened by this much and a part per thousand.
 const f32 SLACK = 0.01f;
@@ -123,9 +122,9 @@ bool lights(const f32* record, DistanceRange range) {
     f32 radius = record[6], intensity = record[7], trail = record[8];
     if (intensity == 0 || (record[3] == 0 && record[4] == 0 && record[5] == 0)) return false;
     f32 slack = SLACK + 1e-3f * (std::fabs(radius) + range.farthest);
-    if (range.nearest - slack >= radius + AHEAD) return false;
+    if (range.nearest - slack >= radius + kFrontAhead) return false;
     if (trail < 0) return true;
-    return range.farthest + slack > radius - std::max(FRONT_BEHIND, trail);
+    return range.farthest + slack > radius - std::max(kFrontBehind, trail);
 }
 
 }  // namespace Graphics

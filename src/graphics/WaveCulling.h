@@ -26,9 +26,9 @@ DistanceRange distanceRange(const irr::core::vector3df* polygon, int count,
                             const irr::core::vector3df& point);
 
 // Whether the nine-float wave record can light some point whose distance from its centre lies
-// in `range`. A pulse lights radius - max(0.6, trail) < distance < radius + 0.3, a glow (trail
-// below 0) distance < radius + 0.3; a record of intensity 0 or colour 0 lights nothing, and
-// one that is not finite is kept everywhere.
+// in `range`. A pulse lights radius - max(kFrontBehind, trail) < distance < radius + kFrontAhead,
+// a glow (trail below 0) distance < radius + kFrontAhead (ShellFormula.h); a record of
+// intensity 0 or colour 0 lights nothing, and one that is not finite is kept everywhere.
 bool lights(const irr::f32* record, DistanceRange range);
 
 }  // namespace Graphics

@@ -1,7 +1,7 @@
 #include "graphics/WaveLitDrawer.h"
 
 #include "graphics/DebugOverlay.h"
-#include "graphics/FixedCountShader.h"
+#include "graphics/ShellFormula.h"
 #include "graphics/WaveCulling.h"
 
 #include <GL/gl.h>
@@ -13,8 +13,6 @@ using namespace irr;
 namespace Graphics {
 
 namespace {
-
-bool isEndMarker(const f32* record) { return record[7] == -1.0f && record[6] == -1.0f; }
 
 core::vector3df centreOf(const f32* record) {
     return core::vector3df(record[0], record[1], record[2]);
@@ -235,6 +233,9 @@ void WaveLitDrawer::drawPiece(const Piece& piece, const std::vector<int>& chosen
         redraw.draw(shader, chosenRecords);
         return;
     }
+    // The renderer believes OpenGL is as it left it, and leaves it its own way: a direct redraw
+    // ends before it draws, and begins afresh after.
+    redraw.end();
     video::SMaterial material = piece.node->getMaterial(piece.source->material);
     // Without its fixed-count shader the wave-lit one draws the same pixels, only slower.
     material.MaterialType = static_cast<video::E_MATERIAL_TYPE>(id >= 0 ? id : solidWaveMaterial);

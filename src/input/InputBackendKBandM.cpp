@@ -2,11 +2,12 @@
 
 #include "graphics/GraphicsSystem.h"
 #include "input/InputHolder.h"
+#include "input/PointerMove.h"
 #include "input/WindowFocus.h"
 
 using namespace irr;
 
-InputBackendKBandM::InputBackendKBandM() : device(nullptr), cursor(nullptr), looking(false) {}
+InputBackendKBandM::InputBackendKBandM() : device(nullptr), cursor(nullptr), looking(false), centring(false) {}
 
 InputBackendKBandM::~InputBackendKBandM() { shutdown(); }
 
@@ -38,29 +39,60 @@ bool InputBackendKBandM::windowActive() const { return device && windowHasFocus(
 void InputBackendKBandM::beginFrame() {
     settleStates();
     // The pointer belongs to the window that has the focus: ours is re-centred and looks
-    // only while it has it.
+    // only while it has it. Where the player left it (in another window, or freed by F3) is
+    // no move when the game takes it back.
+    const bool centredBefore = centring;
     looking = windowActive();
-    if (looking && cursor && inputHolder().centreMouse) {
-        core::dimension2du size = GraphicsSystem::instance().driver->getScreenSize();
-        cursor->setPosition(s32(size.Width / 2), s32(size.Height / 2));
+    centring = looking && cursor && inputHolder().centreMouse;
+    if (centring && centredBefore) {
+        takeMove();
+        return;
     }
+    if (centring) cursor->setPosition(centre());
+    moved = core::vector2di(0, 0);
+}
+
+// In whole pixels, so that a resting pointer reads exactly 0.5 in a window of odd size too.
+core::position2di InputBackendKBandM::centre() const {
+    core::dimension2du size = GraphicsSystem::instance().driver->getScreenSize();
+    return core::position2di(s32(size.Width / 2), s32(size.Height / 2));
+}
+
+void InputBackendKBandM::takeMove() {
+    core::vector2di move;
+    if (!takePointerMove(*device, centre(), move)) {
+        // Without the window system's step, read and re-centre at least together.
+        move = cursor->getPosition() - centre();
+        cursor->setPosition(centre());
+    }
+    moved += move;
 }
 
 void InputBackendKBandM::endFrame() { ignoreEvents = true; }
 
+// Each move is read once: the axis gives what was taken since it was last read, and the other
+// axis keeps its share of the same taking.
 float InputBackendKBandM::getAxis(int axis) {
     // Focus regained during the pump: the pointer is where the player left it, not re-centred
     // yet, so this frame does not turn.
     if (!cursor || !looking || !windowActive())
         return axis == AXIS_MOUSE_X || axis == AXIS_MOUSE_Y ? 0.5f : 0.0f;
-    // In whole pixels from the centre the cursor is put back to, so that a resting cursor
-    // reads exactly 0.5 in a window of odd width or height too.
+    if (!centring) return offCentre(axis);
     core::dimension2du size = GraphicsSystem::instance().driver->getScreenSize();
-    core::position2di p = cursor->getPosition();
-    if (axis == AXIS_MOUSE_X && size.Width)
-        return 0.5f + f32(p.X - s32(size.Width / 2)) / size.Width;
-    if (axis == AXIS_MOUSE_Y && size.Height)
-        return 0.5f + f32(p.Y - s32(size.Height / 2)) / size.Height;
+    takeMove();
+    s32* taken = axis == AXIS_MOUSE_X ? &moved.X : axis == AXIS_MOUSE_Y ? &moved.Y : nullptr;
+    const u32 across = axis == AXIS_MOUSE_X ? size.Width : size.Height;
+    if (!taken || !across) return 0.0f;
+    const f32 value = 0.5f + f32(*taken) / f32(across);
+    *taken = 0;
+    return value;
+}
+
+float InputBackendKBandM::offCentre(int axis) {
+    core::dimension2du size = GraphicsSystem::instance().driver->getScreenSize();
+    core::vector2di off = cursor->getPosition() - centre();
+    if (axis == AXIS_MOUSE_X && size.Width) return 0.5f + f32(off.X) / size.Width;
+    if (axis == AXIS_MOUSE_Y && size.Height) return 0.5f + f32(off.Y) / size.Height;
     return 0.0f;
 }
 

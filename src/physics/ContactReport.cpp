@@ -1,6 +1,9 @@
 #include "physics/ContactReport.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include <NxActor.h>
 
 #include "physics/ImpactSound.h"
 
@@ -12,6 +15,8 @@ const float IMPACT_FORCE = 100.0f;  // either sum must exceed it
 
 float length(const NxVec3& v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
 
+float movingMass(const NxActor* actor) { return actor && actor->isDynamic() ? actor->getMass() : 0.0f; }
+
 }  // namespace
 
 namespace PhysX {
@@ -22,7 +27,8 @@ void ContactReport::onContactNotify(NxContactPair& pair, NxU32) {
     NxContactStreamIterator stream(pair.stream);
     if (!stream.goNextPair() || !stream.goNextPatch() || !stream.goNextPoint()) return;
     const NxVec3& point = stream.getPoint();
-    impactSound()(irr::core::vector3df(point.x, point.y, point.z));
+    const float mass = std::max(movingMass(pair.actors[0]), movingMass(pair.actors[1]));
+    impactSound()(irr::core::vector3df(point.x, point.y, point.z), mass);
 }
 
 }  // namespace PhysX

@@ -10,12 +10,14 @@
 #include "level/ConsoleText.h"
 #include "level/ContentPath.h"
 #include "scripting/ObjectScript.h"
+#include "scripting/ScriptFunctions.h"
 #include "scripting/ScriptMemoryFull.h"
 #include "sound/CIrrKlangSceneNode.h"
 #include "waves/WaveManager.h"
 #include "world/GameObject.h"
 #include "world/GameWorld.h"
 #include "world/Player.h"
+#include "world/TriggerEvents.h"
 
 #include <NxActor.h>
 #include <NxController.h>
@@ -118,6 +120,8 @@ void loadNode(PhysicsSystem& physics, scene::ISceneNode* node) {
 // Pre-order without recursion: a level may nest nodes deeper than the stack would allow. A node's
 // children are taken right after its own turn, its OnCreate included.
 bool PhysicsSystem::loadLevel(scene::ISceneNode* node) {
+    forgetTriggerEvents();
+    resetRevealClock();
     std::vector<scene::ISceneNode*> pending{node};
     while (!pending.empty()) {
         scene::ISceneNode* next = pending.back();

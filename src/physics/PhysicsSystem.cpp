@@ -157,7 +157,7 @@ NxController* PhysicsSystem::createCapsuleController(float height, float radius,
     NxCapsuleControllerDesc desc;
     desc.position = NxExtendedVec3(0, 0, 0);
     desc.upDirection = NX_Y;
-    desc.slopeLimit = std::cos(0.7853982f);
+    desc.slopeLimit = std::cos(SLOPE_LIMIT_DEGREES * core::DEGTORAD);
     desc.skinWidth = 0.02f;
     desc.stepOffset = STEP_HEIGHT;
     desc.callback = &controllerHitReport;

@@ -33,6 +33,8 @@ public:
 
     // The highest step a character controller climbs, world units.
     static constexpr float STEP_HEIGHT = 1.0f;
+    // The steepest ground a character controller walks up, degrees.
+    static constexpr float SLOPE_LIMIT_DEGREES = 45.0f;
     // A capsule with the game's controller settings, at the origin; none without a scene.
     vphysx::NxController* createCapsuleController(float height, float radius, std::intptr_t userData);
 

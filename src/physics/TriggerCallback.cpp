@@ -21,13 +21,15 @@ irr::s32 idOf(const NxActor& actor) {
 }  // namespace
 
 void TriggerCallback::onTrigger(NxShape& triggerShape, NxShape& otherShape, NxTriggerFlag status) {
+    if (status != NX_TRIGGER_ON_ENTER && status != NX_TRIGGER_ON_LEAVE) return;
+    const GameWorld& world = GameWorld::instance();
     const irr::s32 trigger = idOf(triggerShape.getActor());
-    // A trigger without an id is no level object: it has no script to tell.
-    if (trigger == 0 || (status != NX_TRIGGER_ON_ENTER && status != NX_TRIGGER_ON_LEAVE)) return;
+    // A trigger that is no level object has no script to tell.
+    if (!world.findObject(trigger)) return;
     const NxActor& other = otherShape.getActor();
-    const Player* player = GameWorld::instance().player;
-    const bool isPlayer = player && player->controller && player->controller->getActor() == &other;
-    // Anything else without an id (an obstacle's capsule) is no level object a script could name.
-    if (!isPlayer && idOf(other) == 0) return;
+    const bool isPlayer = world.player && world.player->controller && world.player->controller->getActor() == &other;
+    // Anything else that is no level object (an obstacle's capsule, tagged -1) is nothing a
+    // script could name.
+    if (!isPlayer && !world.findObject(idOf(other))) return;
     queueTriggerEvent(trigger, isPlayer ? 0 : idOf(other), status == NX_TRIGGER_ON_ENTER);
 }

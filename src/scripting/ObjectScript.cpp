@@ -4,6 +4,7 @@
 #include "luaplus/LuaObject.h"
 #include "luaplus/LuaState.h"
 #include "scripting/PrintBudget.h"
+#include "scripting/ScriptFrame.h"
 #include "scripting/ScriptFunctions.h"
 #include "scripting/ScriptHost.h"
 #include "scripting/ScriptMemoryFull.h"
@@ -62,6 +63,7 @@ void closeState(vlua::LuaState* state) {
     for (auto it = repeatRecords.begin(); it != repeatRecords.end();)
         it = it->first.first == state ? repeatRecords.erase(it) : std::next(it);
     forgetPrintBudget(state);
+    forgetFrameShare(state);
     vlua::LuaState::Destroy(state);
 }
 
@@ -104,6 +106,8 @@ const char* consequenceOf(const char* event, bool repeated) {
 
 void attachScript(GameObject& object, const char* path) {
     if (refusedForMemory()) return;
+    // Loading is no frame: each object's file and OnCreate may print what one frame's may.
+    startPrintFrame();
     vlua::LuaState* state = loadScript(object, path);
     if (!state) return;
     try {
@@ -128,7 +132,10 @@ namespace {
 void runEvent(GameObject& object, const char* event, std::optional<int> argument, bool repeated) {
     if (repeated && repeatRecords[{object.script, event}].resting) return;
     try {
-        callScriptFunction(object.script, event, argument);
+        {
+            FrameShare share(object);
+            callScriptFunction(object.script, event, argument);
+        }
         if (repeated) countRepeat(object, event, false);
     } catch (const vlua::LuaException& failure) {
         if (repeated && !countRepeat(object, event, true)) return;
@@ -160,6 +167,11 @@ void detachScript(GameObject& object) {
     if (!object.script) return;
     closeState(object.script);
     object.script = nullptr;
+}
+
+bool tickResting(const GameObject& object) {
+    auto found = repeatRecords.find({object.script, "OnTick"});
+    return found != repeatRecords.end() && found->second.resting;
 }
 
 int tickFailures(const GameObject& object) {

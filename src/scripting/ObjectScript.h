@@ -11,7 +11,8 @@ struct GameObject;
 std::string scriptPathFor(const char* nodeName);
 
 // Gives a registered object the script in `path`: a new state with the script functions, the
-// file run, "objID" set, the two loading lines printed and "OnCreate" called. A file that is
+// file run, "objID" set, the two loading lines printed and "OnCreate" called, printing within a
+// print frame of the object's own (PrintBudget.h). A file that is
 // not there leaves the object without a script, silently; one that fails to load or run is
 // reported, and its state closed.
 void attachScript(GameObject& object, const char* path);
@@ -29,6 +30,9 @@ void callOptionalEvent(GameObject& object, const char* event, std::optional<int>
 
 // Closes the object's script state, if it has one, and forgets what was counted about it.
 void detachScript(GameObject& object);
+
+// Whether the object's "OnTick" is no longer called.
+bool tickResting(const GameObject& object);
 
 // How often the object's "OnTick" has failed so far.
 int tickFailures(const GameObject& object);

@@ -36,6 +36,8 @@ int GetPlayTime(vlua::LuaState* state) {
     return 0;
 }
 
+void resetRevealClock() { lastRevealMs = GameWorld::instance().playedMs - REVEAL_MS; }
+
 int RevealLevel(vlua::LuaState*) {
     GameWorld& world = GameWorld::instance();
     if (world.playedMs - lastRevealMs < REVEAL_MS) return 0;

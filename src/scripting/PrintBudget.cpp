@@ -1,12 +1,14 @@
 #include "scripting/PrintBudget.h"
 
+#include "level/ConsoleText.h"
 #include "scripting/ScriptReport.h"
 #include "world/GameWorld.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <map>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -45,13 +47,28 @@ void reportCutOfAll() {
                 kMostPrintedByAllPerFrame);
 }
 
+// The text with its lines kept and every other control byte escaped as names are: a script
+// may print lines, never move the cursor, clear the screen or retitle the terminal.
+std::string escaped(std::string_view text) {
+    std::string shown;
+    for (std::size_t at = 0; at <= text.size();) {
+        std::size_t end = std::min(text.find('\n', at), text.size());
+        shown += oneLine(text.substr(at, end - at), std::string_view::npos);
+        if (end < text.size()) shown += '\n';
+        at = end + 1;
+    }
+    return shown;
+}
+
 std::size_t left(std::size_t budget, std::size_t spent) { return budget - std::min(spent, budget); }
 
 }  // namespace
 
-void printWithinBudget(vlua::LuaState* state, const char* text) {
+void printWithinBudget(vlua::LuaState* state, const char* raw) {
     PrintRecord& record = records[state];
-    std::size_t length = std::strlen(text);
+    const std::string shownText = escaped(raw);
+    const char* text = shownText.c_str();
+    std::size_t length = shownText.size();
     std::size_t ownAllowance = std::min(kMostPrintedPerCall, left(kMostPrintedPerFrame, record.printedThisFrame));
     std::size_t allAllowance = left(kMostPrintedByAllPerFrame, printedByAllThisFrame);
     std::size_t shown = std::min({length, ownAllowance, allAllowance});

@@ -12,7 +12,8 @@ constexpr std::size_t kMostPrintedPerCall = 1024;          // bytes
 constexpr std::size_t kMostPrintedPerFrame = 4096;         // bytes
 constexpr std::size_t kMostPrintedByAllPerFrame = 16384;   // bytes
 
-// Prints what the budget of the state's object allows of the text, no newline added.
+// Prints what the budget of the state's object allows of the text, no newline added; control
+// bytes other than the newline are shown escaped (\x1b), and the budget counts what is shown.
 void printWithinBudget(vlua::LuaState* state, const char* text);
 
 // A new frame: every object, whether its OnTick runs or not, and all together may print again.

@@ -14,11 +14,16 @@
 //   GetPlayTime(table)              table.seconds = the time played since the level loaded
 //   RevealLevel()                   one white pulse from the player that lights the whole level;
 //                                   none while the last one (2 s) is still sweeping
+//   PlaySound(id, file)             plays Content/sounds/<file> at the object, with its pulse;
+//                                   a missing object or file is said once and nothing plays
 
 namespace vlua { class LuaState; }
 
 // Registers the functions, in the order above, in the state's globals.
 void registerScriptLibrary(vlua::LuaState* state);
+
+// A new level: its scripts may reveal it at once, whatever the last level's did.
+void resetRevealClock();
 
 int PrintString(vlua::LuaState* state);
 int PrintFloat(vlua::LuaState* state);
@@ -29,3 +34,4 @@ int GetObjIDByName(vlua::LuaState* state);
 int ShowMessage(vlua::LuaState* state);
 int GetPlayTime(vlua::LuaState* state);
 int RevealLevel(vlua::LuaState* state);
+int PlaySound(vlua::LuaState* state);

@@ -14,4 +14,5 @@ void registerScriptLibrary(vlua::LuaState* state) {
     globals.Register("ShowMessage", ShowMessage);
     globals.Register("GetPlayTime", GetPlayTime);
     globals.Register("RevealLevel", RevealLevel);
+    globals.Register("PlaySound", PlaySound);
 }

@@ -29,7 +29,13 @@ const char* const FOOTSTEP_FILE_NAMES[SoundSystem::FOOTSTEP_FILES] = {
     "Content/sounds/fx/global/footsteps/Concrete_Male_06.wav",
     "Content/sounds/fx/global/footsteps/Concrete_Male_07.wav"};
 const char* const IMPACT_FILE = "Content/sounds/fx/global/bench/bump_02.wav";
+const char* const LIGHT_IMPACT_FILE = "Content/sounds/fx/global/bench/knock_light.wav";
 const EffectPreset IMPACT = {vector3df(0.7f, 1.0f, 0.6f), 20.0f, 10.0f, 15.0f, 1.0f, 0.0f};
+// Level events (a plate, a switch, a door): warm, so they stand apart from steps and impacts.
+const EffectPreset EVENT = {vector3df(1.0f, 0.8f, 0.45f), 16.0f, 6.0f, 12.0f, 0.9f, 0.0f};
+// Full volume within this many units, as the level's emitters are: events are meant to be
+// found by ear from across a room.
+const float EVENT_MIN_DISTANCE = 4.0f;
 const EffectPreset FOOTSTEP = {vector3df(0.6f, 0.8f, 1.0f), 8.0f, 5.0f, 4.0f, 0.75f, 0.0f};
 
 const float STEP_SPACING = 3.5f;    // listener travel between steps, world units
@@ -113,6 +119,7 @@ bool SoundSystem::init() {
         for (const char* file : footstepFiles)
             preload(engine, file);
         preload(engine, IMPACT_FILE);
+        preload(engine, LIGHT_IMPACT_FILE);
     }
 
     std::srand(graphics.timer->getRealTime());
@@ -145,10 +152,28 @@ bool SoundSystem::playSoundWithWave(const vector3df& colour, const vector3df& po
     return true;
 }
 
-bool SoundSystem::playImpactSound(const vector3df& position) {
-    return playSoundWithWave(IMPACT.colour, position, IMPACT_FILE, IMPACT.maxRadius,
-                             IMPACT.trail, IMPACT.waveSpeed, IMPACT.maxIntensity,
-                             IMPACT.startingRadius);
+bool SoundSystem::playImpactSound(const vector3df& position, bool heavy) {
+    return playSoundWithWave(IMPACT.colour, position, heavy ? IMPACT_FILE : LIGHT_IMPACT_FILE,
+                             IMPACT.maxRadius, IMPACT.trail, IMPACT.waveSpeed,
+                             IMPACT.maxIntensity, IMPACT.startingRadius);
+}
+
+bool SoundSystem::playEventSound(const vector3df& position, const char* file) {
+    // Started paused, so a file the engine refuses shows no pulse either.
+    vsound::ISound* sound = nullptr;
+    if (engine) {
+        sound = engine->play3D(file, position, false, true, false, vsound::ESM_AUTO_DETECT, false);
+        if (!sound)
+            return false;
+    }
+    WaveManager::instance().addPulse(position, EVENT.maxRadius, EVENT.trail, EVENT.waveSpeed,
+                                     EVENT.maxIntensity, EVENT.startingRadius, EVENT.colour);
+    if (sound) {
+        sound->setMinDistance(EVENT_MIN_DISTANCE);
+        sound->setIsPaused(false);
+        sound->drop();
+    }
+    return true;
 }
 
 bool SoundSystem::playFootstep(const vector3df& direction, bool force, bool bothFeet) {
@@ -178,4 +203,10 @@ bool SoundSystem::playFootstep(const vector3df& direction, bool force, bool both
 
 const char* SoundSystem::randomFootstepFile() const {
     return footstepFiles[std::rand() % FOOTSTEP_FILES];
+}
+
+vector3df nearestPointOf(const irr::core::aabbox3df& box, const vector3df& ear) {
+    return vector3df(irr::core::clamp(ear.X, box.MinEdge.X, box.MaxEdge.X),
+                     irr::core::clamp(ear.Y, box.MinEdge.Y, box.MaxEdge.Y),
+                     irr::core::clamp(ear.Z, box.MinEdge.Z, box.MaxEdge.Z));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The sound system owns the 3-D sound engine, keeps the listener on the active camera and plays
-// the game's one-shot effects: footsteps and impacts. Every effect first sends out a free pulse
+// the game's one-shot effects: footsteps, impacts and the level's events (scripts' sounds). Every effect first sends out a free pulse
 // at its position (that is how the player, who cannot see, perceives it) and then plays its
 // file there, fire-and-forget. The level's emitter nodes play their own sounds through the
 // same engine; their factory is registered here, before the level file is read.
@@ -44,8 +44,11 @@ public:
                            const irr::core::vector3df& position, const char* file,
                            float maxRadius, float trail, float waveSpeed, float maxIntensity,
                            float startingRadius);
-    // Where objects strike each other. Always true.
-    bool playImpactSound(const irr::core::vector3df& position);
+    // Where objects strike each other: a thud when heavy, else a lighter knock. Always true.
+    bool playImpactSound(const irr::core::vector3df& position, bool heavy = true);
+    // A level event's sound (a script's): its pulse at `position`, then `file` played there.
+    // False, and neither played, when the engine cannot play the file (it says why, once).
+    bool playEventSound(const irr::core::vector3df& position, const char* file);
     // direction: the player's unit side vector (pointing left). Unless forced, a step sounds
     // only once the listener has walked more than 3.5 units since the last one; steps
     // alternate 0.75 to either side, 4 units below the listener. bothFeet adds the other foot.
@@ -66,3 +69,7 @@ public:
     bool nextStepNegative;                     // next step at -0.75 along the direction
     irr::core::vector3df lastStepPosition;     // listener position at the last step played
 };
+
+// The point of the box nearest the ear: where a sound an object makes is heard from, on its side
+// facing the listener (from inside the object, the object itself would muffle it).
+irr::core::vector3df nearestPointOf(const irr::core::aabbox3df& box, const irr::core::vector3df& ear);

@@ -8,12 +8,12 @@ using irr::core::vector3df;
 SoundWave::SoundWave(const vector3df& position, float maxRadius, float maxIntensity,
                      const vector3df& color, float waveSpeed, float trail)
     : index(0), maxIntensity(maxIntensity), maxRadius(maxRadius), waveSpeed(waveSpeed),
-      trail(trail), color(color), position(position), lifeMode(1), source(nullptr) {}
+      trail(trail), color(color), position(position), oneShot(true), source(nullptr) {}
 
 SoundWave::SoundWave(CIrrKlangSceneNode* node)
     : index(0), maxIntensity(node->MaxIntensity), maxRadius(node->MaxRadius),
       waveSpeed(node->WaveSpeed), trail(node->Trail), color(node->currentColour()),
-      position(node->getAbsolutePosition()), lifeMode(-1), source(node) {}
+      position(node->getAbsolutePosition()), oneShot(false), source(node) {}
 
 float SoundWave::frameSeconds() {
     return static_cast<float>(GraphicsSystem::instance().frameTime) / 1000.0f;
@@ -31,6 +31,7 @@ bool SoundWave::update(WaveData& waveData) {
     }
     record[6] = getRadius();
     record[7] = getIntensity();
+    record[8] = getTrail();
     return finished;
 }
 
@@ -65,6 +66,6 @@ void SoundWave::followSource() {
     if (source) position = source->getAbsolutePosition();
 }
 
-bool SoundWave::isOneShot() const { return lifeMode > 0; }
+bool SoundWave::isOneShot() const { return oneShot; }
 
-void SoundWave::runOut() { lifeMode = 1; }
+void SoundWave::runOut() { oneShot = true; }

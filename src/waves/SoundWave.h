@@ -51,8 +51,9 @@ public:
     float trail;                  // world units, handed to the shader unchanged
     irr::core::vector3df color;   // r, g, b
     irr::core::vector3df position;
-    irr::s32 lifeMode;            // 1: free (finishes at its first wrap); -1: follows a node
-    CIrrKlangSceneNode* source;   // not owned; null for free waves
+    // Finishes at its next wrap: a free wave always, a node's wave once its sound has played out.
+    bool oneShot;
+    CIrrKlangSceneNode* source;   // the node it follows (not owned); null for free waves
 
 protected:
     // A free wave.

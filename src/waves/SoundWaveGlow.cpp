@@ -24,7 +24,7 @@ bool SoundWaveGlow::advance() {
     }
     if (fading) {
         brightness = std::max(0.0f, brightness - frameSeconds() / FADE_SECONDS);
-        if (brightness == 0.0f) lifeMode = 1;  // dark: it ends with this step
+        if (brightness == 0.0f) oneShot = true;  // dark: it ends with this step
     }
     return true;
 }

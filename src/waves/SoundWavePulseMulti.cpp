@@ -55,7 +55,7 @@ int SoundWavePulseMulti::append(WaveData& waveData) {
 }
 
 void SoundWavePulseMulti::runOut() {
-    lifeMode = 1;
+    oneShot = true;
     for (auto& ring : pulses) ring->runOut();
 }
 

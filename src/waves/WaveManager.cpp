@@ -3,6 +3,7 @@
 #include "level/ConsoleText.h"
 #include "sound/CIrrKlangSceneNode.h"
 #include "waves/SoundWaveGlow.h"
+#include "waves/SoundWaveLingering.h"
 #include "waves/SoundWavePulse.h"
 #include "waves/SoundWavePulseMulti.h"
 
@@ -40,6 +41,7 @@ void WaveManager::clear() {
     endMarkerPresent = false;
     beatEmitters.clear();
     stillBeats.clear();
+    crowdedBeats.clear();
     for (CIrrKlangSceneNode* node : heldNodes) node->drop();
     heldNodes.clear();
 }
@@ -95,13 +97,36 @@ void WaveManager::addPulse(const vector3df& position, float maxRadius, float tra
                            startRadius));
 }
 
+void WaveManager::addLingeringPulse(const vector3df& position, float maxRadius, float waveSpeed,
+                                    float fadeSeconds, float maxIntensity, const vector3df& color) {
+    if (neverFinishes(maxRadius, waveSpeed) || neverFinishes(fadeSeconds, 1.0f)) {
+        std::printf("Waves: lingering pulse with max radius %g, speed %g and fade %g s would never "
+                    "finish; it is not shown\n", maxRadius, waveSpeed, fadeSeconds);
+        return;
+    }
+    // Lit by the newer wave, the room needs the older ones no more, and each costs every pixel
+    // it covers: they are dark by the time its front is half way out.
+    for (auto& wave : live)
+        if (auto* older = dynamic_cast<SoundWaveLingering*>(wave.get()))
+            older->giveWay(0.5f * maxRadius / waveSpeed);
+    add(new SoundWaveLingering(position, maxRadius, maxIntensity, color, waveSpeed, fadeSeconds));
+}
+
 // Every slot that ended since an emitter was last judged is judged, so a long frame loses no beat.
+// An analysis longer than its sound leaves every slot past the sound's end to judge when it
+// loops, and as many beats: only the first few of a frame send pulses.
 void WaveManager::pulseOnBeats() {
     beatEmitters.erase(std::remove_if(beatEmitters.begin(), beatEmitters.end(), removed),
                        beatEmitters.end());
-    for (CIrrKlangSceneNode* node : beatEmitters)
+    for (CIrrKlangSceneNode* node : beatEmitters) {
+        int beats = 0;
         while (node->slotToJudge())
-            if (node->crossedThreshold()) pulseOnBeat(node);
+            if (node->crossedThreshold() && ++beats <= MOST_BEATS_A_FRAME) pulseOnBeat(node);
+        if (beats > MOST_BEATS_A_FRAME && crowdedBeats.insert(node).second)
+            std::printf("Waves: emitter \"%s\" beat %d times in one frame (its analysis may be "
+                        "longer than its sound); each frame shows at most %d of its beats\n",
+                        shownName(node->getName()).c_str(), beats, MOST_BEATS_A_FRAME);
+    }
 }
 
 // A beat's pulse is scaled by the colour's red over its blue: warm beats reach further, faster,

@@ -18,6 +18,10 @@ class CIrrKlangSceneNode;
 
 class WaveManager {
 public:
+    // Beats of one emitter that send pulses in one frame; a frame of a second and a half of
+    // sound holds about that many (a beat is a loud slot of 100 ms after a quiet one).
+    static const int MOST_BEATS_A_FRAME = 8;
+
     static WaveManager& instance();
 
     // The game uses instance(); tests make fresh managers of their own.
@@ -36,6 +40,11 @@ public:
     void addPulse(const irr::core::vector3df& position, float maxRadius, float trail,
                   float waveSpeed, float maxIntensity, float startRadius,
                   const irr::core::vector3df& color);
+    // A free pulse whose light lingers (see SoundWaveLingering): it grows at waveSpeed to
+    // maxRadius and every surface it passes fades over fadeSeconds (all finite and > 0). The
+    // lingering pulses before it give way: they dim to dark while its front grows half way.
+    void addLingeringPulse(const irr::core::vector3df& position, float maxRadius, float waveSpeed,
+                           float fadeSeconds, float maxIntensity, const irr::core::vector3df& color);
     // Once per frame: pulses for the emitters' beats, then every wave aged by the last frame
     // time and the finished ones removed.
     void update();
@@ -65,4 +74,6 @@ private:
     std::vector<CIrrKlangSceneNode*> heldNodes;
     // Emitters whose beats make pulses that could never finish: reported once, then left quiet.
     std::set<const CIrrKlangSceneNode*> stillBeats;
+    // Emitters that beat more often in a frame than it shows: reported once.
+    std::set<const CIrrKlangSceneNode*> crowdedBeats;
 };

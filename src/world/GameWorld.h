@@ -20,9 +20,14 @@ public:
     irr::s32 registerObject(GameObject* object);
     GameObject* findObject(irr::s32 id) const;
     irr::s32 findObjectId(const char* name) const;
-    // The nearest object with an actor whose origin is within maxDistance of the eye and whose
-    // direction is within the cone cos >= minCosine around the view.
+    // What the use key reaches: the object under the aim dot within maxDistance of the eye, if
+    // a use does something to it; else of the objects with an actor whose origin is within
+    // maxDistance and within the cone cos >= minCosine around the view, the nearest that moves,
+    // or failing that the nearest fixture.
     GameObject* findUseTarget(irr::f32 maxDistance, irr::f32 minCosine) const;
+    // The object whose shape the view ray meets first within maxDistance, or the carried one
+    // before it; none when a use would do nothing to it.
+    GameObject* objectUnderAimDot(const irr::core::vector3df& eye, irr::f32 maxDistance) const;
 
     // One frame of play; false when the player quits.
     bool update();

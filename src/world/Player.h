@@ -37,6 +37,7 @@ public:
     // ahead. True when it tapped.
     bool tapCane(bool wanted, irr::s32 frameMs);
     static constexpr irr::s32 CANE_REST_MS = 500;  // at most one tap per this long
+    static constexpr float JUMP_SPEED = 12.0f;          // upwards, as a jump starts
 
     irr::scene::ICameraSceneNode* camera;
     vphysx::NxController* controller;

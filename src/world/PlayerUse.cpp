@@ -5,6 +5,7 @@
 #include "world/Carrying.h"
 #include "level/ConsoleText.h"
 #include "world/GameObject.h"
+#include "world/TooHeavy.h"
 #include "world/WorldEvents.h"
 
 #include <NxActor.h>
@@ -43,7 +44,12 @@ void Player::use(GameObject* target) {
         runScriptEvent(target, "OnUse");
     }
     NxActor* actor = target->actor;
-    if (!actor || !actor->isDynamic() || actor->getMass() > MAX_CARRY_MASS) return;
+    if (!actor || !actor->isDynamic()) return;
+    if (actor->getMass() > MAX_CARRY_MASS) {
+        // What moves by itself (a door on its hinge, a fan) is no load to lift.
+        if (!actor->readBodyFlag(NX_BF_KINEMATIC)) answerTooHeavy(*target);
+        return;
+    }
     if (held && drop(false)) return;  // this use only put the carried object down
     if (isWeapon(target))
         pickUpWeapon(target);

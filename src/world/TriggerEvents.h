@@ -4,7 +4,8 @@
 // hands them to the triggers' scripts in one go, before any OnTick of its frame:
 //   OnPlayerEnter() / OnPlayerLeave()        the player's capsule
 //   OnObjectEnter(id) / OnObjectLeave(id)    any other level object (a loose crate, a '3' object)
-// Each is optional; a script without it simply does not hear of that kind of report.
+// Each is optional; a script without it simply does not hear of that kind of report. An object
+// that loses its actor while inside (the weapon taken) leaves, as if it had moved out.
 
 #include <irrlicht.h>
 
@@ -13,3 +14,6 @@ void queueTriggerEvent(irr::s32 triggerId, irr::s32 otherId, bool entered);
 
 // Calls the scripts for every waiting report, oldest first, and forgets them.
 void deliverTriggerEvents();
+
+// A new level: nothing waits and nothing is inside.
+void forgetTriggerEvents();

@@ -2,27 +2,24 @@
 // player.
 #include "world/GameWorld.h"
 
+#include "graphics/CountedFrame.h"
 #include "graphics/GraphicsSystem.h"
 #include "input/InputBackend.h"
 #include "input/InputHolder.h"
-#include "scripting/PrintBudget.h"
+#include "scripting/ScriptFrame.h"
 #include "world/Player.h"
 #include "world/TriggerEvents.h"
 #include "world/WorldEvents.h"
 
-#include <algorithm>
 
 using namespace irr;
 
 namespace {
 
 const f32 WALK_SPEED = 12.0f;    // units per second
-const f32 JUMP_SPEED = 12.0f;
 const f32 LOOK_FACTOR = 100.0f;  // degrees per window width
 const f32 USE_DISTANCE = 6.0f;
 const f32 USE_COSINE = 0.8f;
-// The play clock takes a longer frame (the one that covers start-up, a stall) as this long.
-const s32 LONGEST_COUNTED_FRAME_MS = 250;
 
 }  // namespace
 
@@ -31,8 +28,9 @@ bool GameWorld::update() {
     InputBackend* input = inputHolder().activeBackend;
     // A window closed by the system ends the game as Escape does.
     if (!graphics.isRunning() || (input && input->isAction(ACTION_QUIT))) return false;
-    // Whatever a script prints from here on (use, trigger reports, ticks) counts to this frame.
-    startPrintFrame();
+    // Whatever a script prints or spends from here on (use, trigger reports, ticks) counts to
+    // this frame.
+    ScriptFrame scripts(objects);
 
     if (input) {
         player->yaw += static_cast<f32>((input->getAxis(AXIS_MOUSE_X) - 0.5f) * LOOK_FACTOR);
@@ -58,7 +56,7 @@ bool GameWorld::update() {
         // No ground test: a jump may start in mid-air as long as none is in progress.
         if (input->isAction(ACTION_JUMP) && !player->jumping) {
             player->jumping = true;
-            player->verticalSpeed = JUMP_SPEED;
+            player->verticalSpeed = Player::JUMP_SPEED;
         }
         player->tapCane(input->isAction(ACTION_CANE_TAP), graphics.frameTime);
         if (input->isAction(ACTION_TOGGLE_SHADING)) graphics.toggleWaveShading();
@@ -66,30 +64,11 @@ bool GameWorld::update() {
             inputHolder().centreMouse = !inputHolder().centreMouse;
     }
 
-    playedMs += std::clamp<s32>(graphics.frameTime, 0, LONGEST_COUNTED_FRAME_MS);
+    playedMs += Graphics::countedFrameMs(graphics.frameTime);
     deliverTriggerEvents();
     for (GameObject* object : objects)
         if (object->script) runScriptEvent(object, "OnTick");
     player->update();
     showAimDot(!player->held || isWeapon(player->held));
     return true;
-}
-
-GameObject* GameWorld::findUseTarget(f32 maxDistance, f32 minCosine) const {
-    core::vector3df eye = camera->getAbsolutePosition();
-    GameObject* best = nullptr;
-    f32 bestDistance = 0;
-    for (GameObject* object : objects) {
-        if (!object->actor) continue;
-        core::vector3df d = object->node->getAbsolutePosition() - eye;
-        f32 r = d.getLength();
-        if (r > maxDistance) continue;
-        if (r > 0) d /= r;
-        if (player->forward.dotProduct(d) < minCosine) continue;
-        if (!best || r < bestDistance) {
-            best = object;
-            bestDistance = r;
-        }
-    }
-    return best;
 }

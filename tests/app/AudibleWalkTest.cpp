@@ -61,7 +61,7 @@ TEST(AudibleWalk, StepsAreHeardAndSeenAndThePipeBeats) {
     for (int frame = 0; frame < 200; ++frame) {
         ASSERT_TRUE(runFrame());
         for (const auto& wave : WaveManager::instance().waves()) {
-            if (wave->lifeMode != 1) continue;
+            if (wave->source) continue;  // free waves only
             if (wave->color.equals(stepBlue)) steps.insert(wave.get());
             if (wave->position.equals(pipe)) beats.insert(wave.get());
         }

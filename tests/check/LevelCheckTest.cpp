@@ -3,15 +3,18 @@
 #include "ToolRun.h"
 
 #include <gtest/gtest.h>
+#include <irrlicht.h>
 
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace fs = std::filesystem;
+using namespace irr;
 
 namespace {
 
@@ -169,7 +172,7 @@ TEST_F(LevelCheck, ScriptsAreWarnedOfMissingFunctionsLoadFailuresAndOnCreateFail
     EXPECT_EQ(run.block("3Fan (mesh)").find("OnTick"), std::string::npos);
     EXPECT_TRUE(has(run.block("3Bad (mesh)"), "Content/scripts/Bad.lua did not run", run.out));
     EXPECT_TRUE(has(run.block("3Boom (mesh)"), "OnCreate failed: Content/scripts/Boom.lua:1: boom", run.out));
-    EXPECT_TRUE(has(run.block("3Good (mesh)"), "; runs its script\n", run.out));
+    EXPECT_TRUE(has(run.block("3Good (mesh)"), "; runs Content/scripts/Good.lua\n", run.out));
     EXPECT_EQ(run.block("3Good (mesh)").find("warning"), std::string::npos) << run.out;
 }
 
@@ -269,6 +272,187 @@ TEST_F(LevelCheck, ThePlayerStartIsWarnedWhenMissingOrInsideGeometry) {
                                  mesh("Wardrobe", "0, 3, 0", "box", true, true, "12, 12, 12")));
     EXPECT_TRUE(has(boxed.out, "the player starts at (0, 2, 0), inside \"Wardrobe\"", boxed.out));
     EXPECT_EQ(check(level("", "0, 2, 0")).code, 0);
+}
+
+// A wall across the whole floor at z = 10, 6 high, with a doorway `gap` wide at x = 0 under a
+// lintel `lintel` above the floor; beyond it a pad, the exit. The floor ends at the wall's ends.
+std::string wallWithDoorway(float gap, float lintel = 6) {
+    const float side = 20 - gap / 2;
+    auto number = [](float x) { return std::to_string(x); };
+    std::string nodes = mesh("1WallW", number(-gap / 2 - side / 2) + ", 3, 10", "box", true, true, number(side) + ", 6, 1") +
+                        mesh("1WallE", number(gap / 2 + side / 2) + ", 3, 10", "box", true, true, number(side) + ", 6, 1");
+    if (lintel < 6)
+        nodes += mesh("1Lintel", "0, " + number((lintel + 6) / 2) + ", 10", "box", true, true,
+                      number(gap) + ", " + number(6 - lintel) + ", 1");
+    return nodes + mesh("2ExitPad", "0, 0.05, 15", "box", true, true, "4, 0.1, 4");
+}
+
+// One small level per way the player can be kept from what the level asks them to reach, and
+// the near misses that must stay quiet. The player starts on the floor at (0, 2, 0).
+TEST_F(LevelCheck, WhatThePlayerCannotReachIsWarnedWithTheReason) {
+    write("Content/scripts/Door.lua", "function OnCreate() end\nfunction OnTick() RotateObjRelative(objID, 0, 0.01, 0) end\n"
+                                      "function OnUse() end\n");
+    struct Case {
+        std::string nodes, nodeLine;
+        const char* warning;  // null: the level has no warning at all
+    };
+    const Case cases[] = {
+        {wallWithDoorway(2), "2ExitPad (mesh)", "the player cannot reach this exit from the start: the way there passes an "
+                                                "opening in \"1WallW\" at (0, 0, 10) only 2 wide"},
+        {wallWithDoorway(2), "1WallW (mesh)", "it leaves an opening at (0, 0, 10) only 2 wide: the player (2 wide, 4 high) "
+                                              "cannot pass it to reach 2ExitPad, the floor of \"1Floor\""},
+        {wallWithDoorway(4, 4), "2ExitPad (mesh)", "the player cannot reach this exit from the start: the way there passes an "
+                                                   "opening in \"1Lintel\" at (0, 0, 10) only 4 high"},
+        {wallWithDoorway(0.001f), "2ExitPad (mesh)", "the player cannot reach this exit from the start: no walk, step, slope "
+                                                     "up to 45 degrees or jump onto a ledge up to 3.25 high leads there"},
+        {wallWithDoorway(0.001f), "1Floor (mesh)", "part of its floor, about "},
+        {mesh("1Hut", "10, 4, 0", "box", true, true, "6, 8, 6") + mesh("2RoofPad", "10, 8.05, 0", "box", true, true, "4, 0.1, 4"),
+         "2RoofPad (mesh)", "the player cannot reach it from the start: no walk, step, slope up to 45 degrees or jump onto "
+                            "a ledge up to 3.25 high leads there, not even through an opening too small for the player; "
+                            "its floor is at y = 8, the start's at y = 0"},
+        {mesh("1Ledge", "0, 2, 10", "box", true, true, "10, 4, 10") + mesh("Crate", "0, 4.5, 10"), "Crate (mesh)",
+         "the player cannot reach it from the start: "},
+        // A door that a script turns counts as open; a ledge of 2 is jumped onto.
+        {wallWithDoorway(3) + mesh("3Door", "0, 2, 10", "box", true, true, "3, 4, 1"), "3Door (mesh)", nullptr},
+        {mesh("1Ledge", "0, 1, 10", "box", true, true, "10, 2, 10") + mesh("2Pad", "0, 2.05, 10", "box", true, true, "4, 0.1, 4"),
+         "2Pad (mesh)", nullptr},
+    };
+    for (const Case& c : cases) {
+        CheckRun run = check(level(c.nodes));
+        const std::string block = run.block(c.nodeLine);
+        EXPECT_FALSE(block.empty()) << c.nodeLine << " in:\n" << run.out;
+        if (!c.warning) {
+            EXPECT_EQ(run.code, 0) << run.out;
+            continue;
+        }
+        EXPECT_TRUE(has(block, std::string("  warning: ") + c.warning, run.out));
+        EXPECT_EQ(block.find("warning"), block.rfind("warning")) << "said once:\n" << run.out;
+    }
+}
+
+TEST_F(LevelCheck, ScriptsAreReadForNamesNothingDefinesAndLookupsOfNoObject) {
+    write("Content/scripts/Pad.lua", "function OnCreate() end\nfunction OnTick() end\nfunction OnUse() end\n"
+                                     "function OnPlayerEnter()\n  ShowMessage(string.format('%d', math.floor(objID)))\n"
+                                     "  ShowMesage('hello')\nend\n");
+    write("Content/scripts/Switch.lua", "function OnCreate() end\nfunction OnTick() end\nfunction OnUse()\n"
+                                        "  GetObjIDByName(\"3Dor\")\n  RotateObjRelative(id, 0, 1, 0)\n"
+                                        "  GetObjIDByName( '3Door' )\nend\n");
+    write("Content/scripts/Door.lua", "function OnCreate() end\nfunction OnTick() end\nfunction OnUse() print('x') end\n");
+    CheckRun run = check(level(mesh("2Pad", "3, 0.05, 3", "box", true, true, "4, 0.1, 4") + mesh("1Switch", "8, 1, 8") +
+                               mesh("3Door", "-8, 2, 8", "box", true, true, "1, 4, 4") + mesh("Pad", "12, 0.5, 3")));
+    EXPECT_EQ(run.code, 1);
+    const std::string pad = run.block("2Pad (mesh): trigger volume (reports overlaps; nothing collides with it); "
+                                      "runs Content/scripts/Pad.lua\n");
+    EXPECT_TRUE(has(pad, "  warning: Content/scripts/Pad.lua line 6 calls ShowMesage, which neither the game's "
+                         "script library nor the script defines", run.out));
+    EXPECT_EQ(pad.find("warning"), pad.rfind("warning")) << "the library and Lua's own are known:\n" << run.out;
+    EXPECT_TRUE(has(run.block("3Door (mesh)"), "line 3 calls print", run.out)) << "the game's Lua has no print";
+    EXPECT_TRUE(has(run.block("1Switch (mesh)"), "  warning: Content/scripts/Switch.lua line 4 looks up "
+                                                 "GetObjIDByName(\"3Dor\"), but no object of this level has that name",
+                    run.out));
+    EXPECT_EQ(run.block("1Switch (mesh)").find("3Door"), std::string::npos) << run.out;
+    // A script shared through names is read, and warned of, once.
+    EXPECT_EQ(run.block("Pad (mesh): loose object, mass 50, the player can pick it up; runs Content/scripts/Pad.lua, "
+                        "as \"2Pad\" does (read there)\n"),
+              "Pad (mesh): loose object, mass 50, the player can pick it up; runs Content/scripts/Pad.lua, as \"2Pad\" "
+              "does (read there)\n")
+        << run.out;
+}
+
+TEST_F(LevelCheck, ThePlanReplacesNoFileUnlessForcedAndOnlyWritesPng) {
+    const std::string text = level("");
+    write("Content/test.irr", text);
+    write("plan.png", "the designer's own picture");
+    for (const std::string& plan : {std::string("Content/test.irr"), std::string("plan.png")}) {
+        CheckRun run = runChecker(dir, "--plan '" + plan + "' Content/test.irr");
+        EXPECT_EQ(run.code, 2) << run.out;
+        EXPECT_TRUE(has(run.out, "Plan: " + plan + " ", run.out));
+        EXPECT_TRUE(has(run.out, "nothing was checked or written", run.out));
+    }
+    EXPECT_EQ(readAll(dir / "Content/test.irr"), text);
+    EXPECT_EQ(readAll(dir / "plan.png"), "the designer's own picture");
+    EXPECT_EQ(runChecker(dir, "--plan plan.png --force Content/test.irr").code, 0);
+    EXPECT_EQ(readAll(dir / "plan.png").substr(1, 3), "PNG");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "no temporary left behind";
+}
+
+// The plan of a floor 40 x 40 (22.5 pixels a unit, 24 from the edges): a wall across it at
+// z = 10 with a doorway at x = -10 to the exit, and beyond it a part walled off at x > 10.
+TEST_F(LevelCheck, ThePlanShowsTheWalkableFloorTheWayToTheExitWhatIsSealedOffAndALegend) {
+    const std::string nodes = mesh("1WallW", "-16, 3, 10", "box", true, true, "8, 6, 1") +
+                              mesh("1WallE", "6, 3, 10", "box", true, true, "28, 6, 1") +
+                              mesh("1Split", "10, 3, 15", "box", true, true, "1, 6, 10") +
+                              mesh("2ExitPad", "-10, 0.05, 15", "box", true, true, "4, 0.1, 4");
+    write("Content/test.irr", level(nodes));
+    CheckRun run = runChecker(dir, "--plan plan.png Content/test.irr");
+    EXPECT_TRUE(has(run.block("1Floor (mesh)"), "  warning: part of its floor, about ", run.out));
+    IrrlichtDevice* device = createDevice(video::EDT_NULL);
+    video::IImage* image = device->getVideoDriver()->createImageFromFile((dir / "plan.png").c_str());
+    ASSERT_NE(image, nullptr) << run.out;
+    const auto pixel = [&](float x, float z) {
+        return image->getPixel(u32(24 + (x + 20) * 22.5f), u32(24 + (20 - z) * 22.5f));
+    };
+    const auto near = [&](float x, float z, int reach, auto colour) {
+        const int px = int(24 + (x + 20) * 22.5f), py = int(24 + (20 - z) * 22.5f);
+        int n = 0;
+        for (int y = py - reach; y <= py + reach; ++y)
+            for (int x2 = px - reach; x2 <= px + reach; ++x2) n += colour(image->getPixel(u32(x2), u32(y)));
+        return n;
+    };
+    const video::SColor walked = pixel(0, -10), unwalked = pixel(0, 9.7f);  // the capsule cannot stand by the wall
+    EXPECT_EQ(walked.getRed(), walked.getBlue());
+    EXPECT_GT(walked.getRed(), unwalked.getRed() + 30) << "the walkable floor is shaded lighter";
+    const auto red = [](video::SColor c) { return c.getRed() > 240 && c.getGreen() < 60 && c.getBlue() < 60; };
+    const auto yellow = [](video::SColor c) { return c.getRed() > 240 && c.getGreen() > 200 && c.getBlue() < 40; };
+    EXPECT_GT(near(15, 15, 10, red), 20) << "the part walled off is hatched red";
+    EXPECT_EQ(near(-10, 3, 10, red), 0) << "the way to the exit is not";
+    EXPECT_GT(near(-10, 10, 24, yellow), 5) << "the way to the exit passes the doorway";
+    EXPECT_GT(near(-10, 15, 12, yellow), 5) << "and ends on the exit";
+    // The legend sits between the level and the scale bar.
+    const u32 levelBottom = 24 + 40 * 45 / 2 + 24, height = image->getDimension().Height;
+    int legend = 0;
+    for (u32 y = levelBottom; y + 40 < height; ++y)
+        for (u32 x = 0; x < image->getDimension().Width; ++x) legend += red(image->getPixel(x, y));
+    EXPECT_GT(legend, 10) << "its swatches for warnings and floor out of reach";
+    image->drop();
+    device->drop();
+}
+
+// A level from a plain room plan: the generator's doorway of 3 lets the player through to the
+// exit, one of 2 does not, and the checker says so of the generated rooms.
+TEST_F(LevelCheck, ARoomPlanMakesAPlayableLevelAndATooNarrowDoorIsCaught) {
+    for (const char* width : {"3", "2"}) {
+        write("rooms.txt", std::string("room West -16 -8 0 8\nroom East 0 -8 16 8  # the second room\n"
+                                       "door West East ") + width + "\nstart -10 0\npad ExitPad 10 -4 4 4\n");
+        const ToolRun made = runTool(dir, "python3 '" VELMORA_TOOLS "/levelgen/make_level.py' --force --rooms rooms.txt .");
+        ASSERT_EQ(made.code, 0) << made.out;
+        CheckRun run = runChecker(dir, "");
+        if (std::string(width) == "3") {
+            EXPECT_EQ(run.code, 0) << run.out;
+        } else {
+            EXPECT_TRUE(has(run.block("1Rooms (mesh)"), "  warning: it leaves an opening at (0, 0, 0) only 2 wide: the player "
+                                                         "(2 wide, 4 high) cannot pass it to reach 2ExitPad", run.out));
+            EXPECT_TRUE(has(run.block("2ExitPad (mesh)"), "  warning: the player cannot reach this exit", run.out));
+        }
+    }
+    // A plan it cannot build is named by line, and nothing of the level is replaced.
+    const std::string level = readAll(dir / "Content/TestRoom3.irr");
+    const std::pair<const char*, const char*> wrong[] = {
+        {"room West -16 -8 0 8\nroom East 1 -8 16 8\ndoor West East\nstart -10 0\n", "line 3: rooms West and East share no wall"},
+        {"room West -16 -8 0 8\nroom East 0 -8 16 8\ndoor West East 20\nstart -10 0\n", "line 3: a door 20 wide does not fit"},
+        {"room West 0 0 -16 8\nstart -10 0\n", "line 1: room West needs X0 < X1 and Z0 < Z1"},
+        {"room West -16 -8 0 8\ncrate Box x 1\nstart -10 0\n", "line 2: x 1 is not a number"},
+        {"room West -16 -8 0 8\nwindow West 2\n", "line 2: cannot read \"window West 2\""},
+        {"room West -16 -8 0 8\n", "the plan has no start"},
+    };
+    for (const auto& [plan, why] : wrong) {
+        write("rooms.txt", plan);
+        const ToolRun refused = runTool(dir, "python3 '" VELMORA_TOOLS "/levelgen/make_level.py' --force --rooms rooms.txt .");
+        EXPECT_EQ(refused.code, 2) << refused.out;
+        EXPECT_TRUE(has(refused.out, std::string("make_level: rooms.txt: ") + why, refused.out));
+        EXPECT_TRUE(has(refused.out, "; nothing was written\n", refused.out));
+    }
+    EXPECT_EQ(readAll(dir / "Content/TestRoom3.irr"), level);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 namespace fs = std::filesystem;
 using namespace irr;
@@ -43,12 +42,6 @@ struct Plan {
 
 bool grey(video::SColor c, u32 low, u32 high) {
     return c.getRed() == c.getGreen() && c.getGreen() == c.getBlue() && c.getRed() >= low && c.getRed() <= high;
-}
-
-std::string readAll(const fs::path& file) {
-    std::stringstream text;
-    text << std::ifstream(file).rdbuf();
-    return text.str();
 }
 
 TEST(LevelPlan, TheTemplatesPlanShowsEachThingInItsColourWhereItStands) {

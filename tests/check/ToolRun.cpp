@@ -3,6 +3,8 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 
 std::string ToolRun::block(const std::string& nodeLine) const {
     size_t start = out.find(nodeLine);
@@ -22,4 +24,10 @@ ToolRun runTool(const std::filesystem::path& folder, const std::string& command)
     const int status = pclose(pipe);
     run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+std::string readAll(const std::filesystem::path& file) {
+    std::stringstream text;
+    text << std::ifstream(file).rdbuf();
+    return text.str();
 }

@@ -15,3 +15,6 @@ struct ToolRun {
 
 // command: the whole command line, already quoted for the shell.
 ToolRun runTool(const std::filesystem::path& folder, const std::string& command);
+
+// The file's bytes, or "" when it cannot be read.
+std::string readAll(const std::filesystem::path& file);

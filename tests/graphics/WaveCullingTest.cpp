@@ -4,11 +4,17 @@
 // light, the culling must have kept the wave.
 #include "graphics/WaveCulling.h"
 
+#include "graphics/FixedCountShader.h"
+#include "graphics/ShellFormula.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <random>
+#include <regex>
+#include <sstream>
 
 using namespace irr;
 using Graphics::DistanceRange;
@@ -20,8 +26,9 @@ namespace {
 f32 lightAt(const f32* record, const core::vector3df& p) {
     core::vector3df to = p - core::vector3df(record[0], record[1], record[2]);
     f32 behind = record[6] - std::sqrt(to.dotProduct(to));
-    f32 rise = core::clamp(behind * (1.0f / 0.3f) + 1.0f, 0.0f, 1.0f);
-    f32 front = core::clamp(1.0f - behind * (0.5f / 0.3f), 0.0f, 1.0f);
+    const f32 FRONT = Graphics::kFrontAhead;  // the shader's, as ShellFormulaTest checks
+    f32 rise = core::clamp(behind * (1.0f / FRONT) + 1.0f, 0.0f, 1.0f);
+    f32 front = core::clamp(1.0f - behind * (0.5f / FRONT), 0.0f, 1.0f);
     f32 trail = record[8];
     f32 wake = core::clamp(1.0f - behind / trail, 0.0f, 1.0f) * (trail < 0 ? 1.0f : 0.5f);
     f32 fade = 1.0f - record[7];
@@ -150,4 +157,30 @@ TEST(WaveCulling, ClippedToATileKeepsEveryWaveThatLightsWhatShowsThere) {
     EXPECT_GT(partly, 200);   // the clipping was exercised
     EXPECT_GT(shownLit, 50);
     EXPECT_GT(dropped, 30);
+}
+
+std::string fileText(const char* path) {
+    std::ostringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
+
+// The culling above and the drawing count records by ShellFormula.h: the shipped shader must
+// say the same, and its vertex stage use the pixel stage's own record formula.
+TEST(WaveCulling, TheShippedShadersUseTheGamesConstantsAndOneRecordFormula) {
+    const std::string vertex = fileText("shader.vsh"), pixel = fileText("shader2.fsh");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(pixel, m, std::regex(R"(const float FRONT = ([0-9.]+);)")));
+    EXPECT_FLOAT_EQ(std::stof(m[1]), Graphics::kFrontAhead);
+    ASSERT_TRUE(std::regex_search(pixel, m, std::regex(R"(#ifndef WAVE_COUNT\s+#define WAVE_COUNT ([0-9]+))")));
+    EXPECT_EQ(std::stoi(m[1]), Graphics::MOST_WAVES);
+    const char* endTest = R"(waveData\[r \+ 7\] == ([-0-9.]+) && waveData\[r \+ 6\] == ([-0-9.]+))";
+    ASSERT_TRUE(std::regex_search(pixel, m, std::regex(endTest)));
+    EXPECT_FLOAT_EQ(std::stof(m[1]), Graphics::kEndMarkerValue);
+    EXPECT_FLOAT_EQ(std::stof(m[2]), Graphics::kEndMarkerValue);
+
+    EXPECT_EQ(vertex.find("vec3 liftedColour("), std::string::npos) << "no copy of its own";
+    const size_t from = pixel.find("vec3 liftedColour("), to = pixel.find("// Shared with the vertex stage: end");
+    EXPECT_NE(Graphics::fixedCountShaders(vertex, pixel, 3, false).vertex.find(pixel.substr(from, to - from)),
+              std::string::npos);
 }

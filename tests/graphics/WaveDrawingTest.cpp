@@ -11,6 +11,10 @@
 
 #include <GL/gl.h>
 
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
 using namespace irr;
 
 namespace {
@@ -135,6 +139,29 @@ TEST(WaveDrawing, ManyWavesOnOneWallAndNoWavesAtAll) {
     std::vector<u8> dark = window.frame(true);
     EXPECT_EQ(litPixels(dark), 0);
     EXPECT_EQ(WaveScenes::compare(window.frame(false), dark).pixels, 0);
+}
+
+// A pixel file that does not build for two waves: blocks of two go through the renderer with
+// the shader's loop, between blocks drawn straight through OpenGL, which must then bind their
+// own program and vertex arrays again.
+TEST(WaveDrawing, BlocksDrawnAfterOneTheFixedCountShaderFailedForLookTheSame) {
+    const std::filesystem::path game = std::filesystem::current_path();
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("velmora-fallback-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    std::filesystem::copy_file(game / "shader.vsh", dir / "shader.vsh");
+    std::ifstream original(game / "shader2.fsh");
+    std::ofstream(dir / "shader2.fsh")
+        << original.rdbuf() << "\n#ifdef WAVE_COUNT\n#if WAVE_COUNT == 2\nno shader for two;\n#endif\n#endif\n";
+    std::filesystem::current_path(dir);
+    {
+        Window window(Window::CLOSED_HALL);
+        ASSERT_TRUE(window.device && window.waveLit->built());
+        window.records = WaveScenes::spreadWaves(30, WaveScenes::meshBounds(window.device->getSceneManager()), 7);
+        window.expectSamePicture(20000);
+    }
+    std::filesystem::current_path(game);
+    std::filesystem::remove_all(dir);
 }
 
 TEST(WaveDrawing, TheGameDrawsItsWaveLitFramesTiledAndBuildsNoShaderInPlay) {

@@ -1,5 +1,7 @@
 // Impact sounds from contacts, and characters that climb and push what they walk into.
 
+#include <algorithm>
+
 #include <NxActor.h>
 #include <NxContactStream.h>
 
@@ -17,10 +19,14 @@ namespace {
 class ImpactListener {
 public:
     ImpactListener() : previous(impactSound()) {
-        impactSound() = [this](const core::vector3df& position) { heard.push_back(position); };
+        impactSound() = [this](const core::vector3df& position, float mass) {
+            heard.push_back(position);
+            masses.push_back(mass);
+        };
     }
     ~ImpactListener() { impactSound() = previous; }
     std::vector<core::vector3df> heard;
+    std::vector<float> masses;  // of the heavier moving body of each
 
 private:
     ImpactSound previous;
@@ -63,6 +69,16 @@ TEST_F(CallbackTest, ADroppedCrateSoundsOnceWhereItLands) {
     ImpactListener listener;
     run(120);
     EXPECT_TRUE(listener.heard.empty());
+}
+
+TEST_F(CallbackTest, AnImpactIsHeardWithTheMassOfTheHeavierBodyThatStruck) {
+    ImpactListener listener;
+    dynamicBox(core::vector3df(40, 2, 0), 0.5f);  // 50 at density 50: light enough to lift
+    dynamicBox(core::vector3df(50, 2, 0), 1.0f);  // 400: too heavy
+    run(45);
+    ASSERT_EQ(listener.masses.size(), 2u);
+    EXPECT_NEAR(std::min(listener.masses[0], listener.masses[1]), 50.0f, 0.5f);
+    EXPECT_NEAR(std::max(listener.masses[0], listener.masses[1]), 400.0f, 4.0f);
 }
 
 // The player's capsule keeps the skin width and climbs a ledge of 1 built from a level mesh.

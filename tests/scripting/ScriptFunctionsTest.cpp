@@ -2,6 +2,8 @@
 // and nothing at all done on a wrong argument.
 #include "ScriptFixture.h"
 #include "scripting/PrintBudget.h"
+#include "scripting/ScriptFunctions.h"
+#include "graphics/ScreenMessage.h"
 
 #include "waves/WaveManager.h"
 
@@ -24,6 +26,9 @@ TEST_F(ScriptFunctionsTest, PrintingIsExactAndWrongTypesPrintNothing) {
     EXPECT_EQ(run("PrintInt({}) PrintInt(7.5) PrintInt('7') PrintString(5) PrintString() "
                   "PrintFloat('0.1') PrintFloat(nil)"),
               "");
+    // Lines pass; what would clear, retitle or rewrite the terminal is shown escaped.
+    EXPECT_EQ(run("PrintString('\\27[2J\\27]0;t\\7\\r\\8' .. string.char(0x9b, 0xc2, 0x85) .. 'é\\n\\tok')"),
+              "\\x1b[2J\\x1b]0;t\\x07\\x0d\\x08\\x9b\\xc2\\x85é\n\\x09ok");
 }
 
 TEST_F(ScriptFunctionsTest, PrintingIsCutPerCallAndPerFrameAndTheCutSaidOnce) {
@@ -51,6 +56,20 @@ TEST_F(ScriptFunctionsTest, PrintingIsCutPerCallAndPerFrameAndTheCutSaidOnce) {
     // Another object has its own budget; numbers are cut like text.
     std::string numbers = run("for i = 1, 2000 do PrintInt(-1234567) end");
     EXPECT_EQ(numbers.find("\nScripting: object "), 4096u) << numbers.substr(4000);
+}
+
+TEST_F(ScriptFunctionsTest, WhatOnCreateShowsAndPrintsIsNotSpentByTheLoadingOfOthers) {
+    std::string loading;
+    for (int i = 0; i < 9; ++i)  // together more than all scripts may print in one frame
+        loading += attach(addObject("Herald"), "function OnCreate() PrintString(string.rep('h', 1000) .. '\\n') "
+                                               "PrintString(string.rep('h', 1000) .. '\\n') "
+                                               "ShowMessage('Welcome') end");
+    EXPECT_EQ(loading.find("Scripting:"), std::string::npos) << "every object prints in a frame of its own";
+
+    // The first frame's time covers loading and shader builds; the line is seen for its seconds.
+    Graphics::ScreenMessage& message = Graphics::ScreenMessage::instance();
+    for (irr::s32 frameMs : {0, 2600, 1000, 1000, 1000}) message.draw(nullptr, frameMs);
+    EXPECT_TRUE(message.visible());
 }
 
 TEST_F(ScriptFunctionsTest, NamesFindOnlyObjectsRegisteredSoFar) {
@@ -132,6 +151,7 @@ TEST_F(ScriptFunctionsTest, KinematicActorsTurnTowardATargetDuringTheStep) {
 }  // namespace
 
 TEST_F(ScriptFunctionsTest, AScriptAskingForRevealsOverAndOverGetsOneWave) {
+    resetRevealClock();  // as a level load does: whatever revealed before is another level's
     const size_t before = WaveManager::instance().waves().size();
     run("for i = 1, 10000 do RevealLevel() end");
     run("RevealLevel()");

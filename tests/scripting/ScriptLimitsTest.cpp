@@ -2,6 +2,7 @@
 // memory of all scripts: each ends with one line, the frame bounded, and the game goes on.
 #include "ScriptFixture.h"
 #include "scripting/PrintBudget.h"
+#include "scripting/ScriptFrame.h"
 #include "scripting/ScriptMemoryFull.h"
 
 #include <ctime>
@@ -47,6 +48,35 @@ TEST_F(ScriptLimitsTest, SlowSingleInstructionsStopAtTheBudgetWithOneLine) {
         EXPECT_LT(spent, 0.13) << code;  // the budget is 0.1 s
         detachScript(*slow);
     }
+}
+
+TEST_F(ScriptLimitsTest, ManyCostlyObjectsShareOneFrameBudgetAndTheCostliestAreRested) {
+    // Twenty ticks each within the budget of one run, one costly in a few slow instructions, and
+    // a cheap one last.
+    std::list<GameObject*> level;
+    for (int i = 0; i < 22; ++i) {
+        level.push_back(addObject("Busy"));
+        attach(level.back(), i < 20   ? "function OnTick() for i = 1, 5e6 do end end"
+                             : i < 21 ? "s = string.rep('a', 2^23) r = s .. ''\n"
+                                        "function OnTick() for i = 1, 200 do local _ = s < r end end"
+                                      : "function OnTick() PrintString('tick;') end");
+    }
+    std::string lines;
+    for (int frame = 1; frame <= 4; ++frame) {
+        long before = 0, after = 0;
+        for (const GameObject* object : level) before += object->script->TotalRunCost().instructions;
+        lines += printed([&] {
+            ScriptFrame scripts(level);
+            for (GameObject* object : level) callObjectEvent(*object, "OnTick");
+        });
+        for (const GameObject* object : level) after += object->script->TotalRunCost().instructions;
+        // The hook counts up to a thousand past a part; the rested cost nothing.
+        EXPECT_LE(after - before, frame < 4 ? kFrameInstructions + 22 * 1000 : 10) << frame;
+        EXPECT_EQ(count(lines, "tick;"), static_cast<size_t>(frame)) << "the cheap one runs every frame";
+    }
+    EXPECT_EQ(count(lines, "OnTick was stopped by its budget 3 frames running; it is no longer called"), 21u);
+    EXPECT_EQ(count(lines, "Scripting: "), 42u) << lines;
+    for (GameObject* object : level) detachScript(*object);
 }
 
 TEST_F(ScriptLimitsTest, AllScriptsTogetherPrintAtMostTheirShareOfAFrameAndSayItOnce) {

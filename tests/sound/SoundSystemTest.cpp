@@ -141,6 +141,42 @@ TEST_F(SoundSystemTest, AWaveComesEvenWithoutTheFileAndTheCameraHearsTheSound) {
     EXPECT_GT(impact.right, 2 * impact.left);
 }
 
+// How a sound heard in the left channel spends itself: when 90 % of its energy has come, and its
+// mean pitch (the RMS frequency: how much faster its slope swings than the sound itself).
+struct Spent {
+    double ninetyPercentMs = 0;
+    double pitchHz = 0;
+};
+
+Spent spentOf(const std::vector<float>& stereo) {
+    double total = 0, slope = 0;
+    for (size_t i = 0; i + 2 < stereo.size(); i += 2) {
+        total += double(stereo[i]) * stereo[i];
+        slope += double(stereo[i + 2] - stereo[i]) * (stereo[i + 2] - stereo[i]);
+    }
+    Spent spent;
+    spent.pitchHz = std::sqrt(slope / total) * soundtest::kRate / (2 * M_PI);
+    double sum = 0;
+    for (size_t i = 0; i < stereo.size() && sum < 0.9 * total; i += 2) {
+        sum += double(stereo[i]) * stereo[i];
+        spent.ninetyPercentMs = 1000.0 * double(i / 2) / soundtest::kRate;
+    }
+    return spent;
+}
+
+TEST_F(SoundSystemTest, WhatCanBeLiftedKnocksShorterAndBrighterThanWhatCannot) {
+    sound->updateListener();
+    auto heard = [&](bool heavy) {
+        sound->playImpactSound(vector3df(10, 6, 21), heavy);  // a unit ahead
+        std::vector<float> stereo = soundtest::renderStereo(engine, 700);
+        EXPECT_GT(soundtest::levelsOf(stereo).left, 0.01) << (heavy ? "heavy" : "light");
+        return spentOf(stereo);
+    };
+    const Spent light = heard(false), heavy = heard(true);
+    EXPECT_LT(light.ninetyPercentMs, 0.6 * heavy.ninetyPercentMs);
+    EXPECT_GT(light.pitchHz, 2 * heavy.pitchHz);
+}
+
 TEST_F(SoundSystemTest, WhileStrafingTheListenerLooksWhereTheCameraLooks) {
     // As the player places the camera each frame: a new position and target, drawn later.
     float worst = 0;

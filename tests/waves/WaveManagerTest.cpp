@@ -242,6 +242,32 @@ TEST(WaveManager, APlayOnceEmittersGlowFadesOutAndItsRingsRunOutOneByOneOnceItsS
     EXPECT_EQ(0, waves.recordCount());
 }
 
+TEST(WaveManager, AnAnalysisLongerThanItsSoundSendsAFewPulsesAFrameWhenItLoopsAndSaysSoOnce) {
+    WaveManager waves;
+    CIrrKlangSceneNode* node = addEmitterNode(vector3df(0, 0, 0), 20, 15);
+    node->setName("drip");
+    // 10,000 s of loud and quiet in turn for a sound of 3 s, played twice in 33 ms frames.
+    for (int i = 0; i < 100000; ++i) node->analysisLevels.push_back(i % 2 ? 0.9f : 0.1f);
+    node->analysisColours = std::vector<vector3df>(node->analysisLevels.size(), BLUE);
+    node->Threshold = 0.5f;
+    ScriptedSound* sound = new ScriptedSound(0);
+    node->sound = sound;
+    waves.addEmitter(node);
+    setFrameTime(0);  // the pulses stay, to be counted
+    testing::internal::CaptureStdout();
+    size_t mostInAFrame = 0;
+    for (std::uint32_t played = 0; played < 6000; played += 33) {
+        sound->playPosition = played % 3000;
+        const size_t before = waves.waves().size();
+        waves.update();
+        mostInAFrame = std::max(mostInAFrame, waves.waves().size() - before);
+    }
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(size_t(WaveManager::MOST_BEATS_A_FRAME), mostInAFrame);
+    EXPECT_EQ(0u, out.find("Waves: emitter \"drip\" beat ")) << out;
+    EXPECT_EQ(1, std::count(out.begin(), out.end(), '\n')) << out;
+}
+
 TEST(WaveManager, AStillEmittersBeatsAreReportedOnceAndShowNothing) {
     WaveManager waves;
     CIrrKlangSceneNode* node = addEmitterNode(vector3df(0, 0, 0), 20, 0);

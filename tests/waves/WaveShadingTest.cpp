@@ -6,6 +6,7 @@
 #include "graphics/ShaderCallback.h"
 #include "harness/Screenshot.h"
 #include "waves/WaveManager.h"
+#include "world/CaneTapWave.h"
 
 #include <gtest/gtest.h>
 
@@ -198,6 +199,23 @@ TEST_F(WaveShadingTest, ARimLitFaceTurnedToTheEyeGlowsInItsOwnColourAndLightsNot
     expectHue(shot.at(u32(face.X), u32(face.Y)), video::SColorf(WaveRoom::CRATE_COLOUR), 3.0f);
     EXPECT_LT(brightnessAround(shot, core::vector3df(-8, 0, -8), 20), 1.0f);
     EXPECT_LT(brightnessAround(shot, core::vector3df(4, 0, 0), 8), 1.0f);  // the floor before it
+}
+
+TEST_F(WaveShadingTest, ACaneTapLeavesTheWallsLitForASecondAndAHalfThenDark) {
+    // A tap in the middle of the room: its front reaches the walls' middles (20 away) at 0.25 s.
+    sendCaneTapWave(waves, core::vector3df(0, 0, 0));
+    const core::vector3df walls[] = {{0, 6, 20}, {-20, 6, 4}, {20, 6, 4}};
+    auto playUntil = [this](int ms) {
+        for (int t = 0; t < ms; t += 50) {
+            GraphicsSystem::instance().frameTime = 50;
+            waves.update();
+        }
+    };
+    playUntil(250 + 1500);
+    Snapshot late = draw("tap-1.5s-after.png");
+    for (const core::vector3df& wall : walls) EXPECT_GT(brightnessAround(late, wall), 6.0f) << wall.X;
+    playUntil(3000 - 1500);
+    EXPECT_LT(draw("tap-3s-after.png").brightness(0, 0, 640, 480), 1.0f);
 }
 
 }  // namespace

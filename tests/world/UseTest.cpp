@@ -1,15 +1,24 @@
-// Using, carrying, putting down and releasing objects, and taking the weapon, on real physics.
+// Using, carrying, putting down and releasing objects, and taking the weapon, on real physics;
+// what trigger pads hear of it.
 #include "WorldFixture.h"
 
 #include "graphics/AimDot.h"
 #include "graphics/GraphicsSystem.h"
+#include "graphics/ScreenMessage.h"
 #include "physics/PhysicsSystem.h"
+#include "scripting/ObjectScript.h"
 #include "waves/WaveManager.h"
 #include "world/GameWorld.h"
 #include "world/Player.h"
 
 #include <NxActor.h>
+#include <NxController.h>
 #include <NxScene.h>
+#include <luaplus/LuaObject.h>
+#include <luaplus/LuaState.h>
+
+#include <filesystem>
+#include <fstream>
 
 using namespace irr;
 using namespace vphysx;
@@ -31,6 +40,25 @@ bool carried(const GameObject* o) {
            o->actor->readActorFlag(NX_AF_DISABLE_COLLISION);
 }
 
+// A trigger pad, 2 x 2 x 2 around pos, whose script counts object reports and keeps the last ids.
+GameObject* addCountingPad(const core::vector3df& pos) {
+    scene::ISceneManager* smgr = GraphicsSystem::instance().sceneManager;
+    scene::IMesh* mesh = smgr->getGeometryCreator()->createCubeMesh(core::vector3df(1, 1, 1));
+    GameObject* pad = new GameObject();
+    pad->node = smgr->addMeshSceneNode(mesh, nullptr, -1, pos);
+    const s32 id = GameWorld::instance().registerObject(pad);
+    pad->actor = PhysicsSystem::instance().createTriggerMeshActor(mesh, pos, core::vector3df(2, 2, 2), id);
+    mesh->drop();
+    const auto script = std::filesystem::temp_directory_path() / "velmora-pad.lua";
+    std::ofstream(script) << "ins, outs, entered, left = 0, 0, 0, 0 function OnCreate() end function OnTick() end\n"
+                             "function OnObjectEnter(id) ins = ins + 1 entered = id end\n"
+                             "function OnObjectLeave(id) outs = outs + 1 left = id end\n";
+    attachScript(*pad, script.c_str());
+    return pad;
+}
+
+int global(const GameObject* pad, const char* name) { return pad->script->GetGlobal(name).GetInteger(); }
+
 }  // namespace
 
 TEST_F(WorldFixture, LightObjectsAreCarriedInFrontAndPutDownByTheNextUse) {
@@ -38,7 +66,11 @@ TEST_F(WorldFixture, LightObjectsAreCarriedInFrontAndPutDownByTheNextUse) {
     GameObject* limit = addCube("Limit", core::vector3df(1.2f, 2, 4.5f), 100);
     GameObject* heavy = addCube("Heavy", core::vector3df(-1.2f, 2, 2.5f), 100.5f);
     idle(2);
+    EXPECT_EQ(GameWorld::instance().findUseTarget(6.0f, 0.8f), crate);  // under the aim dot, though farther
+    player->pitch = -20.0f;  // the dot on nothing
+    idle(1);
     EXPECT_EQ(GameWorld::instance().findUseTarget(6.0f, 0.8f), heavy);  // the nearest in view
+    player->pitch = 0.0f;
     moveAway(heavy, 0);
     idle(2);
 
@@ -165,4 +197,65 @@ TEST_F(WorldFixture, AUseWithNothingInReachTapsTheEmptyHandAndTheAimDotHidesWhil
     ASSERT_EQ(player->held, crate);
     EXPECT_EQ(taps().size(), 1u) << "something in reach: no tap";
     EXPECT_FALSE(Graphics::AimDot::instance().shown);
+}
+
+TEST_F(WorldFixture, AHeavyObjectAnswersEachUseWithOnePushAndTheLineShownOnce) {
+    GameObject* heavy = addCube("Heavy", core::vector3df(0, 2, 3), 100.5f);
+    idle(2);
+    auto pushes = [] {
+        size_t count = 0;  // the dull brown pulses of the push
+        for (const auto& wave : WaveManager::instance().waves())
+            if (wave->color == core::vector3df(0.6f, 0.45f, 0.3f)) ++count;
+        return count;
+    };
+    Graphics::ScreenMessage& message = Graphics::ScreenMessage::instance();
+    std::vector<InputFrame> heldDown(10, USE);  // E held: one press, one use
+    play(heldDown);
+    EXPECT_EQ(pushes(), 1u);
+    EXPECT_EQ(message.text(), "Too heavy to lift.");
+    EXPECT_EQ(player->held, nullptr);
+    EXPECT_FALSE(heavy->actor->readBodyFlag(NX_BF_KINEMATIC));
+    idle(210);  // 4.2 s: the line is not shown again meanwhile, so it has gone
+    EXPECT_FALSE(message.visible());
+    heavy->node->setPosition(core::vector3df(0, 2, 3));  // back in front of the eye
+    heavy->node->updateAbsolutePosition();
+    idle(1);
+    play({USE, InputFrame()});
+    EXPECT_TRUE(message.visible());
+    EXPECT_EQ(pushes(), 1u) << "the first push's pulse has run out; this one is new";
+}
+
+TEST_F(WorldFixture, ALiftableObjectInReachIsTakenBeforeANearerFixture) {
+    GameObject* plate = addStaticCube("2Plate", core::vector3df(-0.6f, 2, 2.5f));
+    GameObject* crate = addCube("Crate", core::vector3df(0.8f, 2, 4.2f), 50);
+    idle(1);
+    GameWorld& world = GameWorld::instance();
+    EXPECT_EQ(world.objectUnderAimDot(world.camera->getAbsolutePosition(), 6.0f), nullptr);
+    EXPECT_EQ(world.findUseTarget(6.0f, 0.8f), crate) << "the dot on nothing";
+    player->yaw = -13.5f;  // the dot on the fixture, which does nothing when used
+    idle(1);
+    EXPECT_EQ(world.findUseTarget(6.0f, 0.8f), crate);
+    moveAway(crate, 8);
+    idle(1);
+    EXPECT_EQ(world.findUseTarget(6.0f, 0.8f), plate) << "no liftable one in reach";
+}
+
+TEST_F(WorldFixture, PadsHearLevelObjectsOnlyAndTheWeaponLeavingWhenTaken) {
+    // Farther from the eye than the weapon on it, so that use picks the weapon.
+    GameObject* pad = addCountingPad(core::vector3df(0, 0.5f, 5.6f));
+    GameObject* farPad = addCountingPad(core::vector3df(10, 0.5f, 0));
+    vphysx::NxController* obstacle = PhysicsSystem::instance().createCapsuleController(1.8f, 0.5f, -1);
+    ASSERT_NE(obstacle, nullptr);
+    obstacle->setPosition(vphysx::NxExtendedVec3(10, 1.4, 0));
+    GameObject* weapon = addCube("weapon", core::vector3df(0, 0.5f, 5), 50);
+    idle(10);
+    EXPECT_EQ(global(farPad, "ins"), 0) << "the figure standing on a pad is no object";
+    EXPECT_EQ(global(pad, "ins"), 1);
+    EXPECT_EQ(global(pad, "entered"), weapon->id);
+
+    play({USE, InputFrame()});
+    idle(3);
+    ASSERT_EQ(player->held, weapon);
+    EXPECT_EQ(global(pad, "outs"), 1);
+    EXPECT_EQ(global(pad, "left"), weapon->id);
 }

@@ -1,7 +1,12 @@
 #include "LevelPlan.h"
 
 #include "LevelGeometry.h"
+#include "NodeOutcome.h"
 #include "PlanCanvas.h"
+#include "PlanLabels.h"
+#include "PlanLegend.h"
+#include "PlanStory.h"
+#include "PlanView.h"
 
 #include "sound/CIrrKlangSceneNode.h"
 #include "world/GameObject.h"
@@ -16,44 +21,16 @@
 #include <limits>
 
 using namespace irr;
+using namespace plan;
 
 namespace {
 
-// Above the lowest floor: the player's height. A lintel or a low ceiling above it is left out,
-// as in an architect's plan, so that the doorways under them show.
-const f32 CUT = 4.0f;
 const f32 MIN_UP = 0.3f;  // a floor's normal points up at least this much, a wall's less either way
 const f32 LARGEST_SIDE = 900.0f;  // pixels
 const f32 MOST_PIXELS_PER_UNIT = 40.0f;
-const int MARGIN = 24;
-const int FOOTER = 40;            // room for the scale bar
+const int SCALE_BAR = 40;         // the foot's room for the scale bar
+const u32 NARROWEST = 400;        // pixels: room for the legend
 const f32 FACING_LENGTH = 3.0f;   // units
-const f32 FARTHEST_PIXEL = 1e5f;  // a hostile level's far-off or huge things stay in int range
-
-const video::SColor BACKGROUND(255, 16, 16, 24);
-const video::SColor LOOSE(255, 235, 150, 40), LOOSE_EDGE(255, 140, 80, 10);
-const video::SColor KINEMATIC(255, 60, 110, 235), KINEMATIC_EDGE(255, 255, 255, 255);
-const video::SColor TRIGGER(255, 30, 90, 40), TRIGGER_EDGE(255, 70, 230, 90);
-const video::SColor OBSTACLE(255, 220, 60, 220);
-const video::SColor PLAYER(255, 255, 255, 255);
-const video::SColor WARNED(255, 255, 40, 40);
-const video::SColor LABEL(255, 230, 230, 230);
-const video::SColor SILENT_WAVE(255, 110, 110, 110);  // an emitter whose wave has no usable colour
-
-f32 withinReach(f32 pixel) { return pixel > -FARTHEST_PIXEL ? std::min(pixel, FARTHEST_PIXEL) : -FARTHEST_PIXEL; }
-
-// Maps the level's x and z to the picture: x to the right, z up, as seen from above.
-struct View {
-    f32 minX = 0, maxZ = 0, perUnit = 1;
-
-    core::vector2df at(const core::vector3df& p) const {
-        return core::vector2df(withinReach(MARGIN + (p.X - minX) * perUnit), withinReach(MARGIN + (maxZ - p.Z) * perUnit));
-    }
-    core::recti area(const core::aabbox3df& box) const {
-        const core::vector2df a = at(box.MinEdge), b = at(box.MaxEdge);
-        return core::recti(int(a.X), int(b.Y), int(b.X), int(a.Y));
-    }
-};
 
 struct Floors {
     std::vector<core::triangle3df> up, steep;
@@ -79,48 +56,32 @@ Floors staticSurfaces(const std::list<GameObject*>& objects) {
     return out;
 }
 
-// Low steps differ most in play: the square root spreads them apart.
-video::SColor greyAt(f32 height, f32 lowest) {
-    const f32 share = std::sqrt(std::clamp((height - lowest) / CUT, 0.0f, 1.0f));
-    const u32 grey = u32(60 + 170 * share);
-    return video::SColor(255, grey, grey, grey);
-}
-
 f32 lowestY(const core::triangle3df& t) { return std::min({t.pointA.Y, t.pointB.Y, t.pointC.Y}); }
 f32 highestY(const core::triangle3df& t) { return std::max({t.pointA.Y, t.pointB.Y, t.pointC.Y}); }
 
 // Floors below the cut filled, the highest showing; walls reaching below it as lines.
-void drawStatic(PlanCanvas& canvas, const View& view, const Floors& floors, core::dimension2du size) {
+// Returns the height of the floor shown at each pixel, row by row; lowest() where none is.
+std::vector<f32> drawStatic(PlanCanvas& canvas, const View& view, const Floors& floors, core::dimension2du size) {
     const f32 cut = floors.lowest + CUT;
-    std::vector<f32> top(size.Width * size.Height, -std::numeric_limits<f32>::max());
+    std::vector<f32> top(size.Width * size.Height, std::numeric_limits<f32>::lowest());
     for (const core::triangle3df& t : floors.up) {
         if (lowestY(t) > cut) continue;
-        const core::vector2df a = view.at(t.pointA), b = view.at(t.pointB), c = view.at(t.pointC);
-        const f32 area = (b - a).X * (c - a).Y - (b - a).Y * (c - a).X;
-        if (std::fabs(area) < 1e-6f) continue;
-        const int x0 = std::max(0, int(std::min({a.X, b.X, c.X}))), x1 = std::min(int(size.Width) - 1, int(std::max({a.X, b.X, c.X})));
-        const int y0 = std::max(0, int(std::min({a.Y, b.Y, c.Y}))), y1 = std::min(int(size.Height) - 1, int(std::max({a.Y, b.Y, c.Y})));
-        for (int y = y0; y <= y1; ++y)
-            for (int x = x0; x <= x1; ++x) {
-                const core::vector2df p(f32(x) + 0.5f, f32(y) + 0.5f);
-                const f32 u = ((c - b).X * (p - b).Y - (c - b).Y * (p - b).X) / area;
-                const f32 v = ((a - c).X * (p - c).Y - (a - c).Y * (p - c).X) / area;
-                const f32 w = 1 - u - v;
-                if (u < 0 || v < 0 || w < 0) continue;
-                const f32 height = u * t.pointA.Y + v * t.pointB.Y + w * t.pointC.Y;
-                f32& shown = top[size_t(y) * size.Width + size_t(x)];
-                if (height <= shown || height > cut) continue;
-                shown = height;
-                canvas.dot(x, y, greyAt(height, floors.lowest));
-            }
+        canvas.eachPixelIn(view.at(t.pointA), view.at(t.pointB), view.at(t.pointC), [&](int x, int y, f32 u, f32 v) {
+            const f32 height = u * t.pointA.Y + v * t.pointB.Y + (1 - u - v) * t.pointC.Y;
+            f32& shown = top[size_t(y) * size.Width + size_t(x)];
+            if (height <= shown || height > cut) return;
+            shown = height;
+            canvas.dot(x, y, floorGrey(height, floors.lowest));
+        });
     }
     for (const core::triangle3df& t : floors.steep) {
         if (lowestY(t) >= cut) continue;
-        const video::SColor grey = greyAt(std::min(highestY(t), cut), floors.lowest);
+        const video::SColor grey = floorGrey(std::min(highestY(t), cut), floors.lowest);
         canvas.line(view.at(t.pointA), view.at(t.pointB), grey);
         canvas.line(view.at(t.pointB), view.at(t.pointC), grey);
         canvas.line(view.at(t.pointC), view.at(t.pointA), grey);
     }
+    return top;
 }
 
 core::aabbox3df footprint(scene::ISceneNode& node) {
@@ -168,7 +129,8 @@ void drawSceneNodes(PlanCanvas& canvas, const View& view, scene::ISceneNode& roo
         const core::vector2df at = view.at(node->getAbsolutePosition());
         if (const auto* emitter = dynamic_cast<const CIrrKlangSceneNode*>(node)) {
             const video::SColor colour = waveColour(*emitter);
-            canvas.circle(at, withinReach(emitter->MaxRadius * view.perUnit), colour);
+            const bool beats = !emitter->analysisLevels.empty() && beatsPerPass(*emitter) > 0;
+            canvas.circle(at, withinReach(emitter->MaxRadius * view.perUnit), colour, beats ? 3 : 0);
             canvas.disc(at, 3, colour);
         } else if (node->getType() == scene::ESNT_ANIMATED_MESH) {
             canvas.disc(at, std::max(3.0f, view.perUnit), OBSTACLE);
@@ -187,14 +149,12 @@ void drawPlayer(PlanCanvas& canvas, const View& view) {
     canvas.line(view.at(centre), view.at(centre + facing * FACING_LENGTH), PLAYER, 2);
 }
 
-void drawWarned(PlanCanvas& canvas, const View& view, const std::vector<scene::ISceneNode*>& warned) {
-    for (scene::ISceneNode* node : warned) {
-        core::recti area = view.area(footprint(*node));
+void drawWarned(PlanCanvas& canvas, const View& view, const std::vector<WarnedNode>& warned) {
+    for (const WarnedNode& w : warned) {
+        core::recti area = view.area(footprint(*w.node));
         area.UpperLeftCorner -= core::vector2di(4, 4);
         area.LowerRightCorner += core::vector2di(4, 4);
         canvas.outline(area, WARNED, 2);
-        const std::string name = node->getName()[0] ? node->getName() : "(no name)";
-        canvas.text(area.LowerRightCorner.X + 3, area.UpperLeftCorner.Y, name, WARNED);
     }
 }
 
@@ -232,7 +192,7 @@ core::aabbox3df extentOf(const std::list<GameObject*>& objects) {
 
 }  // namespace
 
-bool writeLevelPlan(const char* path, scene::ISceneManager& scene, const std::vector<scene::ISceneNode*>& warned) {
+bool writeLevelPlan(const char* path, scene::ISceneManager& scene, const LevelReport& report) {
     const std::list<GameObject*>& objects = GameWorld::instance().objects;
     const core::aabbox3df box = extentOf(objects);
     // At least a unit; a hostile scale's infinite extent is held to a finite one.
@@ -242,16 +202,25 @@ bool writeLevelPlan(const char* path, scene::ISceneManager& scene, const std::ve
     view.minX = box.MinEdge.X;
     view.maxZ = box.MaxEdge.Z;
     view.perUnit = std::min(LARGEST_SIDE / std::max(wide, deep), MOST_PIXELS_PER_UNIT);
-    const core::dimension2du size(u32(wide * view.perUnit) + 2 * MARGIN,
-                                  u32(deep * view.perUnit) + 2 * MARGIN + FOOTER);
+    const u32 width = std::max(u32(wide * view.perUnit) + 2 * MARGIN, NARROWEST);
+    const u32 levelHeight = u32(deep * view.perUnit) + 2 * MARGIN;
+    const int legend = legendHeight(legendEntries(), int(width) - 2 * MARGIN);
+    const core::dimension2du size(width, levelHeight + u32(legend) + SCALE_BAR);
 
     video::IVideoDriver& driver = *scene.getVideoDriver();
     PlanCanvas canvas(driver, size, BACKGROUND);
-    drawStatic(canvas, view, staticSurfaces(objects), size);
+    const Floors floors = staticSurfaces(objects);
+    const std::vector<f32> heights = drawStatic(canvas, view, floors, size);
+    drawWalkable(canvas, view, report, heights, floors.lowest);
     drawObjects(canvas, view, objects);
     drawSceneNodes(canvas, view, *scene.getRootSceneNode());
+    drawWayToExit(canvas, view, report);
     drawPlayer(canvas, view);
-    drawWarned(canvas, view, warned);
+    drawWarned(canvas, view, report.warnedNodes());
+    PlanLabels labels(canvas, core::recti(2, 2, int(width) - 3, int(levelHeight) - 3));
+    labelPlan(labels, view, report, *scene.getRootSceneNode());
+    canvas.fill(core::recti(0, int(levelHeight), int(width) - 1, int(size.Height) - 1), BACKGROUND);
+    drawLegend(canvas, legendEntries(), MARGIN, int(levelHeight), int(width) - 2 * MARGIN);
     drawScaleBar(canvas, view, int(size.Height));
     return canvas.write(driver, path);
 }

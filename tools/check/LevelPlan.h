@@ -6,10 +6,11 @@
 // colour, the player's start white with a line showing its facing, a scale bar in units, and
 // every warned node outlined in red with its name.
 
+#include "LevelReport.h"
+
 #include <irrlicht.h>
 
 #include <vector>
 
 // Writes the plan to `path` (PNG by its extension); false when it cannot be written.
-bool writeLevelPlan(const char* path, irr::scene::ISceneManager& scene,
-                    const std::vector<irr::scene::ISceneNode*>& warned);
+bool writeLevelPlan(const char* path, irr::scene::ISceneManager& scene, const LevelReport& report);

@@ -2,6 +2,7 @@
 
 #include "sound/CIrrKlangSceneNode.h"
 #include "sound/SlotJudge.h"
+#include "world/Carrying.h"
 #include "world/GameObject.h"
 
 #include <NxActor.h>
@@ -12,8 +13,6 @@
 using namespace irr;
 
 namespace {
-
-const float MAX_CARRY_MASS = 100.0f;  // the player's carrying limit
 
 // How a play-once emitter's own wave ends, by effect type.
 const char* const PLAY_ONCE_ENDINGS[] = {
@@ -100,6 +99,5 @@ std::string describeNode(scene::ISceneNode& node, const GameObject* object) {
         what = describeMesh(name, *object);
     else
         what = "nothing";
-    if (object && object->script) what += "; runs its script";
     return what;
 }

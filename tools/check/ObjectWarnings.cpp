@@ -164,8 +164,13 @@ void ObjectWarnings::kinematicWarnings(const GameObject& object, std::vector<std
                   ") and no other script names \"" + name + "\"; it never moves");
 }
 
+bool ObjectWarnings::outOfReach(const GameObject& object) const {
+    return object.actor && object.node->getType() == scene::ESNT_MESH && object.node->getName()[0] == '2' &&
+           !reachable(worldBox(*object.node));
+}
+
 void ObjectWarnings::triggerWarnings(const GameObject& object, std::vector<std::string>& out) const {
-    if (!reachable(worldBox(*object.node)))
+    if (outOfReach(object))
         out.push_back("no object or player can reach it: it lies inside solid geometry or more than " +
                       number(REACH) + " above any floor; it never fires");
     if (!object.script) return;

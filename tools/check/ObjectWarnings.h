@@ -18,6 +18,8 @@ public:
     explicit ObjectWarnings(const std::list<GameObject*>& objects);
 
     std::vector<std::string> about(const GameObject& object) const;
+    // A trigger volume inside solid geometry or above any floor the player could reach up to.
+    bool outOfReach(const GameObject& object) const;
     const LevelGeometry& geometry() const { return level; }
 
 private:

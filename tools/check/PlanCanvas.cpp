@@ -8,18 +8,18 @@
 using namespace irr;
 
 PlanCanvas::PlanCanvas(video::IVideoDriver& driver, core::dimension2du size, video::SColor background)
-    : image(driver.createImage(video::ECF_R8G8B8, size)), width(int(size.Width)), height(int(size.Height)) {
+    : image(driver.createImage(video::ECF_R8G8B8, size)), wide(int(size.Width)), high(int(size.Height)) {
     image->fill(background);
 }
 
 PlanCanvas::~PlanCanvas() { image->drop(); }
 
 void PlanCanvas::dot(int x, int y, video::SColor colour) {
-    if (x >= 0 && y >= 0 && x < width && y < height) image->setPixel(u32(x), u32(y), colour);
+    if (x >= 0 && y >= 0 && x < wide && y < high) image->setPixel(u32(x), u32(y), colour);
 }
 
 video::SColor PlanCanvas::at(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width || y >= height) return video::SColor(0, 0, 0, 0);
+    if (x < 0 || y < 0 || x >= wide || y >= high) return video::SColor(0, 0, 0, 0);
     return image->getPixel(u32(x), u32(y));
 }
 
@@ -35,9 +35,11 @@ void PlanCanvas::line(core::vector2df a, core::vector2df b, video::SColor colour
     }
 }
 
-void PlanCanvas::circle(core::vector2df centre, float radius, video::SColor colour) {
+void PlanCanvas::circle(core::vector2df centre, float radius, video::SColor colour, int dash) {
     const int steps = std::max(16, int(radius * 7));
+    const float perStep = 2 * core::PI * radius / float(steps);  // pixels of arc
     for (int i = 0; i < steps; ++i) {
+        if (dash > 0 && int(float(i) * perStep / float(dash)) % 2 == 1) continue;
         const float angle = 2 * core::PI * float(i) / float(steps);
         dot(int(std::floor(centre.X + radius * std::cos(angle))), int(std::floor(centre.Y + radius * std::sin(angle))),
             colour);
@@ -49,6 +51,21 @@ void PlanCanvas::disc(core::vector2df centre, float radius, video::SColor colour
         for (int x = int(std::floor(centre.X - radius)); x <= int(std::ceil(centre.X + radius)); ++x)
             if (core::vector2df(float(x) + 0.5f, float(y) + 0.5f).getDistanceFromSQ(centre) <= radius * radius)
                 dot(x, y, colour);
+}
+
+void PlanCanvas::eachPixelIn(core::vector2df a, core::vector2df b, core::vector2df c,
+                             const std::function<void(int, int, float, float)>& paint) const {
+    const float area = (b - a).X * (c - a).Y - (b - a).Y * (c - a).X;
+    if (std::fabs(area) < 1e-6f) return;
+    const int x0 = std::max(0, int(std::min({a.X, b.X, c.X}))), x1 = std::min(wide - 1, int(std::max({a.X, b.X, c.X})));
+    const int y0 = std::max(0, int(std::min({a.Y, b.Y, c.Y}))), y1 = std::min(high - 1, int(std::max({a.Y, b.Y, c.Y})));
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) {
+            const core::vector2df p(float(x) + 0.5f, float(y) + 0.5f);
+            const float u = ((c - b).X * (p - b).Y - (c - b).Y * (p - b).X) / area;
+            const float v = ((a - c).X * (p - c).Y - (a - c).Y * (p - c).X) / area;
+            if (u >= 0 && v >= 0 && u + v <= 1) paint(x, y, u, v);
+        }
 }
 
 void PlanCanvas::fill(core::recti area, video::SColor colour) {

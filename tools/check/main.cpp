@@ -1,4 +1,4 @@
-// velmora_check [--plan plan.png] [level file]: loads a level the way the game does, with no
+// velmora_check [--plan plan.png [--force]] [level file]: loads a level the way the game does, with no
 // window and a silent sound device, and prints what every node becomes and what will surprise in
 // play; with --plan it also draws the level from above. Run it from the game's folder (paths in
 // a level are relative to it); the level defaults to the game's.
@@ -9,6 +9,7 @@
 #include "LevelPlan.h"
 #include "LevelReport.h"
 #include "RawLevel.h"
+#include "SafeFile.h"
 
 #include "graphics/GraphicsSystem.h"
 #include "harness/ProcessEnvironment.h"
@@ -20,6 +21,7 @@
 #include "waves/WaveManager.h"
 #include "world/GameWorld.h"
 
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -37,10 +39,11 @@ int cannotRead(const char* path, const std::string& why) {
 }
 
 void usage() {
-    std::printf("usage: velmora_check [--plan plan.png] [level file, default %s]\n"
+    std::printf("usage: velmora_check [--plan plan.png [--force]] [level file, default %s]\n"
                 "Loads the level as the game does and prints what each node becomes and what will\n"
                 "surprise in play. Run it from the game's folder: paths in a level are relative to it.\n"
-                "  --plan FILE  also draw the level from above into FILE (PNG)\n"
+                "  --plan FILE  also draw the level from above into FILE, a new .png file\n"
+                "  --force      let --plan replace an existing FILE\n"
                 "  --help       show this and exit\n"
                 "Exit code: 0 no warnings, 1 warnings, 2 the level or the plan cannot be used.\n",
                 DEFAULT_LEVEL);
@@ -49,6 +52,7 @@ void usage() {
 struct Arguments {
     const char* level = DEFAULT_LEVEL;
     const char* plan = nullptr;
+    bool force = false;
     bool help = false;
     std::string wrong;  // what is wrong with the command line
 };
@@ -64,6 +68,8 @@ Arguments readArguments(int argc, char** argv) {
             out.plan = argv[++i];
         else if (word == "--plan")
             out.wrong = "--plan needs a file name";
+        else if (word == "--force")
+            out.force = true;
         else if (word[0] == '-')
             out.wrong = "unknown option " + word;
         else if (levelGiven)
@@ -74,6 +80,24 @@ Arguments readArguments(int argc, char** argv) {
     return out;
 }
 
+bool endsWithPng(const std::string& name) {
+    if (name.size() < 4) return false;
+    std::string tail = name.substr(name.size() - 4);
+    for (char& c : tail) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return tail == ".png";
+}
+
+// Why the plan may not be written to the name given, before anything is loaded; "" when it may.
+std::string planRefusal(const Arguments& arguments) {
+    if (!arguments.plan) return "";
+    if (!endsWithPng(arguments.plan))
+        return std::string("Plan: ") + arguments.plan + " does not end in .png; nothing was checked or written";
+    if (existsAlready(arguments.plan) && !arguments.force)
+        return std::string("Plan: ") + arguments.plan +
+               " exists; nothing was checked or written (--force replaces it)";
+    return "";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -82,6 +106,11 @@ int main(int argc, char** argv) {
         if (!arguments.wrong.empty()) std::printf("velmora_check: %s\n", arguments.wrong.c_str());
         usage();
         return arguments.help && arguments.wrong.empty() ? 0 : 2;
+    }
+    const std::string refusal = planRefusal(arguments);
+    if (!refusal.empty()) {
+        std::printf("%s\n", refusal.c_str());
+        return 2;
     }
     const char* path = arguments.level;
     // The game's own check comes first: TinyXML, like Irrlicht, must not see a hostile file.
@@ -115,8 +144,11 @@ int main(int argc, char** argv) {
     std::printf("%s:\n", path);
     LevelReport check(std::move(gameLines), SoundSystem::instance().getEngine());
     check.run(raw, *graphics.sceneManager->getRootSceneNode());
-    if (arguments.plan && !writeLevelPlan(arguments.plan, *graphics.sceneManager, check.warnedNodes())) {
-        std::printf("Plan: %s cannot be written; no plan was drawn\n", arguments.plan);
+    std::string planError;
+    if (arguments.plan && !writeThroughTemporary(arguments.plan, [&](const std::string& temporary) {
+            return writeLevelPlan(temporary.c_str(), *graphics.sceneManager, check);
+        }, planError)) {
+        std::printf("Plan: %s cannot be written (%s); no plan was drawn\n", arguments.plan, planError.c_str());
         return 2;
     }
     if (check.warnings() == 0) {

@@ -11,6 +11,10 @@ With --template it writes a small level to start your own from instead: two room
 door that opens with E (Content/TestRoom3.irr, Content/meshes/first_*.irrmesh and
 Content/scripts/Gate.lua), with a crate and a dripping pipe.
 
+With --rooms PLAN it writes the level a plain room plan describes: rooms, the doorways between
+them, the start, crates, trigger pads and dripping pipes, one line each (the format is in
+room_plan.py and the README; `make_level.py --rooms-help` prints it).
+
 It replaces no existing file unless given --force; then it writes nothing and says which exist.
 """
 import argparse
@@ -431,13 +435,31 @@ def main():
                         help="the game folder to write into (default: %(default)s)")
     parser.add_argument("--template", action="store_true",
                         help="write the two-room template instead of the shipped level")
+    parser.add_argument("--rooms", metavar="PLAN", help="write the level the room plan in the file PLAN describes")
+    parser.add_argument("--rooms-help", action="store_true", help="show the room plan's format and exit")
     parser.add_argument("--force", action="store_true", help="replace files that already exist")
     args = parser.parse_args()
+    if args.rooms_help:
+        import room_plan
+        print(room_plan.__doc__)
+        return
+    plan = None
+    if args.rooms:
+        import room_plan
+        try:
+            with open(args.rooms) as f:
+                plan = f.read()
+            room_plan.build(room_plan.read_plan(plan))
+        except (OSError, room_plan.PlanError) as problem:
+            print("make_level: %s: %s; nothing was written" % (args.rooms, problem))
+            sys.exit(2)
     with staging.staged("make_level", args.folder, args.force) as stage:
         CONTENT = os.path.join(stage, "Content")
         MESHES = os.path.join(CONTENT, "meshes")
         os.makedirs(MESHES)
-        if args.template:
+        if plan is not None:
+            room_plan.write_level(plan, CONTENT)
+        elif args.template:
             make_template()
         else:
             make_meshes()

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "AnalysisFile.h"
+#include "SafeFile.h"
 #include "SoundAnalyser.h"
 
 namespace {
@@ -47,11 +48,16 @@ bool analyse(SNDFILE* file, const SF_INFO& info, std::vector<AnalysisSlot>& slot
 
 }  // namespace
 
-bool analyseSoundFile(const std::string& soundPath, std::ostream& out) {
+bool analyseSoundFile(const std::string& soundPath, std::ostream& out, bool replace) {
     const std::string analysisPath = analysisPathFor(soundPath);
     if (analysisPath == soundPath) {
         out << "Analyse: " << soundPath
             << ": its analysis would overwrite the sound itself; skipped\n";
+        return false;
+    }
+    if (!replace && existsAlready(analysisPath)) {
+        out << "Analyse: " << analysisPath << " exists; not replaced, no analysis written for " << soundPath
+            << " (--force replaces it)\n";
         return false;
     }
     SF_INFO info{};
@@ -78,10 +84,10 @@ bool analyseSoundFile(const std::string& soundPath, std::ostream& out) {
     return true;
 }
 
-int analyseSoundFiles(const std::vector<std::string>& soundPaths, std::ostream& out) {
+int analyseSoundFiles(const std::vector<std::string>& soundPaths, std::ostream& out, bool replace) {
     int failed = 0;
     for (const std::string& path : soundPaths)
-        if (!analyseSoundFile(path, out))
+        if (!analyseSoundFile(path, out, replace))
             ++failed;
     return failed;
 }

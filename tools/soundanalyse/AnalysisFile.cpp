@@ -1,5 +1,7 @@
 #include "AnalysisFile.h"
 
+#include "SafeFile.h"
+
 #include <tinyxml.h>
 
 #include <cerrno>
@@ -47,9 +49,10 @@ bool writeAnalysisFile(const std::string& path, const std::string& soundName,
         root.InsertEndChild(slot);
     }
     document.InsertEndChild(root);
-    errno = 0;
-    if (document.SaveFile(path.c_str()))
-        return true;
-    error = errno ? std::strerror(errno) : "write failed";
-    return false;
+    return writeThroughTemporary(path, [&](const std::string& temporary) {
+        errno = 0;
+        if (document.SaveFile(temporary.c_str())) return true;
+        error = errno ? std::strerror(errno) : "write failed";
+        return false;
+    }, error);
 }

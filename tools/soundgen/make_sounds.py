@@ -11,6 +11,17 @@ is the same every time (fixed seed, standard library only):
   fx/global/cane/tap.wav                                 the player's cane tapping the floor
   fx/global/hand/empty_tap.wav                           fingertips on nothing but the palm:
                                                          the use key finding nothing in reach
+  fx/global/bench/knock_light.wav                        a light crate knocking down: shorter,
+                                                         higher and brighter than bump_02
+  fx/global/hand/push_heavy.wav                          both palms shoving a load that will
+                                                         not lift: a dull, muffled shove
+  fx/level/plate_down.wav, plate_up.wav                  a floor plate clicking down under a
+                                                         weight, and back up without it
+  fx/level/switch_clunk.wav                              a wall lever thrown: clack and latch
+  fx/level/switch_locked.wav                             the same lever held fast: a rattle
+  fx/level/door_creak.wav                                a heavy door swinging on a dry hinge,
+                                                         1.4 s, ending in a thud
+  fx/level/exit_chime.wav                                a two-note bell: the way out
 All are 16-bit mono at 44.1 kHz. The drips and ticks start just after a 100 ms boundary and
 die away within it, so every beat fills one analysis slot (tools/soundanalyse).
 """
@@ -245,6 +256,107 @@ def empty_tap(rng):
     return finish(mix((1.0, pat), (0.6, flesh)), 0.35)
 
 
+def knock_light(rng):
+    """A light crate knocking down, 0.35 s: a short, higher thump, bright wooden modes and a
+    crisp transient; what the player can lift sounds like it."""
+    count = int(0.35 * RATE)
+    thump = body(count, 0.0, 220.0, 140.0, 0.035)
+    modes = mix((1.0, body(count, 0.0, 480.0, 455.0, 0.03)),
+                (0.6, body(count, 0.0, 1150.0, 1100.0, 0.015)))
+    hit = times(band(noise(rng, count), 600.0, 5000.0), decay(count, 0.0, 0.008))
+    return finish(mix((1.0, thump), (0.5, modes), (0.6, hit)), 0.6, fade=0.03)
+
+
+def push_heavy(rng):
+    """Both palms shoving a load that does not give, 0.3 s: a dull, muffled thump of flesh on
+    wood and a faint grind of the load not moving. No ring: it goes nowhere."""
+    count = int(0.3 * RATE)
+    shove = body(count, 0.004, 110.0, 75.0, 0.05)
+    palms = times(band(noise(rng, count), 80.0, 500.0), decay(count, 0.004, 0.03))
+    grind = times(band(noise(rng, count), 250.0, 1200.0), decay(count, 0.03, 0.07))
+    return finish(mix((1.0, shove), (0.7, palms), (0.12, grind)), 0.55, fade=0.04)
+
+
+def plate(rng, down):
+    """A metal floor plate settling down onto its frame (a click, a ringing plate and a low
+    clunk), or springing back up (a lighter, higher click and a shorter ring)."""
+    count = int((0.45 if down else 0.3) * RATE)
+    scale = 1.0 if down else 1.25
+    click = times(band(noise(rng, count), 2000.0, 8000.0), decay(count, 0.002, 0.002))
+    ring = mix(*((0.6 / (k + 1), body(count, 0.002, f * scale, f * scale, 0.09 / (k + 1)))
+                 for k, f in enumerate((1250.0, 2890.0, 4300.0))))
+    clunk = body(count, 0.002, 170.0 * scale, 120.0 * scale, 0.03)
+    layers = [(1.0, click), (0.7, ring), (0.9 if down else 0.3, clunk)]
+    return finish(mix(*layers), 0.7 if down else 0.55, fade=0.03)
+
+
+def lever_click(rng, count, start, ring_at, clunk_at, gain):
+    """One click of a metal lever mechanism at `start` s."""
+    click = times(band(noise(rng, count), 1500.0, 7000.0), decay(count, start, 0.002))
+    ring = body(count, start, ring_at, ring_at, 0.03)
+    clunk = body(count, start, clunk_at * 1.2, clunk_at, 0.04)
+    return [(gain, click), (gain * 0.4, ring), (gain * 0.8, clunk)]
+
+
+def switch_clunk(rng):
+    """A wall lever thrown, 0.5 s: the clack of the handle and, 0.12 s later, the heavier
+    latch dropping into place."""
+    count = int(0.5 * RATE)
+    layers = lever_click(rng, count, 0.002, 1600.0, 180.0, 0.7)
+    layers += lever_click(rng, count, 0.12, 700.0, 110.0, 1.0)
+    return finish(mix(*layers), 0.75, fade=0.04)
+
+
+def switch_locked(rng):
+    """The lever pulled while it is held fast, 0.25 s: three small, tight clicks of play in
+    the mechanism and nothing more."""
+    count = int(0.25 * RATE)
+    layers = []
+    for k, start in enumerate((0.002, 0.035, 0.065)):
+        layers += lever_click(rng, count, start, 1900.0 + 150.0 * k, 260.0, 1.0 - 0.2 * k)
+    return finish(mix(*layers), 0.5, fade=0.03)
+
+
+def door_creak(rng):
+    """A heavy door swinging on a dry hinge, 1.4 s: the hinge sticks and slips (a train of
+    tiny impulses whose rate rises and falls as the door speeds up and slows), ringing the
+    door's wood, and the leaf stops with a soft thud."""
+    length = 1.4
+    count = int(length * RATE)
+    impulses = []
+    phase = 0.0
+    for i in range(count):
+        t = i / RATE
+        rate = 55.0 + 110.0 * math.sin(math.pi * min(t / 1.15, 1.0)) ** 0.7
+        phase += rate / RATE
+        if phase >= 1.0 and t < 1.15:
+            phase -= 1.0
+            impulses.append(rng.uniform(0.6, 1.0))
+        else:
+            impulses.append(0.0)
+    wood = mix((1.0, Biquad("band", 820.0, 6.0).run(impulses)),
+               (0.7, Biquad("band", 1630.0, 8.0).run(impulses)),
+               (0.35, Biquad("band", 2710.0, 9.0).run(impulses)))
+    swell = [min(1.0, i / (0.08 * RATE)) * (1.0 if i / RATE < 1.05 else
+                                             max(0.0, 1.0 - (i / RATE - 1.05) / 0.1))
+             for i in range(count)]
+    thud = body(count, 1.18, 120.0, 70.0, 0.06)
+    return finish(mix((1.0, times(wood, swell)), (0.25, thud)), 0.7, fade=0.05)
+
+
+def exit_chime(rng):
+    """A two-note bell, 2.5 s: a struck bar's inharmonic partials on a note and, a third of a
+    second later, on the fifth above; bright at first, mellow as it dies."""
+    count = int(2.5 * RATE)
+    layers = []
+    for start, f0, gain in ((0.002, 660.0, 1.0), (0.33, 990.0, 0.8)):
+        for ratio, share, tau in ((1.0, 1.0, 0.9), (2.0, 0.5, 0.5), (2.76, 0.35, 0.3),
+                                  (5.4, 0.2, 0.12)):
+            layers.append((gain * share, body(count, start, f0 * ratio, f0 * ratio, tau)))
+    strike = times(band(noise(rng, count), 3000.0, 9000.0), decay(count, 0.002, 0.002))
+    return finish(mix((0.3, strike), *layers), 0.6, fade=0.1)
+
+
 def write(path, samples):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     frames = b"".join(struct.pack("<h", max(-32767, min(32767, int(round(x * 32767)))))
@@ -268,6 +380,15 @@ def main():
     write(os.path.join(SOUNDS, "ambient", "tick.wav"), tick(rng))
     write(os.path.join(SOUNDS, "fx", "global", "cane", "tap.wav"), cane_tap(rng))
     write(os.path.join(SOUNDS, "fx", "global", "hand", "empty_tap.wav"), empty_tap(rng))
+    write(os.path.join(SOUNDS, "fx", "global", "bench", "knock_light.wav"), knock_light(rng))
+    write(os.path.join(SOUNDS, "fx", "global", "hand", "push_heavy.wav"), push_heavy(rng))
+    level = os.path.join(SOUNDS, "fx", "level")
+    write(os.path.join(level, "plate_down.wav"), plate(rng, True))
+    write(os.path.join(level, "plate_up.wav"), plate(rng, False))
+    write(os.path.join(level, "switch_clunk.wav"), switch_clunk(rng))
+    write(os.path.join(level, "switch_locked.wav"), switch_locked(rng))
+    write(os.path.join(level, "door_creak.wav"), door_creak(rng))
+    write(os.path.join(level, "exit_chime.wav"), exit_chime(rng))
 
 
 def run_from_command_line():

@@ -1,5 +1,6 @@
 -- The exit room's floor (2ExitPad): reaching it ends the run. It says how long the way took and
--- lights the whole level once, so the player sees the way they found; then they may walk on.
+-- lights the whole level once, so the player sees the way they found, and chimes; then they may
+-- walk on.
 found = false
 
 function OnCreate() end
@@ -9,6 +10,7 @@ function OnUse() end
 function OnPlayerEnter()
     if found then return end
     found = true
+    PlaySound(objID, "fx/level/exit_chime.wav")
     local t = {}
     GetPlayTime(t)
     local seconds = math.floor(t.seconds)

@@ -23,10 +23,21 @@ struct LuaRuntime {
     bool totalCapHit = false; // ... because all states together were over theirs
 
     // Budget of the run in progress.
+    long instructionLimit = 0;  // what it started with
+    double cpuLimit = 0;        // seconds
     long instructionsLeft = 0;
     double cpuDeadline = 0;   // thread CPU time in seconds
     long chargedSinceClock = 0;  // instructions charged by library calls since the last clock read
     bool budgetSpent = false;
+    double cpuStart = 0;
+
+    // A smaller budget for the next run only (LuaState::LimitNextRun); negative for none.
+    long nextInstructionLimit = -1;
+    double nextCpuLimit = -1;
+
+    // What all runs took: instructions counted by the hook and thread CPU seconds.
+    long instructionsRun = 0;
+    double cpuSecondsRun = 0;
 };
 
 LuaRuntime& runtimeOf(lua_State* L);

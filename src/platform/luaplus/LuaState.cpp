@@ -67,6 +67,13 @@ void LuaState::Destroy(LuaState* state) { delete state; }
 
 void LuaState::SetRunBudget(long instructions, double cpuSeconds) { setRunBudget(instructions, cpuSeconds); }
 
+void LuaState::LimitNextRun(long instructions, double cpuSeconds) {
+    runtime->nextInstructionLimit = instructions;
+    runtime->nextCpuLimit = cpuSeconds;
+}
+
+RunCost LuaState::TotalRunCost() const { return {runtime->instructionsRun, runtime->cpuSecondsRun}; }
+
 LuaState::LuaState(std::unique_ptr<LuaRuntime> runtime) : runtime(std::move(runtime)) {}
 
 LuaState::~LuaState() { lua_close(runtime->L); }

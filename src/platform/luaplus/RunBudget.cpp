@@ -3,6 +3,7 @@
 #include "CpuAlarm.h"
 #include "luaplus/LuaState.h"
 
+#include <algorithm>
 #include <time.h>
 
 namespace vlua {
@@ -20,8 +21,9 @@ void budgetHook(lua_State* L, lua_Debug* event);
 void raiseStop(lua_State* L) {
     runtimeOf(L).budgetSpent = true;
     lua_sethook(L, budgetHook, LUA_MASKCOUNT, 1);
+    const LuaRuntime& runtime = runtimeOf(L);
     luaL_error(L, "script stopped: over its budget of %d instructions or %f s of CPU time",
-               static_cast<int>(instructionBudget), cpuBudget);
+               static_cast<int>(runtime.instructionLimit), runtime.cpuLimit);
 }
 
 void budgetHook(lua_State* L, lua_Debug*) {
@@ -33,22 +35,36 @@ void budgetHook(lua_State* L, lua_Debug*) {
     raiseStop(L);
 }
 
+// The run's limit: the budget of every run, or less when the next run was limited.
+template <class T> T limitOf(T budget, T& next) {
+    T limit = next >= 0 ? std::min(budget, next) : budget;
+    next = -1;
+    return limit;
+}
+
 }  // namespace
 
 ScriptRun::ScriptRun(LuaRuntime& runtime) : runtime(runtime) {
-    runtime.instructionsLeft = instructionBudget;
-    runtime.cpuDeadline = threadCpuSeconds() + cpuBudget;
+    runtime.instructionLimit = limitOf(instructionBudget, runtime.nextInstructionLimit);
+    runtime.cpuLimit = limitOf(cpuBudget, runtime.nextCpuLimit);
+    runtime.instructionsLeft = runtime.instructionLimit;
+    runtime.cpuStart = threadCpuSeconds();
+    runtime.cpuDeadline = runtime.cpuStart + runtime.cpuLimit;
     runtime.budgetSpent = false;
     runtime.chargedSinceClock = 0;
     runtime.capActive = true;
     runtime.capHit = false;
-    lua_sethook(runtime.L, budgetHook, LUA_MASKCOUNT, kHookPeriod);
-    armCpuAlarm(runtime.L, budgetHook, cpuBudget);
+    // A small budget is counted as finely as it is: not overrun by a whole period.
+    lua_sethook(runtime.L, budgetHook, LUA_MASKCOUNT,
+                static_cast<int>(std::clamp<long>(runtime.instructionLimit, 1, kHookPeriod)));
+    armCpuAlarm(runtime.L, budgetHook, runtime.cpuLimit);
 }
 
 ScriptRun::~ScriptRun() {
     disarmCpuAlarm(runtime.L);
     runtime.capActive = false;
+    runtime.instructionsRun += runtime.instructionLimit - std::max(0L, runtime.instructionsLeft);
+    runtime.cpuSecondsRun += threadCpuSeconds() - runtime.cpuStart;
 }
 
 void setRunBudget(long instructions, double cpuSeconds) {

@@ -5,7 +5,8 @@
 // and a CPU alarm (CpuAlarm.h) makes it fire at the next instruction once the time is up, however
 // long single instructions take. Once the budget is spent the hook fires on every instruction, so
 // a pcall inside the script that catches the stop is stopped again at its next instruction
-// outside it.
+// outside it. LuaState::LimitNextRun makes the next run's budget smaller, and what each run
+// took is kept for LuaState::LastRunCost.
 
 #include "LuaRuntime.h"
 

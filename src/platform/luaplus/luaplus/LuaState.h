@@ -32,6 +32,12 @@ struct LuaRuntime;
 // how many results it pushed.
 using LuaCallback = int (*)(class LuaState* state);
 
+// What runs of script code took.
+struct RunCost {
+    long instructions;   // VM instructions and charged library work
+    double cpuSeconds;   // thread CPU time, native functions it called included
+};
+
 // Results of DoFile and PCall: Lua 5.1's codes, plus our refusal of a file.
 enum LuaStatus {
     StatusOk = 0,
@@ -52,6 +58,12 @@ public:
 
     // A smaller budget for every later run, for programs that run many scripts in a row.
     static void SetRunBudget(long instructions, double cpuSeconds);
+
+    // A budget below the usual one for this state's next DoFile or PCall only, so that a game
+    // sharing one budget between many scripts can give each its part; negative values take a
+    // limit back before any run used it.
+    void LimitNextRun(long instructions, double cpuSeconds);
+    RunCost TotalRunCost() const;  // of every DoFile and PCall so far
 
     // A new sandboxed state, or nullptr when Lua cannot make one.
     static LuaState* Create();

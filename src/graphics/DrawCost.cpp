@@ -1,0 +1,19 @@
+#include "graphics/DrawCost.h"
+
+#include <algorithm>
+
+namespace Graphics {
+
+void DrawCost::restart() {
+    wallStart = std::chrono::steady_clock::now();
+    cpuStart = std::clock();
+}
+
+double DrawCost::elapsedMs() const {
+    const double wall =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wallStart).count();
+    const double cpu = 1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+    return std::min(wall, cpu);
+}
+
+}  // namespace Graphics

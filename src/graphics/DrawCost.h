@@ -1,0 +1,23 @@
+#pragma once
+// What a stretch of drawing cost, in msec: the smaller of the wall time it took and the CPU time
+// the process spent meanwhile (the software rasteriser's threads included). A stopped or starved
+// process, a screen grab or a window being moved make the wall time long but spend no CPU; a
+// driver that waits for the GPU spends wall time, and some spin on the CPU while they wait.
+
+#include <chrono>
+#include <ctime>
+
+namespace Graphics {
+
+class DrawCost {
+public:
+    DrawCost() { restart(); }
+    void restart();
+    double elapsedMs() const;
+
+private:
+    std::chrono::steady_clock::time_point wallStart;
+    std::clock_t cpuStart;
+};
+
+}  // namespace Graphics
