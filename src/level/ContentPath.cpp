@@ -1,5 +1,7 @@
 #include "level/ContentPath.h"
 
+#include "level/FinalPath.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -7,9 +9,9 @@ namespace fs = std::filesystem;
 
 bool insideGameFolder(const std::string& path) {
     std::error_code error;
-    const fs::path folder = fs::canonical(fs::current_path(error), error);
+    const fs::path folder = finalPath(fs::current_path(error), error);
     if (error) return false;
-    const fs::path resolved = fs::weakly_canonical(fs::absolute(path, error), error);
+    const fs::path resolved = finalPath(fs::absolute(path, error), error);
     if (error) return false;
     return std::mismatch(folder.begin(), folder.end(), resolved.begin(), resolved.end()).first == folder.end();
 }
