@@ -68,7 +68,10 @@ build_prefix() {
   prefix=$final
 }
 
+# A build folder configured against another prefix keeps that prefix's library paths in its cache.
 build_game() {
+  grep -qx "VELMORA_MINGW_PREFIX:UNINITIALIZED=$prefix" "$VELMORA_WIN_BUILD/CMakeCache.txt" 2>/dev/null ||
+    rm -rf "$VELMORA_WIN_BUILD/CMakeCache.txt" "$VELMORA_WIN_BUILD/CMakeFiles"
   PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig" PKG_CONFIG_PATH="" \
     cmake -S "$VELMORA_ROOT" -B "$VELMORA_WIN_BUILD" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$VELMORA_ROOT/cmake/mingw-w64.cmake" -DVELMORA_MINGW_PREFIX="$prefix" \
