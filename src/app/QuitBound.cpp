@@ -1,9 +1,10 @@
 #include "app/QuitBound.h"
 
+#include "app/ProcessEnd.h"
+
 #include <chrono>
 #include <cstdio>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -17,6 +18,6 @@ void boundTheQuit() {
         std::this_thread::sleep_for(TIDY_UP_TIME);
         std::printf("Game: tidying up took longer than 1.5 s; the game ends without it\n");
         std::fflush(stdout);
-        _exit(0);
+        endProcessNow(0);
     }).detach();
 }

@@ -4,6 +4,7 @@
 #include "graphics/GraphicsSystem.h"
 
 #include <GL/gl.h>
+#include <GL/glext.h>  // GL_BGRA: OpenGL 1.2, past what some systems' gl.h declares
 
 #include <algorithm>
 

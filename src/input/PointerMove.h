@@ -1,7 +1,7 @@
 #pragma once
 // The mouse's moves, taken from the pointer that is kept at the window's centre. Reading the
 // pointer and putting it back are one step: the pointer is moved back by exactly the offset
-// read, relative to wherever it is by then, so a move the X server delivers in between stays
+// read, relative to wherever it is by then, so a move the window system delivers in between stays
 // on the pointer for the next reading instead of being lost.
 
 #include <irrlicht.h>

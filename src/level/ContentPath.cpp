@@ -1,5 +1,7 @@
 #include "level/ContentPath.h"
 
+#include "level/FinalPath.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -23,9 +25,9 @@ std::string gameFolderProblem(const std::string& path) {
     const fs::path named(path);
     if (tooLong(named)) return "is longer than any file name may be";
     std::error_code error;
-    const fs::path folder = fs::canonical(fs::current_path(error), error);
+    const fs::path folder = finalPath(fs::current_path(error), error);
     if (error) return "is outside the game folder";
-    const fs::path resolved = fs::weakly_canonical(fs::absolute(named, error), error);
+    const fs::path resolved = finalPath(fs::absolute(named, error), error);
     if (error == std::errc::too_many_symbolic_link_levels) return "cannot be followed (a loop of links)";
     if (error && error == std::errc::filename_too_long) return "is longer than any file name may be";
     if (error || std::mismatch(folder.begin(), folder.end(), resolved.begin(), resolved.end()).first != folder.end())

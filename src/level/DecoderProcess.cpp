@@ -1,134 +1,41 @@
 #include "level/DecoderProcess.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "level/DecoderLaunch.h"
 
-#include <chrono>
 #include <cstdint>
-#include <cstring>
-#include <vector>
-
-extern char** environ;
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 std::string chosenProgram;
 
 std::string decoderProgram() {
     if (!chosenProgram.empty()) return chosenProgram;
-    char self[4096];
-    ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length > 0) {
-        std::string beside(self, std::size_t(length));
-        beside = beside.substr(0, beside.rfind('/') + 1) + "velmora-decode";
-        if (access(beside.c_str(), X_OK) == 0) return beside;
+    std::string self = runningProgram();
+    std::size_t folderEnd = self.find_last_of("/\\");
+    if (folderEnd != std::string::npos) {
+        std::string beside = self.substr(0, folderEnd + 1) + VELMORA_DECODER_NAME;
+        if (isProgram(beside)) return beside;
     }
     return VELMORA_DECODER_BUILT;
 }
 
-// The helper's environment: the game's, with the sanitizer runtime (when the game is built with
-// one) held to the same memory limit and kept from failing the helper over leaks. Options given
-// later win, so the game's own stay in force otherwise.
-std::vector<std::string> helperEnvironment() {
-    std::string sanitizer = "ASAN_OPTIONS=";
-    std::vector<std::string> out;
-    for (char** entry = environ; *entry; ++entry) {
-        if (std::strncmp(*entry, "ASAN_OPTIONS=", 13) == 0)
-            sanitizer += std::string(*entry + 13) + ":";
-        else
-            out.emplace_back(*entry);
-    }
-    out.push_back(sanitizer + "detect_leaks=0:allocator_may_return_null=1:hard_rss_limit_mb=" +
-                  std::to_string(DECODER_MEMORY_BYTES >> 20));
-    return out;
-}
-
-void limit(int resource, rlim_t value) {
-    rlimit bound{value, value};
-    setrlimit(resource, &bound);
-}
-
-// In the child between fork and exec: only calls that are safe there.
-[[noreturn]] void becomeHelper(int channel, int quiet, const char* program, char* const* argv, char* const* envp) {
-    dup2(channel, 0);
-    dup2(quiet, 1);
-    dup2(quiet, 2);
-    limit(RLIMIT_CPU, DECODER_SECONDS);
-    limit(RLIMIT_CORE, 0);
-    limit(RLIMIT_FSIZE, 0);
-    limit(RLIMIT_NOFILE, 64);
-#ifndef __SANITIZE_ADDRESS__
-    // The sanitizer runtime reserves terabytes of address space: it keeps to its own limit.
-    limit(RLIMIT_AS, DECODER_MEMORY_BYTES);
-#endif
-    execve(program, argv, envp);
-    _exit(127);
-}
-
-int millisecondsUntil(Clock::time_point deadline) {
-    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    return left > 0 ? int(left) : 0;
-}
-
-// Sends the request and reads the reply until the helper closes its end; false at the deadline.
-bool converse(int channel, std::string_view request, Clock::time_point deadline, DecoderRun& run) {
-    std::size_t sent = 0;
-    char chunk[65536];
-    for (;;) {
-        pollfd wait{channel, short(POLLIN | (sent < request.size() ? POLLOUT : 0)), 0};
-        int ready = poll(&wait, 1, millisecondsUntil(deadline));
-        if (ready == 0) return false;
-        if (ready < 0) continue;
-        if ((wait.revents & POLLOUT) && sent < request.size()) {
-            ssize_t n = send(channel, request.data() + sent, request.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
-            if (n < 0) sent = request.size();  // the helper stopped reading: its reply tells why
-            else sent += std::size_t(n);
-            if (sent == request.size()) shutdown(channel, SHUT_WR);
-        }
-        if (wait.revents & (POLLIN | POLLHUP | POLLERR)) {
-            ssize_t n = recv(channel, chunk, sizeof chunk, MSG_DONTWAIT);
-            if (n == 0 || (n < 0 && !(wait.revents & POLLIN))) return true;
-            if (n > 0) run.reply.append(chunk, std::size_t(n));
-            if (run.reply.size() > DECODER_REPLY_BYTES) {
-                run.problem = "was not decoded (its reader handed back more than " +
-                              std::to_string(DECODER_REPLY_BYTES >> 20) + " MiB)";
-                return true;
-            }
-        }
-    }
-}
-
-// The helper ends right after its reply; one that lingers is ended at the deadline.
-bool reap(pid_t child, int& status) {
-    Clock::time_point deadline = Clock::now() + std::chrono::seconds(DECODER_SECONDS);
-    while (waitpid(child, &status, WNOHANG) == 0) {
-        if (Clock::now() > deadline) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            return false;
-        }
-        usleep(1000);
-    }
-    return true;
-}
-
-std::string endedHow(int status) {
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return std::string();
-    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGXCPU)
-        return "was not decoded (its reader used more than " + std::to_string(DECODER_SECONDS) +
-               " s of processor time)";
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 127) return "was not decoded (the decoding helper cannot be started)";
-    return "was not decoded (its reader crashed or ran out of memory)";
-}
-
 }  // namespace
+
+std::string helperNotStarted() { return "was not decoded (the decoding helper cannot be started)"; }
+
+std::string helperOverReply() {
+    return "was not decoded (its reader handed back more than " + std::to_string(DECODER_REPLY_BYTES >> 20) + " MiB)";
+}
+
+std::string helperOverTime() {
+    return "was not decoded (its reader took longer than " + std::to_string(DECODER_SECONDS) + " s)";
+}
+
+std::string helperOverProcessorTime() {
+    return "was not decoded (its reader used more than " + std::to_string(DECODER_SECONDS) + " s of processor time)";
+}
+
+std::string helperCrashed() { return "was not decoded (its reader crashed or ran out of memory)"; }
 
 void useDecoderProgram(const std::string& path) { chosenProgram = path; }
 
@@ -139,38 +46,7 @@ DecoderRun runDecoder(bool image, std::string_view name, std::string_view bytes)
     request.append(reinterpret_cast<const char*>(&nameLength), sizeof nameLength);
     request.append(name);
     request.append(bytes);
-
-    std::string program = decoderProgram();
-    std::vector<std::string> environment = helperEnvironment();
-    std::vector<char*> envp;
-    for (std::string& entry : environment) envp.push_back(entry.data());
-    envp.push_back(nullptr);
-    char* argv[] = {program.data(), nullptr};
-
-    int pair[2];
-    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) {
-        run.problem = "was not decoded (the decoding helper cannot be started)";
-        return run;
-    }
-    int quiet = open("/dev/null", O_WRONLY | O_CLOEXEC);
-    pid_t child = fork();
-    if (child == 0) becomeHelper(pair[1], quiet, program.c_str(), argv, envp.data());
-    close(pair[1]);
-    if (quiet >= 0) close(quiet);
-    if (child < 0) {
-        close(pair[0]);
-        run.problem = "was not decoded (the decoding helper cannot be started)";
-        return run;
-    }
-    bool inTime = converse(pair[0], request, Clock::now() + std::chrono::seconds(DECODER_SECONDS), run);
-    close(pair[0]);
-    if (!inTime || !run.problem.empty()) kill(child, SIGKILL);
-    int status = 0;
-    if (!reap(child, status)) inTime = false;
-    if (!inTime)
-        run.problem = "was not decoded (its reader took longer than " + std::to_string(DECODER_SECONDS) + " s)";
-    else if (run.problem.empty())
-        run.problem = endedHow(status);
+    converseWithHelper(decoderProgram(), request, run);
     if (!run.problem.empty()) run.reply.clear();
     return run;
 }

@@ -3,6 +3,7 @@
 // beats with pulses of its own.
 #include "app/Game.h"
 #include "graphics/GraphicsSystem.h"
+#include "harness/ProcessEnvironment.h"
 #include "harness/ScriptedInput.h"
 #include "sound/SoundSystem.h"
 #include "waves/WaveManager.h"
@@ -42,7 +43,7 @@ TEST(AudibleWalk, StepsAreHeardAndSeenAndThePipeBeats) {
     const std::string conf = dir + ".conf", heard = dir + ".wav";
     std::ofstream(conf) << "[general]\ndrivers=wave\nchannels=stereo\nsample-type=int16\n"
                         << "[wave]\nfile=" << heard << "\n";
-    setenv("ALSOFT_CONF", conf.c_str(), 1);
+    setProcessEnvironment("ALSOFT_CONF", conf.c_str());
 
     GraphicsSystem::useWindowSize(core::dimension2du(160, 120), false);
     startUp();

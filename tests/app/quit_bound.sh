@@ -3,7 +3,7 @@
 # added to the shipped one) under the test display: once it has loaded, one tap of Escape ends the
 # game, exit status 0, within two seconds.
 set -u
-velmora=$1
+velmora=("$@")  # the game, after the program that runs it where it is not native (Wine)
 game=$(mktemp -d)
 trap 'rm -rf "$game"' EXIT
 cp -r ./*.vsh ./*.fsh Content "$game"/
@@ -22,7 +22,7 @@ level = open("Content/TestRoom3.irr").read().replace("</irr_scene>", (
     'value="Content/meshes/plain.irrmesh"/></attributes></node></irr_scene>'))
 open("Content/TestRoom3.irr", "w").write(level)
 PY
-"$velmora" >log.txt 2>&1 &
+"${velmora[@]}" >log.txt 2>&1 &
 pid=$!
 window=""
 for _ in $(seq 600); do

@@ -3,9 +3,9 @@
 # lines reach a log while it runs, ends it with one tap of Escape (exit 0); then checks that
 # without a display it fails fast with one line.
 set -u
-velmora=$1
+velmora=("$@")  # the game, after the program that runs it where it is not native (Wine)
 
-"$velmora" >/tmp/velmora_test_$$.log 2>&1 &
+"${velmora[@]}" >/tmp/velmora_test_$$.log 2>&1 &
 pid=$!
 window=""
 for _ in $(seq 100); do
@@ -42,7 +42,7 @@ rc=$?
 rm -f /tmp/velmora_test_$$.log
 [ $rc -eq 0 ] || { echo "velmora exited with $rc after Escape"; exit 1; }
 
-out=$(DISPLAY=:9999 timeout 20 "$velmora" 2>/dev/null)
+out=$(DISPLAY=:9999 timeout 20 "${velmora[@]}" 2>/dev/null)
 rc=$?
 [ $rc -ne 0 ] && [ $rc -ne 124 ] || { echo "without a display velmora returned $rc"; exit 1; }
 echo "$out" | grep -q '^Graphics: cannot open' || { echo "missing display message: $out"; exit 1; }

@@ -71,7 +71,7 @@ TEST(LevelPlan, TheTemplatesPlanShowsEachThingInItsColourWhereItStands) {
     EXPECT_EQ(warning, check.out.rfind("  warning: ")) << "only the stuck crate is warned:\n" << check.out;
 
     IrrlichtDevice* device = createDevice(video::EDT_NULL);
-    video::IImage* image = device->getVideoDriver()->createImageFromFile((dir / "plan.png").c_str());
+    video::IImage* image = device->getVideoDriver()->createImageFromFile((dir / "plan.png").string().c_str());
     ASSERT_NE(image, nullptr) << check.out;
     const Plan plan{image, f32(image->getDimension().Width - 48) / 33};
     const Colour floor = [](video::SColor c) { return grey(c, 50, 110); };

@@ -10,6 +10,8 @@
 #include "waves/WaveManager.h"
 #include "world/GameWorld.h"
 
+#include "SpecialFile.h"
+
 #include <gtest/gtest.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
@@ -48,7 +50,7 @@ struct HostileLevel : ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    std::string path(const std::string& name) { return (dir / name).string(); }
+    std::string path(const std::string& name) { return (dir / name).generic_string(); }
 
     std::string load(const std::string& file) {
         testing::internal::CaptureStdout();
@@ -238,7 +240,7 @@ TEST_F(HostileLevel, AGoodMeshOfAnotherKindArrivesWholeWithItsTextureDecodedApar
 }
 
 TEST_F(HostileLevel, NodesOfKindsTheGameDoesNotBuildAreLeftOutAndCountsAreCapped) {
-    ASSERT_EQ(mkfifo(path("fifo.bmp").c_str(), 0600), 0);
+    ASSERT_TRUE(makeSpecialFile(path("fifo.bmp")));
     const std::string child = node("mesh", "Kept", "Content/meshes/crate.irrmesh");
     auto leftOut = [](const char* name, const char* type) {
         return "Level: node \"" + std::string(name) + "\" is of type \"" + type +
@@ -272,7 +274,7 @@ TEST_F(HostileLevel, NodesOfKindsTheGameDoesNotBuildAreLeftOutAndCountsAreCapped
 TEST_F(HostileLevel, NamesPathsNumbersAndSizesEachEndInOneLineAndTheRestLoads) {
     const std::string outside = (fs::temp_directory_path() / ("velmora_outside_" + std::to_string(getpid()))).string();
     std::ofstream(outside + ".irrmesh") << std::ifstream("Content/meshes/crate.irrmesh").rdbuf();
-    fs::create_symlink(outside + ".irrmesh", path("link.irrmesh"));
+    makeSymlink(outside + ".irrmesh", path("link.irrmesh"));
     // Side by side, as a real mesh's triangles lie; the first corner's x as given.
     auto triangles = [](const char* x, int n) {
         std::string vertices, indices;

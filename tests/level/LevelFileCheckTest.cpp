@@ -176,7 +176,7 @@ TEST(LevelFileCheck, TheShippedLevelAndEveryShippedMeshPassUntouched) {
     EXPECT_EQ(check.text, level);
     int meshes = 0;
     for (const fs::directory_entry& entry : fs::directory_iterator("Content/meshes")) {
-        EXPECT_EQ(meshFileProblem(entry.path().c_str()), "") << entry.path();
+        EXPECT_EQ(meshFileProblem(entry.path().string().c_str()), "") << entry.path();
         ++meshes;
     }
     EXPECT_GT(meshes, 10);

@@ -61,7 +61,7 @@ TEST(MeshGeometryTest, StrayIndicesStayInTheirOwnBuffer) {
     scene::SMesh mesh;
     for (int b = 0; b < 2; ++b) {
         scene::SMeshBuffer* buffer = new scene::SMeshBuffer();
-        buffer->Vertices.set_used(4);
+        for (int v = 0; v < 4; ++v) buffer->Vertices.push_back(video::S3DVertex());  // set_used leaves them unmade
         for (u16 i : {0, 1, 2, 0, 2, 3}) buffer->Indices.push_back(i);
         buffer->Indices.push_back(3);
         if (b == 0) buffer->Indices.push_back(1);

@@ -22,7 +22,7 @@ TEST_F(LuaStateTest, FileRunsAndItsGlobalsStay) {
 }
 
 TEST_F(LuaStateTest, FailedFilesSayWhyOnTheStack) {
-    EXPECT_EQ(state->DoFile((dir / "missing.lua").c_str()), StatusFileError);
+    EXPECT_EQ(state->DoFile((dir / "missing.lua").string().c_str()), StatusFileError);
     EXPECT_NE(message().find("cannot open"), std::string::npos);
 
     std::string syntax = write("syntax.lua", "function broken(\n");

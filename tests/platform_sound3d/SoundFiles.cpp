@@ -1,8 +1,10 @@
 #include "SoundFiles.h"
 
+#include "harness/ProcessEnvironment.h"
+
 #include <gtest/gtest.h>
 #include <sndfile.h>
-#include <stdlib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -19,8 +21,8 @@ namespace {
 struct ScratchDir {
     std::string path;
     ScratchDir() {
-        char pattern[] = "/tmp/velmora_sound_XXXXXX";
-        path = mkdtemp(pattern);
+        path = (std::filesystem::temp_directory_path() / ("velmora_sound_" + std::to_string(getpid()))).string();
+        std::filesystem::create_directories(path);
     }
     ~ScratchDir() { std::filesystem::remove_all(path); }
 };
@@ -37,7 +39,7 @@ void useWaveFileBackend(const std::string& general) {
     std::ofstream(scratchPath("alsoft.conf")) << "[general]\ndrivers=wave\n" << general
                                               << "[wave]\nfile=" << scratchPath("heard.wav")
                                               << "\n";
-    setenv("ALSOFT_CONF", scratchPath("alsoft.conf").c_str(), 1);
+    setProcessEnvironment("ALSOFT_CONF", scratchPath("alsoft.conf").c_str());
 }
 
 std::string playNoiseOnDefaultDevice(vsound::vec3df where) {

@@ -48,7 +48,7 @@ protected:
     }
     std::string attach(GameObject* object, const std::string& code) {
         std::ofstream(file, std::ios::binary) << code;
-        return printed([&] { attachScript(*object, file.c_str()); });
+        return printed([&] { attachScript(*object, file.string().c_str()); });
     }
     std::string event(GameObject* object, const char* name) {
         return printed([&] { callObjectEvent(*object, name); });

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include "AnalysisFile.h"
 #include "TestSounds.h"
 #include "graphics/GraphicsSystem.h"
+#include "harness/CommandStatus.h"
 #include "sound/CIrrKlangSceneNode.h"
 #include "sound/SoundAnalysisReader.h"
 #include "sound3d/LoopbackDevice.h"
@@ -20,8 +20,7 @@ using std::filesystem::exists;
 namespace {
 
 int runTool(const std::string& arguments) {
-    int status = std::system((VELMORA_ANALYSE_TOOL " " + arguments + " > /dev/null").c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return commandExitCode(std::system((VELMORA_ANALYSE_TOOL " " + arguments + " > /dev/null").c_str()));
 }
 
 TEST(AnalysisFile, TheGameFindsAndReadsWhatTheToolWrites) {

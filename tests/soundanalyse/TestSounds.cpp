@@ -1,9 +1,10 @@
 #include "TestSounds.h"
 
 #include <sndfile.h>
-#include <stdlib.h>
+#include <unistd.h>
 
 #include <cmath>
+#include <filesystem>
 
 namespace analysetest {
 
@@ -11,8 +12,9 @@ const double kPi = 3.14159265358979323846;
 
 std::string scratchPath(const std::string& name) {
     static const std::string dir = [] {
-        char pattern[] = "/tmp/velmora_analyse_XXXXXX";
-        return std::string(mkdtemp(pattern) ? pattern : "/tmp");
+        auto folder = std::filesystem::temp_directory_path() / ("velmora_analyse_" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder);
+        return folder.string();
     }();
     return dir + "/" + name;
 }

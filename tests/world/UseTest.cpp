@@ -53,7 +53,7 @@ GameObject* addCountingPad(const core::vector3df& pos) {
     std::ofstream(script) << "ins, outs, entered, left = 0, 0, 0, 0 function OnCreate() end function OnTick() end\n"
                              "function OnObjectEnter(id) ins = ins + 1 entered = id end\n"
                              "function OnObjectLeave(id) outs = outs + 1 left = id end\n";
-    attachScript(*pad, script.c_str());
+    attachScript(*pad, script.string().c_str());
     return pad;
 }
 

@@ -12,6 +12,7 @@
 #include "SafeFile.h"
 
 #include "graphics/GraphicsSystem.h"
+#include "harness/ProcessEnvironment.h"
 #include "level/ContentFile.h"
 #include "level/LevelFile.h"
 #include "level/LevelFileCheck.h"
@@ -121,7 +122,7 @@ int main(int argc, char** argv) {
     const auto raw = readRawLevel(precheck.text, &error);
     if (!error.empty()) return cannotRead(path, error);
 
-    setenv("ALSOFT_DRIVERS", "null", 1);
+    setProcessEnvironment("ALSOFT_DRIVERS", "null");
     GraphicsSystem::useDriver(irr::video::EDT_NULL);
     ConsoleCapture startUp;  // what the subsystems say as they come up is not about the level
     GameWorld::instance();

@@ -15,10 +15,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
-#include <string>
-#include <sys/stat.h>
 
 namespace {
 
@@ -91,7 +92,8 @@ int main(int argc, char** argv) {
                     "played. Xvfb will do: xvfb-run velmora_demo\n");
         return 1;
     }
-    mkdir(outDir.c_str(), 0755);
+    std::error_code ignored;  // a folder that cannot be made shows as screenshots not written
+    std::filesystem::create_directory(outDir, ignored);
 
     GraphicsSystem::useWindowSize(irr::core::dimension2du(640, 480), false);
     startUp();

@@ -17,4 +17,9 @@ void armCpuAlarm(lua_State* L, lua_Hook hook, double seconds);
 // The run is over: the alarm is off and the state has no hook until the next run sets one.
 void disarmCpuAlarm(lua_State* L);
 
+// The calling thread's CPU time in seconds. While its alarm is armed the reading may lag behind
+// the clock (where a reading is dear, as under Wine), but never past the moment the alarm goes
+// off: a reading taken after that is at or past the deadline.
+double threadCpuSeconds();
+
 }  // namespace vlua

@@ -15,12 +15,6 @@ const int kHookPeriod = 1000;  // instructions between budget checks
 long instructionBudget = LuaState::kInstructionBudget;
 double cpuBudget = LuaState::kCpuBudget;
 
-double threadCpuSeconds() {
-    timespec now;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
 void budgetHook(lua_State* L, lua_Debug* event);
 
 // Does not return: the error unwinds the script's call.

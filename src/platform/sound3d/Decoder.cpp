@@ -31,6 +31,8 @@ DecodedSound decodeMono(const char* fileName, std::size_t maxSamples) {
     SNDFILE* file = sf_open(fileName, SFM_READ, &info);
     if (!file) {
         result.error = sf_strerror(nullptr);
+        // The system's own text, which on Windows ends in a line break: the report is one line.
+        result.error.erase(result.error.find_last_not_of(" \r\n") + 1);
         return result;
     }
     if (info.channels < 1 || info.samplerate < 1 || info.samplerate > kMaxSampleRate) {

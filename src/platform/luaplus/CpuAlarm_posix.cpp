@@ -67,6 +67,12 @@ void armCpuAlarm(lua_State* L, lua_Hook hook, double seconds) {
     threadTimer().set(seconds > 0 ? seconds : 1e-9);
 }
 
+double threadCpuSeconds() {
+    timespec now;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
 void disarmCpuAlarm(lua_State* L) {
     alarmedState = nullptr;
     threadTimer().set(0);

@@ -1,0 +1,32 @@
+# Running Windows Velmora under Wine on this machine. Sourced by test-windows.sh; wine-run.sh is
+# what CTest runs each Windows program through.
+#
+# The prefix (Wine's Windows folder) is made once per build folder, the same way each time: no
+# Mono or Gecko installers, no sound driver (the game then goes on silent, as on a machine without
+# a sound card; the tests use OpenAL Soft's loopback device), and windows that close at once
+# (without a window manager Wine otherwise waits two seconds for one when a window closes).
+# A wineserver kept running and warmed up starts each program in a hundredth of a second instead
+# of seconds; its output goes nowhere, or a CTest that started it would wait on its pipe forever.
+
+velmora_wine_prefix() {
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  [ -f "$WINEPREFIX/.velmora-ready" ] && return 0
+  rm -rf "$WINEPREFIX"
+  echo "wine: making the prefix $WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 </dev/null
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d '' /f >/dev/null 2>&1 </dev/null
+  wineserver -w
+  wine reg query 'HKCU\Software\Wine\X11 Driver' /v Managed 2>/dev/null </dev/null | grep -q 'Managed.*N' ||
+    { echo "wine: the prefix $WINEPREFIX was not made (wine reg failed)"; return 1; }
+  touch "$WINEPREFIX/.velmora-ready"
+}
+
+velmora_wine_start() {
+  wineserver -p >/dev/null 2>&1 </dev/null
+  wine cmd /c exit >/dev/null 2>&1 </dev/null
+}
+
+velmora_wine_stop() {
+  wineserver -k >/dev/null 2>&1 </dev/null || true
+}

@@ -1,0 +1,5 @@
+#include "app/ConsoleLines.h"
+
+#include <cstdio>
+
+void printLinesAsTheyCome() { std::setvbuf(stdout, nullptr, _IOLBF, 0); }

@@ -1,0 +1,3 @@
+#include "harness/CommandStatus.h"
+
+int commandExitCode(int status) { return status; }
