@@ -68,6 +68,8 @@ bool bmpRunsFit(std::string_view bytes) {
     const std::uint64_t padding = (widthBytes + 3) / 4 * 4 - widthBytes;
     const unsigned pixelsPerByte = compression == RUNS_OF_8_BITS ? 1 : 2;
     const std::uint64_t rowPixels = ((std::uint64_t(width) + pixelsPerByte - 1) / pixelsPerByte + padding) * pixelsPerByte;
+    // The reader sizes its buffer in an int: past that the size wraps, to a buffer far too small.
+    if (rowPixels / pixelsPerByte * std::uint64_t(height) > std::uint64_t(INT32_MAX)) return false;
     std::string_view data = bytes.substr(offset, declared ? declared : std::string_view::npos);
     return walk(data, Layout{rowPixels, rowPixels * std::uint64_t(height), pixelsPerByte});
 }
