@@ -25,6 +25,10 @@ void registerScriptLibrary(vlua::LuaState* state);
 // A new level: its scripts may reveal it at once, whatever the last level's did.
 void resetRevealClock();
 
+// Starts the sounds scripts asked for with PlaySound since the last call; outside every script's
+// budget, once the frame's scripts have run.
+void playScriptSounds();
+
 int PrintString(vlua::LuaState* state);
 int PrintFloat(vlua::LuaState* state);
 int PrintInt(vlua::LuaState* state);

@@ -1,7 +1,9 @@
 // The function that makes a level's events heard: a sound from Content/sounds/ at an object, with
 // the pulse that shows it. Every sound is a voice and a wave of light, so each object may start
 // kMostSoundsPerObject a second of play and all scripts together kMostSoundsByAll; the rest are
-// dropped, and the first drop of each is said in one line.
+// dropped, and the first drop of each is said in one line. A sound is started after the scripts
+// of the frame have run: its first play decodes the file, which is the sound system's work and
+// must not come out of a script's share of the frame.
 #include "scripting/ScriptFunctions.h"
 
 #include "level/ContentFile.h"
@@ -15,6 +17,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -47,6 +50,12 @@ struct Caller {
 
 std::map<irr::s32, Caller> callers;  // by the calling object's id (0: a script of no object)
 SecondCount soundsByAll;
+
+struct AskedSound {
+    irr::core::vector3df position;
+    std::string path;
+};
+std::vector<AskedSound> asked;  // this frame's, in the order the scripts asked
 
 const GameObject* callingObject(const vlua::LuaState* state) {
     for (const GameObject* object : GameWorld::instance().objects)
@@ -122,10 +131,14 @@ int PlaySound(vlua::LuaState* state) {
         return 0;
     }
     if (!withinBudget(caller, record)) return 0;
-    // A file the engine cannot decode is said by the engine, once.
-    if (SoundSystem::instance().playEventSound(soundPosition(*object->node), path.c_str())) {
-        ++record.sounds.started;
-        ++soundsByAll.started;
-    }
+    ++record.sounds.started;
+    ++soundsByAll.started;
+    asked.push_back({soundPosition(*object->node), path});
     return 0;
+}
+
+void playScriptSounds() {
+    // A file the engine cannot decode is said by the engine, once.
+    for (const AskedSound& sound : asked) SoundSystem::instance().playEventSound(sound.position, sound.path.c_str());
+    asked.clear();
 }

@@ -7,6 +7,7 @@
 #include "input/InputBackend.h"
 #include "input/InputHolder.h"
 #include "scripting/ScriptFrame.h"
+#include "scripting/ScriptFunctions.h"
 #include "world/Player.h"
 #include "world/TriggerEvents.h"
 #include "world/WorldEvents.h"
@@ -68,6 +69,7 @@ bool GameWorld::update() {
     deliverTriggerEvents();
     for (GameObject* object : objects)
         if (object->script) runScriptEvent(object, "OnTick");
+    playScriptSounds();
     player->update();
     showAimDot(!player->held || isWeapon(player->held));
     return true;

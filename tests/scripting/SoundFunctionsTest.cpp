@@ -3,6 +3,7 @@
 #include "ScriptFixture.h"
 
 #include "../platform_sound3d/SoundFiles.h"
+#include "scripting/ScriptFunctions.h"
 #include "sound/SoundSystem.h"
 #include "waves/WaveManager.h"
 
@@ -45,12 +46,16 @@ TEST_F(SoundFunctionsTest, ASoundOfTheFolderIsHeardAtTheObjectAndABadObjectOrFil
     eye->updateAbsolutePosition();
     soundtest::renderLevels(engine, 200);
     EXPECT_EQ(event(self, "OnTick"), "");
+    EXPECT_EQ(eventPulses(), 0u) << "started once the frame's scripts have run";
+    playScriptSounds();
     ASSERT_EQ(eventPulses(), 1u);
     // From the side of the bell's box (2 units a side) that faces the eye.
     EXPECT_EQ(WaveManager::instance().waves().back()->position, vector3df(4, 1, 8));
     EXPECT_GT(soundtest::renderLevels(engine, 300).left, 0.001) << "the chime is heard";
 
-    EXPECT_EQ(event(self, "OnUse"),
+    std::string lines = event(self, "OnUse");
+    lines += printed([] { playScriptSounds(); });
+    EXPECT_EQ(lines,
               said + "PlaySound names object 99999, which does not exist; nothing is played\n" +
               said + "PlaySound's sound Content/sounds/fx/level/none.wav is missing; nothing is played\n" +
               said + "PlaySound's sound Content/sounds/fx is not a regular file; nothing is played\n" +
@@ -66,6 +71,7 @@ TEST_F(SoundFunctionsTest, ASoundOfTheFolderIsHeardAtTheObjectAndABadObjectOrFil
     EXPECT_EQ(event(chimer, "OnTick"), "Scripting: object " + std::to_string(chimer->id) +
                                            " \"Chimer\": started more than 4 sounds in one second; the rest are "
                                            "dropped, now and whenever it plays too many again\n");
+    playScriptSounds();
     EXPECT_EQ(eventPulses(), 5u);
 }
 
