@@ -10,12 +10,10 @@
 #include "waves/WaveManager.h"
 #include "world/GameWorld.h"
 
+#include "OpenWatch.h"
 #include "SpecialFile.h"
 
 #include <gtest/gtest.h>
-#include <sys/inotify.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -387,14 +385,13 @@ TEST_F(HostileLevel, FilesAMeshNamesOutsideTheGameFolderAreNeverOpenedAndCostOnl
     crate.insert(crate.find("</material>"), "<texture name=\"Texture1\" value=\"" + secret + "\"/>");
     write("boxed.irrmesh", "\n" + crate);  // fileBytes drops the first line
 
-    const int watch = inotify_init1(IN_NONBLOCK);
-    ASSERT_GE(watch, 0);
-    ASSERT_GE(inotify_add_watch(watch, outside.c_str(), IN_OPEN), 0);
-    std::string out = loadAndWalk(node("mesh", "Tetra", path("tetra.obj")) + node("mesh", "Far", path("far.obj")) +
-                                  node("mesh", "Boxed", path("boxed.irrmesh")));
-    char event[4096];
-    EXPECT_LT(read(watch, event, sizeof event), 0) << "a file outside the game folder was opened";
-    close(watch);
+    std::string out;
+    {
+        const OpenWatch watch(outside.string());
+        out = loadAndWalk(node("mesh", "Tetra", path("tetra.obj")) + node("mesh", "Far", path("far.obj")) +
+                          node("mesh", "Boxed", path("boxed.irrmesh")));
+        EXPECT_TRUE(watch.noFileOpened()) << "a file outside the game folder was opened";
+    }
 
     for (const char* mesh : {"tetra.obj", "boxed.irrmesh"}) {
         const std::string line = "Level: mesh " + path(mesh) + " names the texture " + secret +
@@ -472,8 +469,8 @@ TEST_F(HostileLevel, CostlyGeometryIsRefusedBeforeItIsReadOrDrawnWithALineNaming
 
 TEST_F(HostileLevel, LinesGiveTheRightReasonAndNameTheNode) {
     const std::string longName(100000, 'N');
-    fs::create_symlink("/etc/passwd", path("drip.xml"));
-    fs::create_symlink("/proc/self/status", path("tick.xml"));
+    makeSymlink("/etc/passwd", path("drip.xml"));
+    makeSymlink("/proc/self/status", path("tick.xml"));
     auto emitter = [this](const char* name, const char* sound) {
         return "<node type=\"irrKlangSceneNode\"><attributes><string name=\"Name\" value=\"" + std::string(name) +
                "\"/><string name=\"SoundFileName\" value=\"" + path(sound) +

@@ -1,0 +1,7 @@
+#include "OpenWatch.h"
+
+OpenWatch::OpenWatch(const std::string&) {}
+
+OpenWatch::~OpenWatch() = default;
+
+bool OpenWatch::noFileOpened() const { return true; }
