@@ -38,7 +38,7 @@ install_packages() {
 # The prefix's name changes with the sources, the recipes, the toolchain file and the compiler.
 prefix_key() {
   {
-    cat "$VELMORA_ROOT/third_party/SHA256SUMS" "$VELMORA_ROOT"/third_party/*/*.patch
+    cat "$VELMORA_ROOT"/third_party/*/SHA256SUMS "$VELMORA_ROOT"/third_party/*/*.patch
     cat "$VELMORA_ROOT/scripts/windows-deps.sh" "$VELMORA_ROOT/cmake/mingw-w64.cmake"
     $mingw_cxx --version | head -1
     dpkg-query -W -f='${Version}' libz-mingw-w64-dev googletest

@@ -11,9 +11,11 @@ deps_cflags="-O2"
 
 # Unpacks every source after checking it against the checksums kept beside it.
 deps_unpack() {
-  (cd "$VELMORA_ROOT/third_party" && sha256sum --quiet -c SHA256SUMS) ||
-    { echo "windows: a source in third_party/ does not match SHA256SUMS; not building from it"; return 1; }
-  local dsc
+  local folder dsc
+  for folder in "$VELMORA_ROOT"/third_party/*/; do
+    (cd "$folder" && sha256sum --quiet -c SHA256SUMS) ||
+      { echo "windows: a source in ${folder%/} does not match its SHA256SUMS; not building from it"; return 1; }
+  done
   for dsc in "$VELMORA_ROOT"/third_party/*/*.dsc; do
     dpkg-source --no-check -x "$dsc" "$work/$(basename "$(dirname "$dsc")")" >/dev/null
   done
