@@ -1,7 +1,7 @@
 #include "level/LevelCaps.h"
 
 #include "level/ConsoleText.h"
-#include "level/DrawCost.h"
+#include "level/DrawingDepth.h"
 
 #include <cstdio>
 #include <string>

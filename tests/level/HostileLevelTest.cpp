@@ -2,7 +2,7 @@
 // device: one line each, and the game goes on with what it has. Hostile mesh and image files come
 // from the decoding fuzz corpus, whose files' first line names their extension.
 #include "graphics/GraphicsSystem.h"
-#include "level/DrawCost.h"
+#include "level/DrawingDepth.h"
 #include "level/LevelCaps.h"
 #include "level/LevelFile.h"
 #include "physics/PhysicsSystem.h"

@@ -1,4 +1,4 @@
-#include "level/DrawCost.h"
+#include "level/DrawingDepth.h"
 
 using namespace irr;
 
