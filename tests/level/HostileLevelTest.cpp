@@ -272,7 +272,7 @@ TEST_F(HostileLevel, NodesOfKindsTheGameDoesNotBuildAreLeftOutAndCountsAreCapped
 TEST_F(HostileLevel, NamesPathsNumbersAndSizesEachEndInOneLineAndTheRestLoads) {
     const std::string outside = (fs::temp_directory_path() / ("velmora_outside_" + std::to_string(getpid()))).string();
     std::ofstream(outside + ".irrmesh") << std::ifstream("Content/meshes/crate.irrmesh").rdbuf();
-    makeSymlink(outside + ".irrmesh", path("link.irrmesh"));
+    const bool linked = makeSymlink(outside + ".irrmesh", path("link.irrmesh"));
     // Side by side, as a real mesh's triangles lie; the first corner's x as given.
     auto triangles = [](const char* x, int n) {
         std::string vertices, indices;
@@ -302,14 +302,13 @@ TEST_F(HostileLevel, NamesPathsNumbersAndSizesEachEndInOneLineAndTheRestLoads) {
         std::string nodes, line;
         std::size_t nodesKept;
     };
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {meshNode(escapeName.c_str(), crate),
          "Adding Dynamic PhysX Node: \\x1b[31mRed\\x1b]0;title\\x07\\x9b...\n", 2},
         {meshNode(std::string(100000, 'N').c_str(), crate),
          "Adding Dynamic PhysX Node: " + std::string(64, 'N') + "......\n", 2},
         {meshNode("Up", "../" + crate), outsideLine("Up", "../" + crate), 2},
         {meshNode("Abs", outside + ".irrmesh"), outsideLine("Abs", outside + ".irrmesh"), 2},
-        {meshNode("Link", path("link.irrmesh")), outsideLine("Link", path("link.irrmesh")), 2},
         {"<node type=\"empty\"><attributes><string name=\"Name\" value=\"Far\"/>"
          "<vector3d name=\"Position\" value=\"1e39, 0, 0\"/></attributes></node>\n",
          "Level: node \"Far\" has Position \"1e39, 0, 0\", not a finite number; 0 is used in its place\n", 2},
@@ -324,6 +323,7 @@ TEST_F(HostileLevel, NamesPathsNumbersAndSizesEachEndInOneLineAndTheRestLoads) {
          "on) are left out\n",
          5},
     };
+    if (linked) cases.push_back({meshNode("Link", path("link.irrmesh")), outsideLine("Link", path("link.irrmesh")), 2});
     for (const Case& c : cases) {
         scene::ISceneNode* root = smgr->addEmptySceneNode();
         testing::internal::CaptureStdout();
@@ -374,7 +374,7 @@ TEST_F(HostileLevel, SpheresAndSkyDomesHaveTheirCountsCappedAndCountAgainstTheTr
 TEST_F(HostileLevel, FilesAMeshNamesOutsideTheGameFolderAreNeverOpenedAndCostOnlyTheTexture) {
     const fs::path outside = fs::temp_directory_path() / ("velmora_outside_" + std::to_string(getpid()));
     fs::create_directories(outside);
-    const std::string secret = (outside / "private.tga").string();
+    const std::string secret = (outside / "private.tga").generic_string();
     std::ofstream(secret, std::ios::binary) << fileBytes(CORPUS / "good-2x2.tga");
     std::ofstream(outside / "private.mtl") << "newmtl skin\nmap_Kd " << secret << "\n";
     const std::string tetra = "v 0 0 0\nv 1 0 0\nv 0 1 0\nv 0 0 1\nf 1 2 3\nf 1 2 4\nf 1 3 4\nf 2 3 4\n";
@@ -469,8 +469,7 @@ TEST_F(HostileLevel, CostlyGeometryIsRefusedBeforeItIsReadOrDrawnWithALineNaming
 
 TEST_F(HostileLevel, LinesGiveTheRightReasonAndNameTheNode) {
     const std::string longName(100000, 'N');
-    makeSymlink("/etc/passwd", path("drip.xml"));
-    makeSymlink("/proc/self/status", path("tick.xml"));
+    const bool linked = makeSymlink("/etc/passwd", path("drip.xml")) && makeSymlink("/proc/self/status", path("tick.xml"));
     auto emitter = [this](const char* name, const char* sound) {
         return "<node type=\"irrKlangSceneNode\"><attributes><string name=\"Name\" value=\"" + std::string(name) +
                "\"/><string name=\"SoundFileName\" value=\"" + path(sound) +
@@ -491,6 +490,7 @@ TEST_F(HostileLevel, LinesGiveTheRightReasonAndNameTheNode) {
                                                                  " was not decoded (its run-length data runs past the "
                                                                  "image)"});
     for (const char* name : {"Drip", "Tick"}) {
+        if (!linked) break;  // Wine makes no links
         const std::string file = path(std::string(name == std::string("Drip") ? "drip" : "tick") + ".xml");
         EXPECT_EQ(linesAbout(out, name), std::vector<std::string>{"Sound: analysis file " + file + " of emitter \"" + name +
                                                                    "\" is outside the game folder and is not used; the "

@@ -5,5 +5,6 @@
 
 bool makeSpecialFile(const std::string& path);
 
-// A symbolic link at `link` to the file `target`, made as an unprivileged user can make one.
-void makeSymlink(const std::string& target, const std::string& link);
+// A symbolic link at `link` to the file `target`, made as an unprivileged user can make one. True
+// when made: Wine reports success and makes none.
+bool makeSymlink(const std::string& target, const std::string& link);

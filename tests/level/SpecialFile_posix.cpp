@@ -6,4 +6,7 @@
 
 bool makeSpecialFile(const std::string& path) { return mkfifo(path.c_str(), 0600) == 0; }
 
-void makeSymlink(const std::string& target, const std::string& link) { std::filesystem::create_symlink(target, link); }
+bool makeSymlink(const std::string& target, const std::string& link) {
+    std::filesystem::create_symlink(target, link);
+    return true;
+}

@@ -20,6 +20,12 @@ void onAlarm(int) {
     if (L) lua_sethook(L, alarmedHook.load(), LUA_MASKCOUNT, 1);
 }
 
+double threadCpuNow() {
+    timespec now;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
 class ThreadCpuTimer {
 public:
     ThreadCpuTimer() {
@@ -41,6 +47,21 @@ public:
     ThreadCpuTimer(const ThreadCpuTimer&) = delete;
     ThreadCpuTimer& operator=(const ThreadCpuTimer&) = delete;
 
+    void arm(double seconds) {
+        runStart = threadCpuNow();
+        set(seconds);
+    }
+
+    double spent() const { return runStart < 0 ? 0 : threadCpuNow() - runStart; }
+
+    double disarm() {
+        set(0);
+        const double total = spent();
+        runStart = -1;
+        return total;
+    }
+
+private:
     void set(double seconds) {
         if (!made) return;
         itimerspec when = {};
@@ -49,9 +70,9 @@ public:
         timer_settime(timer, 0, &when, nullptr);
     }
 
-private:
     timer_t timer{};
     bool made = false;
+    double runStart = -1;  // the thread's CPU clock when its run began; negative outside a run
 };
 
 ThreadCpuTimer& threadTimer() {
@@ -64,19 +85,16 @@ ThreadCpuTimer& threadTimer() {
 void armCpuAlarm(lua_State* L, lua_Hook hook, double seconds) {
     alarmedHook = hook;
     alarmedState = L;
-    threadTimer().set(seconds > 0 ? seconds : 1e-9);
+    threadTimer().arm(seconds > 0 ? seconds : 1e-9);
 }
 
-double threadCpuSeconds() {
-    timespec now;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
+double runCpuSeconds() { return threadTimer().spent(); }
 
-void disarmCpuAlarm(lua_State* L) {
+double disarmCpuAlarm(lua_State* L) {
     alarmedState = nullptr;
-    threadTimer().set(0);
+    const double spent = threadTimer().disarm();
     lua_sethook(L, nullptr, 0, 0);
+    return spent;
 }
 
 }  // namespace vlua

@@ -26,10 +26,8 @@ struct LuaRuntime {
     long instructionLimit = 0;  // what it started with
     double cpuLimit = 0;        // seconds
     long instructionsLeft = 0;
-    double cpuDeadline = 0;   // thread CPU time in seconds
     long chargedSinceClock = 0;  // instructions charged by library calls since the last clock read
     bool budgetSpent = false;
-    double cpuStart = 0;
 
     // A smaller budget for the next run only (LuaState::LimitNextRun); negative for none.
     long nextInstructionLimit = -1;

@@ -4,7 +4,6 @@
 #include "luaplus/LuaState.h"
 
 #include <algorithm>
-#include <time.h>
 
 namespace vlua {
 
@@ -30,7 +29,7 @@ void budgetHook(lua_State* L, lua_Debug*) {
     LuaRuntime& runtime = runtimeOf(L);
     if (!runtime.budgetSpent) {
         runtime.instructionsLeft -= lua_gethookcount(L);
-        if (runtime.instructionsLeft > 0 && threadCpuSeconds() < runtime.cpuDeadline) return;
+        if (runtime.instructionsLeft > 0 && runCpuSeconds() < runtime.cpuLimit) return;
     }
     raiseStop(L);
 }
@@ -48,8 +47,6 @@ ScriptRun::ScriptRun(LuaRuntime& runtime) : runtime(runtime) {
     runtime.instructionLimit = limitOf(instructionBudget, runtime.nextInstructionLimit);
     runtime.cpuLimit = limitOf(cpuBudget, runtime.nextCpuLimit);
     runtime.instructionsLeft = runtime.instructionLimit;
-    runtime.cpuStart = threadCpuSeconds();
-    runtime.cpuDeadline = runtime.cpuStart + runtime.cpuLimit;
     runtime.budgetSpent = false;
     runtime.chargedSinceClock = 0;
     runtime.capActive = true;
@@ -61,10 +58,9 @@ ScriptRun::ScriptRun(LuaRuntime& runtime) : runtime(runtime) {
 }
 
 ScriptRun::~ScriptRun() {
-    disarmCpuAlarm(runtime.L);
+    runtime.cpuSecondsRun += disarmCpuAlarm(runtime.L);
     runtime.capActive = false;
     runtime.instructionsRun += runtime.instructionLimit - std::max(0L, runtime.instructionsLeft);
-    runtime.cpuSecondsRun += threadCpuSeconds() - runtime.cpuStart;
 }
 
 void setRunBudget(long instructions, double cpuSeconds) {
@@ -81,13 +77,13 @@ void chargeWork(lua_State* L, double instructions) {
         runtime.chargedSinceClock += static_cast<long>(instructions);
         if (runtime.chargedSinceClock < kHookPeriod) return;
         runtime.chargedSinceClock = 0;
-        if (threadCpuSeconds() < runtime.cpuDeadline) return;
+        if (runCpuSeconds() < runtime.cpuLimit) return;
     }
     raiseStop(L);
 }
 
 void checkDeadline(LuaRuntime& runtime) {
-    if (runtime.budgetSpent || threadCpuSeconds() < runtime.cpuDeadline) return;
+    if (runtime.budgetSpent || runCpuSeconds() < runtime.cpuLimit) return;
     runtime.instructionsLeft = 0;
     lua_sethook(runtime.L, budgetHook, LUA_MASKCOUNT, 1);
 }

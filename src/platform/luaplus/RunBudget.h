@@ -31,7 +31,7 @@ void chargeWork(lua_State* L, double instructions);
 // The budget of every later run (LuaState::SetRunBudget).
 void setRunBudget(long instructions, double cpuSeconds);
 
-// When the CPU deadline has passed, makes the script stop at its next instruction.
+// When the run has spent its CPU time, makes the script stop at its next instruction.
 void checkDeadline(LuaRuntime& runtime);
 
 }  // namespace vlua
