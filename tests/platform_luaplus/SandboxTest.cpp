@@ -2,6 +2,7 @@
 // while the state stays usable.
 #include "LuaFixture.h"
 
+#include <chrono>
 #include <string>
 #include <time.h>
 
@@ -81,6 +82,21 @@ TEST_F(SandboxTest, TheBudgetIsPerCall) {
     ASSERT_EQ(run("function spin() while true do end end"), StatusOk);
     EXPECT_EQ(call("spin"), StatusRuntimeError);
     EXPECT_EQ(call("work"), StatusOk) << message();
+}
+
+TEST_F(SandboxTest, EachRunIsChargedItsOwnCpuTimeThoughTheSystemsClockTicksCoarsely) {
+    // Runs of well under a millisecond: shorter than one tick of Windows' thread clock, which
+    // would charge them nothing or a whole tick.
+    ASSERT_EQ(run("function work() local n = 0 for i = 1, 50000 do n = n + i end end"), StatusOk);
+    for (int i = 0; i < 20; ++i) {
+        const double before = state->TotalRunCost().cpuSeconds;
+        const auto start = std::chrono::steady_clock::now();
+        ASSERT_EQ(call("work"), StatusOk) << message();
+        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double charged = state->TotalRunCost().cpuSeconds - before;
+        EXPECT_GT(charged, 0.0) << i;
+        EXPECT_LE(charged, wall) << i;
+    }
 }
 
 TEST_F(SandboxTest, UnpackGivesWhatACallCanHoldAndRefusesTheRest) {
