@@ -2,14 +2,12 @@
 // cost kept up frame after frame turns it off, and the player is told.
 #include "graphics/GraphicsSystem.h"
 #include "graphics/ScreenMessage.h"
+#include "StopFromOutside.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <ctime>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace irr;
 
@@ -26,23 +24,19 @@ void frames(int count, std::function<void()> hold) {
     graphics.afterDraw = nullptr;
 }
 
+double threadCpuMs() {
+    timespec now;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) * 1e-6;
+}
+
 // Costs the drawing `ms` of CPU time (more wall time on a busy machine).
 std::function<void()> busy(int ms) {
-    return [ms] { for (std::clock_t end = std::clock() + ms * CLOCKS_PER_SEC / 1000; std::clock() < end;) {} };
+    return [ms] { for (double end = threadCpuMs() + ms; threadCpuMs() < end;) {} };
 }
 
 TEST(ShaderWatch, StallsOfManyTimesTheLimitFrameAfterFrameLeaveTheWaveViewOn) {
-    // Stopped from outside in the middle of each frame, as SIGSTOP and SIGCONT do.
-    frames(4, [] {
-        const pid_t game = getpid(), stopper = fork();
-        if (stopper == 0) {
-            kill(game, SIGSTOP);
-            usleep(600 * 1000);
-            kill(game, SIGCONT);
-            _exit(0);
-        }
-        waitpid(stopper, nullptr, 0);
-    });
+    frames(4, [] { stopFromOutside(600); });  // in the middle of each frame
     EXPECT_TRUE(GraphicsSystem::instance().wavesApplied);
 }
 
