@@ -12,7 +12,7 @@ source "$VELMORA_ROOT/scripts/windows-deps.sh"
 
 windows_packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64
-  cmake pkg-config dpkg-dev patch zip googletest imagemagick
+  cmake pkg-config dpkg-dev patch zip unzip googletest imagemagick
 )
 
 stage() {
