@@ -8,18 +8,26 @@
 # A wineserver kept running and warmed up starts each program in a hundredth of a second instead
 # of seconds; its output goes nowhere, or a CTest that started it would wait on its pipe forever.
 
+# A first start of Wine on a fresh machine now and then leaves the prefix without its settings:
+# it is made again once before the run gives up.
 velmora_wine_prefix() {
   export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   [ -f "$WINEPREFIX/.velmora-ready" ] && return 0
-  rm -rf "$WINEPREFIX"
-  echo "wine: making the prefix $WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 </dev/null
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d '' /f >/dev/null 2>&1 </dev/null
-  wineserver -w
-  wine reg query 'HKCU\Software\Wine\X11 Driver' /v Managed 2>/dev/null </dev/null | grep -q 'Managed.*N' ||
-    { echo "wine: the prefix $WINEPREFIX was not made (wine reg failed)"; return 1; }
-  touch "$WINEPREFIX/.velmora-ready"
+  local attempt
+  for attempt in 1 2; do
+    rm -rf "$WINEPREFIX"
+    echo "wine: making the prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d '' /f >/dev/null 2>&1 </dev/null
+    wineserver -w
+    if wine reg query 'HKCU\Software\Wine\X11 Driver' /v Managed 2>/dev/null </dev/null | grep -q 'Managed.*N'; then
+      touch "$WINEPREFIX/.velmora-ready"
+      return 0
+    fi
+    echo "wine: the prefix $WINEPREFIX was not made (wine reg failed, attempt $attempt of 2)"
+  done
+  return 1
 }
 
 velmora_wine_start() {
