@@ -112,7 +112,11 @@ public:
         alarm->changed.notify_one();
     }
 
-    double spent() const { return armed ? seconds(spentSoFar([this] { return Ticks(alarm->reading.load()); })) : 0; }
+    // Without a watcher nobody else reads the clock.
+    double spent() const {
+        if (!armed) return 0;
+        return seconds(spentSoFar([this] { return made ? Ticks(alarm->reading.load()) : cpuTime(GetCurrentThread()); }));
+    }
 
     double disarm() {
         std::lock_guard<std::mutex> lock(alarm->mutex);
