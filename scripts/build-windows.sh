@@ -59,7 +59,7 @@ build_prefix() {
   mkdir -p "$prefix" "$work"
   stage "unpacking the sources" deps_unpack
   local lib
-  for lib in zlib libpng irrlicht bullet libsndfile openal lua tinyxml googletest relocatable; do
+  for lib in zlib libpng irrlicht bullet libogg flac libvorbis opus libsndfile openal lua tinyxml googletest relocatable; do
     stage "$lib" "deps_$lib"
   done
   touch "$prefix/.complete"

@@ -10,8 +10,6 @@ source "$root/scripts/wine-env.sh"
 # "name|reason": a CTest name pattern and why it cannot run under Wine.
 skipped=(
   "DecoderJob.TheJobRefusesAHelperMoreMemoryOrAProgramOfItsOwn|Wine keeps a Job Object's memory and process-count limits without enforcing them"
-  "DecoderTest.AHeaderClaimingBillionsOfSamplesDecodesWhatIsThere|the Windows build's libsndfile has no FLAC (built without external codecs; the game's sounds are WAV)"
-  "LoopbackPlaybackTest.SoundsPastTheLevelsDecodeBudgetAreRefusedWithOneLine|the Windows build's libsndfile has no FLAC (built without external codecs; the game's sounds are WAV)"
 )
 
 [ -f "$root/build-windows/CTestTestfile.cmake" ] || "$root/scripts/build-windows.sh"

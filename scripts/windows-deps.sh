@@ -89,8 +89,40 @@ deps_bullet() {
   deps_pc bullet-float64 3.24 "-lBulletDynamics-float64 -lBulletCollision-float64 -lLinearMath-float64" "-I\${includedir}/bullet -DBT_USE_DOUBLE_PRECISION"
 }
 
+# The codecs libsndfile reads FLAC, Ogg Vorbis and Opus with, as on Linux.
+deps_libogg() {
+  deps_cmake "$work/libogg" "$work/libogg-build" -DINSTALL_DOCS=OFF -DBUILD_TESTING=OFF
+  cmake --build "$work/libogg-build" -j "$jobs" --target install >/dev/null
+}
+
+# FLAC keeps its stack protection and checked copies, which need GCC's libssp at the link; its
+# pkg-config file does not say so.
+deps_flac() {
+  deps_cmake "$work/flac" "$work/flac-build" -DBUILD_PROGRAMS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_TESTING=OFF \
+    -DBUILD_DOCS=OFF -DBUILD_CXXLIBS=OFF -DINSTALL_MANPAGES=OFF -DWITH_OGG=ON
+  cmake --build "$work/flac-build" -j "$jobs" --target install >/dev/null
+  sed -i 's/^Libs.private:.*/& -lssp/' "$prefix/lib/pkgconfig/flac.pc"
+}
+
+deps_libvorbis() {
+  deps_cmake "$work/libvorbis" "$work/libvorbis-build"
+  cmake --build "$work/libvorbis-build" -j "$jobs" --target install >/dev/null
+}
+
+# Opus 1.3.1's release lacks a file its CMake build includes: its own configure script, then. It
+# adds _FORTIFY_SOURCE unless already defined, and MinGW-w64 has no fortified C library to link.
+deps_opus() {
+  (cd "$work/opus" && ./configure --host=$mingw --prefix="$prefix" --disable-shared --enable-static --disable-doc \
+    --disable-extra-programs CC=$mingw_cc AR=$mingw_ar CFLAGS="$deps_cflags -D_FORTIFY_SOURCE=0" >/dev/null &&
+    make -j "$jobs" install >/dev/null)
+}
+
+# The codecs are found through the prefix's pkg-config files, never the Linux system's. FLAC's
+# header imports its functions from a DLL unless told the library is static.
 deps_libsndfile() {
-  deps_cmake "$work/libsndfile" "$work/libsndfile-build" -DENABLE_EXTERNAL_LIBS=OFF -DENABLE_MPEG=OFF \
+  PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig" PKG_CONFIG_PATH="" \
+    deps_cmake "$work/libsndfile" "$work/libsndfile-build" -DCMAKE_C_FLAGS="$deps_cflags -DFLAC__NO_DLL" \
+    -DENABLE_EXTERNAL_LIBS=ON -DENABLE_MPEG=OFF \
     -DBUILD_PROGRAMS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_TESTING=OFF -DENABLE_CPACK=OFF -DINSTALL_PKGCONFIG_MODULE=ON
   cmake --build "$work/libsndfile-build" -j "$jobs" --target install >/dev/null
 }
