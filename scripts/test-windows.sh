@@ -25,4 +25,7 @@ if [ ${#skipped[@]} -gt 0 ]; then
   exclude=(-E "$(printf '%s\n' "${skipped[@]}" | cut -d'|' -f1 | paste -sd'|')")
 fi
 cd "$root/build-windows"
-ctest --output-on-failure -j 2 --timeout 600 "${exclude[@]}"
+# Wine now and then fails to start a program: it ends at once and prints nothing, not even the
+# test runner's first line. A test that fails is run once more; a real fault fails both times,
+# and the first run's output stays in the log.
+ctest --output-on-failure -j 2 --timeout 600 --repeat until-pass:2 "${exclude[@]}"
